@@ -1,0 +1,92 @@
+// The window with its event handlers. Each handler is named after its control
+// and event and lives in the folder of its subsystem:
+//   app/       Form_Load, Form_QueryUnload, Form_Unload, Timer2/Timer3 (size guard)
+//   draw/      Command1 (pick), Timer1 (rolling), Command2 (range), Text*_KeyPress
+//   history/   Command11, Command9, Command8, Timer5 (stamps), Command10 (report)
+//   settings/  Command3..5 and Form_KeyDown (lock), Command6, Option*, Check2,
+//              Timer4 (settings), Command7, Command13 (about, website)
+#pragma once
+
+#include "app/platform.h"
+#include "app/window_model.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kulbo {
+
+class Form1 : public WindowModel {
+public:
+    explicit Form1(Platform& platform);
+
+    // Events as the front end delivers them. They run one at a time: an event
+    // that arrives while a handler is still running (a timer tick behind a
+    // modal box, say) is dropped, never nested. After the program has ended
+    // nothing runs.
+    void load();
+    void requestClose();
+    void unload();
+    void click(Control& control);                      // only on a shown, enabled control
+    std::int16_t keyPress(TextBox& box, std::int16_t keyAscii);  // returns 0 when swallowed
+    void keyDown(int keyCode, int shift);
+    void tick(Timer& timer);                           // only while the timer is enabled
+    bool ended() const { return ended_; }
+
+    // Selecting an option button by program, as a click would: its Click
+    // handler runs when the selection changes.
+    void select(OptionButton& option);
+
+    // Handlers.
+    void Form_Load();
+    void Form_QueryUnload(std::int16_t& Cancel, std::int16_t UnloadMode);
+    void Form_Unload(std::int16_t& Cancel);
+    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command13_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Check2_Click();
+
+    void Text1_KeyPress(std::int16_t& KeyAscii);
+    void Text2_KeyPress(std::int16_t& KeyAscii);
+    void Text4_KeyPress(std::int16_t& KeyAscii);
+    void Text6_KeyPress(std::int16_t& KeyAscii);
+
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+
+private:
+    template <class Handler>
+    void dispatch(Handler&& handler);
+    void runClickHandler(Control& control);
+    void endProgram();
+
+    // Pieces of the handlers that more than one step uses.
+    void applyEditingGroup();
+    void reject(const std::string& message);
+    void startDraw();
+    void unlockCheck();
+    bool historyViewAllowed() const { return Check2.Value == 1; }
+
+    Platform& platform_;
+    bool handling_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace kulbo

@@ -1,0 +1,28 @@
+// Start and end of the program.
+#include "app/form1.h"
+#include "app/textbox_hook.h"
+
+namespace kulbo {
+
+void Form1::Form_Load() {
+    if (platform_.PrevInstance()) {
+        platform_.MsgBox("该程序已在运行！", box::kExclamation, "运行中断 - Kulbo");
+        endProgram();
+        return;
+    }
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Hook(platform_, *box);
+}
+
+void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) {
+    if (platform_.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo") == box::kYes) {
+        endProgram();
+        return;
+    }
+    Cancel = 1;
+}
+
+void Form1::Form_Unload(std::int16_t& /*Cancel*/) {
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Unhook(platform_, *box);
+}
+
+}  // namespace kulbo

@@ -1,0 +1,66 @@
+// Everything the program needs of the world outside its window model. The
+// real implementation lives in the front end; tests use a scripted fake.
+#pragma once
+
+#include <string>
+
+namespace kulbo {
+
+class TextBox;
+
+// Message-box style flags and answers, as the platform numbers them.
+namespace box {
+inline constexpr int kCritical = 16;
+inline constexpr int kExclamation = 48;
+inline constexpr int kInformation = 64;
+inline constexpr int kYesNoQuestionNoDefault = 4 + 32 + 256;
+inline constexpr int kOk = 1;
+inline constexpr int kYes = 6;
+inline constexpr int kNo = 7;
+}  // namespace box
+
+struct LocalTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
+// Message number of a request for a text box's context menu.
+inline constexpr int kContextMenuMessage = 0x7B;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal box; returns the button pressed. An empty title shows the
+    // application title.
+    virtual int MsgBox(const std::string& prompt, int flags, const std::string& title) = 0;
+
+    virtual LocalTime Now() = 0;
+
+    // Uniform pseudo-random value in [0, 1).
+    virtual double Rnd() = 0;
+
+    // Another copy of the program is already running.
+    virtual bool PrevInstance() = 0;
+
+    // Ends the program at once; no further handler runs.
+    virtual void End() = 0;
+
+    // Folder that holds the program file, ending without a separator.
+    virtual std::string ProgramFolder() = 0;
+
+    // Writes text to the named file in the program's folder, in the narrow
+    // code page with the line ends as given, replacing any file of that name.
+    // Returns an empty string on success, otherwise the reason it failed.
+    virtual std::string WriteTextFile(const std::string& fileName, const std::string& text) = 0;
+
+    // Hands a web address to the user's default browser; reports nothing.
+    virtual void OpenUrl(const std::string& address) = 0;
+
+    // Routes the box's messages through the program's filter (see
+    // Form1::TextBoxWindowProc) until unhooked.
+    virtual void HookTextBox(TextBox& box) = 0;
+    virtual void UnhookTextBox(TextBox& box) = 0;
+};
+
+}  // namespace kulbo

@@ -1,0 +1,27 @@
+// The rolling number and the pick.
+#include "app/form1.h"
+#include "draw/rolling.h"
+#include "history/history_text.h"
+
+namespace kulbo {
+
+void Form1::Timer1_Timer() {
+    if (Option3.Value) Label5.Caption = nextInSequence(Label5.Caption.get(), Text1.Text.get(), Text2.Text.get());
+    if (Option4.Value) Label5.Caption = randomNumber(platform_.Rnd(), Text1.Text.get(), Text2.Text.get());
+}
+
+void Form1::Command1_Click() {
+    Label4.Caption = Label5.Caption;
+    if (Option1.Value && Label4.Caption == Text4.Text) {
+        if (Label4.Caption != Text1.Text)
+            Label4.Caption = Text1.Text;  // the avoided number gives way to the minimum
+        else
+            Label4.Caption = Text2.Text;  // ... or, when it is the minimum, to the maximum
+    }
+    // Announced after the avoidance, so the box names what is shown and recorded.
+    if (Check1.Value != 0)
+        platform_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, "Kulbo - 选中的幸运号");
+    Text6.Text = Text6.Text.get() + historyLine(Label14.Caption.get(), Label4.Caption.get());
+}
+
+}  // namespace kulbo

@@ -1,0 +1,66 @@
+// "修改" opens the range for editing; "完成" checks it and starts the draw.
+#include "app/form1.h"
+#include "app/messages.h"
+#include "app/number_text.h"
+
+namespace kulbo {
+
+void Form1::Command2_Click() {
+    if (!Option3.Value && !Option4.Value) return;
+
+    if (Command2.Caption == "修改") {
+        Command2.Caption = "完成";
+        applyEditingGroup();
+    } else if (!Text1.Text.get().empty() && !Text2.Text.get().empty()) {
+        auto maximum = strictNumber(Text2.Text.get());
+        if (!maximum) {
+            reject("最大值必须是数字");
+        } else if (*maximum <= 999) {
+            auto minimum = strictNumber(Text1.Text.get());
+            if (!minimum)
+                reject("最小值必须是数字");
+            else if (*maximum <= *minimum)
+                reject("最小值不能大于等于最大值");
+            else
+                startDraw();
+        }
+    }
+
+    // Checked after every click, whichever way it went.
+    if (Text1.Text.get().empty()) reject("最小值不能为空");
+    if (Text2.Text.get().empty()) reject("最大值不能为空");
+    if (!Text1.Text.get().empty() && !Text2.Text.get().empty()) {
+        auto maximum = strictNumber(Text2.Text.get());
+        if (maximum && *maximum >= 1000) reject("最大值不能超过999");
+    }
+}
+
+// Random mode keeps the minimum locked at its text.
+void Form1::applyEditingGroup() {
+    if (Option3.Value) Text1.Enabled = true;
+    Text2.Enabled = true;
+    Label4.Caption = "";
+    Timer1.Enabled = false;
+    Command1.Enabled = false;
+    Command3.Enabled = false;
+    Command11.Enabled = false;
+}
+
+void Form1::reject(const std::string& message) {
+    applyEditingGroup();
+    platform_.MsgBox(message, box::kCritical, kAppTitle);
+    Command2.Caption = "完成";
+}
+
+void Form1::startDraw() {
+    Command2.Caption = "修改";
+    Text1.Enabled = false;
+    Text2.Enabled = false;
+    Timer1.Enabled = true;
+    Label5.Caption = Text1.Text;
+    Command1.Enabled = true;
+    Command3.Enabled = true;
+    Command11.Enabled = true;
+}
+
+}  // namespace kulbo

@@ -1,0 +1,86 @@
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+TEST(Lifecycle, LoadHooksTheFiveBoxesInOrder) {
+    FormFixture f;
+    EXPECT_TRUE(f.platform.boxes.empty());
+    EXPECT_EQ(f.platform.hookLog,
+              (std::vector<std::string>{"hook Text1", "hook Text2", "hook Text3", "hook Text4", "hook Text6"}));
+    f.form.unload();
+    EXPECT_EQ(f.platform.hookLog.size(), 10u);
+    EXPECT_EQ(f.platform.hookLog[5], "unhook Text1");
+    EXPECT_EQ(f.platform.hookLog[9], "unhook Text6");
+}
+
+TEST(Lifecycle, SecondInstanceWarnsAndEnds) {
+    FakePlatform platform;
+    platform.previousInstance = true;
+    Form1 form(platform);
+    form.load();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].prompt, "该程序已在运行！");
+    EXPECT_EQ(platform.boxes[0].flags, 48);
+    EXPECT_EQ(platform.boxes[0].title, "运行中断 - Kulbo");
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(platform.hookLog.empty());
+    // Nothing runs after the end.
+    form.click(form.Command1);
+    form.tick(form.Timer1);
+    EXPECT_EQ(form.Label4.Caption, "");
+    EXPECT_EQ(form.Label5.Caption, "1");
+}
+
+TEST(Lifecycle, CloseAnsweredNoKeepsEverything) {
+    FormFixture f;
+    f.form.click(f.form.Command1);
+    std::string history = f.form.Text6.Text;
+    f.form.requestClose();
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.boxes[0].prompt, "确定要退出吗？");
+    EXPECT_EQ(f.platform.boxes[0].flags, 292);
+    EXPECT_EQ(f.platform.boxes[0].title, "Kulbo");
+    EXPECT_EQ(f.platform.ends, 0);
+    EXPECT_FALSE(f.form.ended());
+    EXPECT_EQ(f.form.Text6.Text, history);
+    f.form.click(f.form.Command1);  // still running
+    EXPECT_NE(f.form.Text6.Text, history);
+}
+
+TEST(Lifecycle, CloseAnsweredYesEndsWithoutUnloading) {
+    FormFixture f;
+    f.platform.answers = {box::kYes};
+    f.form.requestClose();
+    EXPECT_EQ(f.platform.ends, 1);
+    EXPECT_TRUE(f.form.ended());
+    EXPECT_EQ(f.platform.hookLog.size(), 5u);  // no unhooking on the way out
+    EXPECT_EQ(f.platform.boxes.size(), 1u);
+}
+
+// A box that is open keeps its handler running; events that arrive meanwhile
+// (timer ticks go on behind a modal box) are dropped, not nested.
+TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
+    struct ReentrantPlatform : FakePlatform {
+        Form1* form = nullptr;
+        int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
+            form->tick(form->Timer1);
+            form->tick(form->Timer5);
+            form->click(form->Command1);
+            form->requestClose();
+            return FakePlatform::MsgBox(prompt, flags, title);
+        }
+    } platform;
+    Form1 form(platform);
+    platform.form = &form;
+    form.load();
+    form.Check1.Value = 1;
+    form.Label5.Caption = "9";
+    form.click(form.Command1);
+    ASSERT_EQ(platform.boxes.size(), 1u);  // no nested pick, no close question
+    EXPECT_EQ(form.Label5.Caption, "9");
+    EXPECT_EQ(form.Label14.Caption, "#2");
+    EXPECT_EQ(form.Text6.Text, "#2[9]\r\n");
+}

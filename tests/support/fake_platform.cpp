@@ -1,0 +1,44 @@
+#include "support/fake_platform.h"
+
+namespace kulbo::testing {
+
+int FakePlatform::MsgBox(const std::string& prompt, int flags, const std::string& title) {
+    boxes.push_back({prompt, flags, title});
+    if (!answers.empty()) {
+        int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (flags & 0xF) == 4 ? box::kNo : box::kOk;
+}
+
+double FakePlatform::Rnd() {
+    if (!randomValues.empty()) {
+        double value = randomValues.front();
+        randomValues.pop_front();
+        return value;
+    }
+    return std::generate_canonical<double, 53>(generator);
+}
+
+std::string FakePlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
+    if (!writeFailure.empty()) return writeFailure;
+    files[fileName] = text;
+    return "";
+}
+
+void FakePlatform::HookTextBox(TextBox& box) { hookLog.push_back("hook " + box.name); }
+void FakePlatform::UnhookTextBox(TextBox& box) { hookLog.push_back("unhook " + box.name); }
+
+void FormFixture::type(TextBox& box, const std::string& text) {
+    for (char c : text) {
+        auto code = form.keyPress(box, static_cast<std::int16_t>(static_cast<unsigned char>(c)));
+        if (code == 8) {
+            if (!box.Text.get().empty()) box.Text = box.Text.get().substr(0, box.Text.get().size() - 1);
+        } else if (code != 0 && (box.MaxLength == 0 || static_cast<int>(box.Text.get().size()) < box.MaxLength)) {
+            box.Text = box.Text.get() + static_cast<char>(code);
+        }
+    }
+}
+
+}  // namespace kulbo::testing
