@@ -1,0 +1,91 @@
+#include "app/front_end/qt_platform.h"
+
+#include "app/front_end/main_window.h"
+#include "history/report_file.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace kulbo {
+
+QtPlatform::QtPlatform() : random_(QRandomGenerator::securelySeeded()) {}
+
+QtPlatform::~QtPlatform() {
+    if (instanceLock_ >= 0) ::close(instanceLock_);
+}
+
+int QtPlatform::MsgBox(const std::string& prompt, int flags, const std::string& title) {
+    QMessageBox box(window_);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(prompt).replace("\r\n", "\n"));
+    switch (flags & 0x70) {
+    case box::kCritical: box.setIcon(QMessageBox::Critical); break;
+    case 32: box.setIcon(QMessageBox::Question); break;
+    case box::kExclamation: box.setIcon(QMessageBox::Warning); break;
+    case box::kInformation: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    if ((flags & 0x0F) == 4) {
+        QPushButton* yes = box.addButton("是", QMessageBox::YesRole);
+        QPushButton* no = box.addButton("否", QMessageBox::NoRole);
+        box.setDefaultButton((flags & 0x300) == 256 ? no : yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? box::kYes : box::kNo;
+    }
+    QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return box::kOk;
+}
+
+LocalTime QtPlatform::Now() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+double QtPlatform::Rnd() { return random_.generateDouble(); }
+
+// One running copy per user: an advisory lock that the system lets go of
+// when the holder ends, however it ends.
+bool QtPlatform::PrevInstance() {
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR", QDir::tempPath());
+    std::string path = (folder + "/kulbo-" + QString::number(::getuid()) + ".lock").toStdString();
+    instanceLock_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (instanceLock_ < 0) return false;  // cannot tell: let this copy run
+    return ::flock(instanceLock_, LOCK_EX | LOCK_NB) != 0;
+}
+
+void QtPlatform::End() { ::_exit(0); }
+
+std::string QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+std::string QtPlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
+    return writeGbkFile(ProgramFolder() + "/" + fileName, text);
+}
+
+void QtPlatform::OpenUrl(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+void QtPlatform::HookTextBox(TextBox& box) {
+    if (window_) window_->setHooked(box, true);
+}
+
+void QtPlatform::UnhookTextBox(TextBox& box) {
+    if (window_) window_->setHooked(box, false);
+}
+
+}  // namespace kulbo

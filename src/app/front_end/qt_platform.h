@@ -1,0 +1,36 @@
+// The platform as the program meets it on a desktop with Qt.
+#pragma once
+
+#include "app/platform.h"
+
+#include <QRandomGenerator>
+
+namespace kulbo {
+
+class MainWindow;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void setWindow(MainWindow* window) { window_ = window; }
+
+    int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
+    LocalTime Now() override;
+    double Rnd() override;
+    bool PrevInstance() override;
+    void End() override;
+    std::string ProgramFolder() override;
+    std::string WriteTextFile(const std::string& fileName, const std::string& text) override;
+    void OpenUrl(const std::string& address) override;
+    void HookTextBox(TextBox& box) override;
+    void UnhookTextBox(TextBox& box) override;
+
+private:
+    MainWindow* window_ = nullptr;
+    QRandomGenerator random_;
+    int instanceLock_ = -1;
+};
+
+}  // namespace kulbo
