@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The window opens at its design size; a second copy is refused; closing asks
+# first, and only Yes ends the program.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_window_manager
+start_kulbo
+main=$(wait_window Kulbo) || fail "main window did not appear"
+[ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
+pass "window shown at 441x426"
+
+(cd "$WORK" && exec "$PROGRAM") > "$WORK/second.log" 2>&1 &
+second=$!
+PIDS+=($second)
+refusal=$(wait_window "运行中断 - Kulbo") || fail "second copy showed no refusal"
+keys_to "$refusal" Return
+for _ in $(seq 50); do alive "$second" || break; sleep 0.1; done
+alive "$second" && fail "second copy still running after its refusal"
+wait "$second" || true
+[ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "second copy opened a window"
+alive "$KULBO_PID" || fail "first copy ended"
+pass "second copy refused"
+
+wmctrl -i -c "$main"
+question=$(wait_other_window Kulbo "$main") || fail "closing asked nothing"
+keys_to "$question" Return   # No is the default
+wait_no_window_id() { for _ in $(seq 50); do xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0; sleep 0.1; done; return 1; }
+wait_no_window_id "$question" || fail "question stayed open"
+alive "$KULBO_PID" || fail "answering No ended the program"
+xwininfo -id "$main" | grep -q IsViewable || fail "window gone after No"
+pass "No keeps the window"
+
+wmctrl -i -c "$main"
+question=$(wait_other_window Kulbo "$main") || fail "second close asked nothing"
+keys_to "$question" shift+Tab space   # move to 是 and press it
+for _ in $(seq 50); do alive "$KULBO_PID" || break; sleep 0.1; done
+alive "$KULBO_PID" && fail "Yes did not end the program"
+pass "Yes ends the program"
