@@ -2,27 +2,457 @@
 #include "support/fake_platform.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace kulbo;
 using namespace kulbo::testing;
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "kulbo_front_end_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+// Hooking a box keeps its context menu away, as on the desktop.
+struct WindowPlatform : FakePlatform {
+    MainWindow* window = nullptr;
+    void HookTextBox(TextBox& box) override {
+        FakePlatform::HookTextBox(box);
+        if (window) window->setHooked(box, true);
+    }
+    void UnhookTextBox(TextBox& box) override {
+        FakePlatform::UnhookTextBox(box);
+        if (window) window->setHooked(box, false);
+    }
+};
+
+// Counts what reaches a widget.
+struct EventCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent*) override {
+        ++count;
+        return false;
+    }
+};
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+const char* widgetClassFor(const Control& c) {
+    switch (c.kind) {
+    case Kind::CommandButton: return static_cast<const CommandButton&>(c).IconName.empty() ? "QPushButton" : "QToolButton";
+    case Kind::TextBox: return static_cast<const TextBox&>(c).MultiLine ? "QPlainTextEdit" : "QLineEdit";
+    case Kind::Label: return "QLabel";
+    case Kind::Frame: return "QGroupBox";
+    case Kind::PictureBox: return "QFrame";
+    case Kind::OptionButton: return "QRadioButton";
+    case Kind::CheckBox: return "QCheckBox";
+    default: return "";
+    }
+}
+
+std::string modelText(const Control& c) {
+    if (c.kind == Kind::TextBox) return static_cast<const TextBox&>(c).Text;
+    if (auto* captioned = dynamic_cast<const CaptionedControl*>(&c)) return captioned->Caption;
+    return "";
+}
+
+QString widgetText(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText();
+    return {};
+}
+
+bool focusable(const Control& c) {
+    return c.kind == Kind::CommandButton || c.kind == Kind::TextBox || c.kind == Kind::OptionButton ||
+           c.kind == Kind::CheckBox;
+}
+
+// Asks for a context menu and closes whatever popup it opened.
+bool contextMenuOpensOn(QWidget* w) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), w->mapToGlobal(QPoint(4, 4)));
+    QCoreApplication::sendEvent(w, &event);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup) popup->close();
+    QCoreApplication::processEvents();
+    return popup != nullptr;
+}
+
+class FrontEnd : public ::testing::Test {
+protected:
+    FrontEnd() {
+        platform.window = &window;
+        form.load();
+    }
+
+    template <class W = QWidget>
+    W* widget(const Control& c) {
+        return qobject_cast<W*>(window.widgetFor(c));
+    }
+    QAbstractButton* button(const Control& c) { return widget<QAbstractButton>(c); }
+    QLineEdit* line(const Control& c) { return widget<QLineEdit>(c); }
+    QLabel* label(const Control& c) { return widget<QLabel>(c); }
+
+    void showActive() {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    WindowPlatform platform;
+    Form1 form{platform};
+    MainWindow window{form};
+};
+
+// --- The widget tree matches the model -------------------------------------
+
+TEST_F(FrontEnd, EveryControlHasAWidgetOfItsKindAsDesigned) {
+    EXPECT_EQ(window.size(), QSize(441, 426));
+    EXPECT_EQ(window.windowTitle(), "Kulbo");
+    int widgets = 0;
+    for (Control* c : form.controls()) {
+        SCOPED_TRACE(c->name);
+        QWidget* w = window.widgetFor(*c);
+        if (c == &form || c->kind == Kind::Timer) {
+            EXPECT_EQ(w, nullptr);
+            continue;
+        }
+        ASSERT_NE(w, nullptr);
+        ++widgets;
+        EXPECT_EQ(window.controlFor(w), c);
+        EXPECT_STREQ(w->metaObject()->className(), widgetClassFor(*c));
+        EXPECT_EQ(w->parentWidget(), c->container == &form ? &window : window.widgetFor(*c->container));
+        EXPECT_EQ(w->pos(), QPoint(pixels(c->Left), pixels(c->Top)));
+        auto* autoSized = dynamic_cast<Label*>(c);
+        if (!autoSized || !autoSized->AutoSize) {
+            EXPECT_EQ(w->size(), QSize(pixels(c->Width), pixels(c->Height)));
+        }
+        EXPECT_EQ(w->font().pixelSize(), std::lround(c->FontSize * 4 / 3));
+        EXPECT_EQ(w->isHidden(), !c->Visible);
+        EXPECT_EQ(w->isVisibleTo(&window), c->shown());
+        EXPECT_EQ(w->isEnabled(), c->Enabled.get());
+        EXPECT_EQ(widgetText(w).toStdString(), modelText(*c));
+        if (auto* option = dynamic_cast<OptionButton*>(c)) {
+            EXPECT_EQ(button(*c)->isChecked(), option->Value.get());
+        }
+        if (auto* check = dynamic_cast<CheckBox*>(c)) {
+            EXPECT_EQ(button(*c)->isChecked(), check->Value == 1);
+        }
+    }
+    EXPECT_EQ(widgets, 50);  // 55 controls less the five timers
+}
+
+TEST_F(FrontEnd, TabOrderFollowsTabIndex) {
+    std::vector<std::pair<int, QWidget*>> byIndex;
+    for (Control* c : form.controls())
+        if (focusable(*c)) byIndex.emplace_back(c->TabIndex, window.widgetFor(*c));
+    std::sort(byIndex.begin(), byIndex.end());
+    std::vector<QWidget*> expected;
+    for (auto& [index, w] : byIndex) expected.push_back(w);
+
+    // Walk the focus chain once round, keeping only the controls' own widgets.
+    std::vector<QWidget*> walked;
+    QWidget* w = expected.front();
+    do {
+        if (std::count(expected.begin(), expected.end(), w)) walked.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != expected.front());
+    EXPECT_EQ(walked, expected);
+
+}
+
+TEST_F(FrontEnd, EarlierSiblingsLieAboveLaterOnes) {
+    auto depth = [&](const Control& c) { return window.widgetFor(c)->parentWidget()->children().indexOf(window.widgetFor(c)); };
+    for (Control* container : form.controls()) {
+        const Control* above = nullptr;
+        for (Control* child : container->children) {
+            if (!window.widgetFor(*child)) continue;
+            if (above) {
+                EXPECT_GT(depth(*above), depth(*child)) << above->name << " over " << child->name;
+            }
+            above = child;
+        }
+    }
+    for (Control* panel : {&form.Picture1, &form.Picture2, &form.Picture3})
+        for (Control* face : std::initializer_list<Control*>{&form.Frame1, &form.Command1, &form.Text1, &form.Label1, &form.Label11})
+            EXPECT_GT(depth(*panel), depth(*face)) << panel->name << " over " << face->name;
+}
+
+TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
+    const QColor red(255, 0, 0);
+    EXPECT_EQ(label(form.Label4)->palette().color(QPalette::WindowText), red);
+    EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
+    EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(line(form.Text3)->maxLength(), 20);
+    EXPECT_EQ(line(form.Text5)->maxLength(), 16);
+    for (TextBox* box : {&form.Text1, &form.Text2, &form.Text4}) EXPECT_EQ(line(*box)->maxLength(), 3) << box->name;
+    EXPECT_TRUE(widget<QPlainTextEdit>(form.Text6)->isReadOnly());
+}
+
+// --- Clicks reach their handlers --------------------------------------------
+
+TEST_F(FrontEnd, ClickingStartPicksTheRollingNumber) {
+    platform.randomValues = {0.5};  // 26 of 1..50
+    form.tick(form.Timer1);
+    ASSERT_EQ(form.Label5.Caption, "26");
+
+    button(form.Command1)->click();
+    EXPECT_EQ(form.Label4.Caption, "26");
+    EXPECT_EQ(label(form.Label4)->text(), "26");
+    EXPECT_EQ(form.Text6.Text.get().size() - form.Text6.Text.get().find("[26]\r\n"), 6u);
+
+    // A disabled button and a button on a hidden panel do nothing.
+    form.Label4.Caption = "";
+    form.Command1.Enabled = false;
+    EXPECT_FALSE(button(form.Command1)->isEnabled());
+    button(form.Command1)->click();
+    EXPECT_EQ(form.Label4.Caption, "");
+
+    form.Text5.Text = "三年二班";
+    button(form.Command6)->click();
+    EXPECT_EQ(form.Caption, "Kulbo");
+    form.Picture2.Visible = true;
+    button(form.Command6)->click();
+    EXPECT_EQ(form.Caption, "三年二班 - Kulbo");
+    EXPECT_EQ(window.windowTitle(), "三年二班 - Kulbo");
+    EXPECT_FALSE(widget(form.Picture2)->isVisibleTo(&window));
+}
+
+TEST_F(FrontEnd, OptionAndCheckClicksGoThroughTheModel) {
+    form.Picture2.Visible = true;
+    auto* enable = button(form.Option1);
+    enable->click();
+    EXPECT_TRUE(form.Option1.Value);
+    EXPECT_FALSE(form.Option2.Value);
+    EXPECT_TRUE(enable->isChecked());
+    EXPECT_FALSE(button(form.Option2)->isChecked());
+    EXPECT_TRUE(line(form.Text4)->isEnabled());  // its handler ran
+
+    enable->click();  // already chosen: stays chosen
+    EXPECT_TRUE(form.Option1.Value);
+    EXPECT_TRUE(enable->isChecked());
+
+    // The other group is untouched.
+    EXPECT_TRUE(button(form.Option4)->isChecked());
+
+    button(form.Check2)->click();
+    EXPECT_EQ(form.Check2.Value, 0);
+    EXPECT_FALSE(button(form.Check2)->isChecked());
+    EXPECT_FALSE(button(form.Check3)->isEnabled());
+    EXPECT_FALSE(button(form.Check4)->isEnabled());
+    button(form.Check2)->click();
+    EXPECT_EQ(form.Check2.Value, 1);
+    EXPECT_TRUE(button(form.Check3)->isEnabled());
+}
+
+// --- Model changes reach their widgets --------------------------------------
+
+TEST_F(FrontEnd, ModelChangesReachTheirWidgets) {
+    form.Label4.Caption = "7";
+    EXPECT_EQ(label(form.Label4)->text(), "7");
+    form.Text1.Text = "12";
+    EXPECT_EQ(line(form.Text1)->text(), "12");
+    form.Text1.Enabled = true;
+    EXPECT_TRUE(line(form.Text1)->isEnabled());
+    form.Caption = "初一 - Kulbo";
+    EXPECT_EQ(window.windowTitle(), "初一 - Kulbo");
+    form.Label11.Visible = false;
+    EXPECT_TRUE(widget(form.Label11)->isHidden());
+
+    // Choices made while the settings are hidden show when they open.
+    form.select(form.Option3);
+    form.Picture2.Visible = true;
+    EXPECT_TRUE(button(form.Option3)->isChecked());
+    EXPECT_FALSE(button(form.Option4)->isChecked());
+    EXPECT_TRUE(widget(form.Option3)->isVisibleTo(&window));
+}
+
+TEST_F(FrontEnd, HistoryWrittenWhileHiddenShowsWhenThePanelOpens) {
+    auto* history = widget<QPlainTextEdit>(form.Text6);
+    auto shownHistory = [&] { return QString::fromStdString(form.Text6.Text).replace("\r\n", "\n"); };
+    platform.randomValues = {0.0, 0.1, 0.2};
+    for (int i = 0; i < 3; ++i) {
+        form.tick(form.Timer1);
+        form.click(form.Command1);
+    }
+    EXPECT_EQ(history->toPlainText(), "");  // not drawn while hidden
+
+    form.Picture3.Visible = true;
+    EXPECT_EQ(history->toPlainText(), shownHistory());
+    EXPECT_EQ(history->toPlainText().count('\n'), 3);
+
+    form.click(form.Command1);  // while shown: at once
+    EXPECT_EQ(history->toPlainText(), shownHistory());
+
+    form.Picture3.Visible = false;
+    form.click(form.Command1);
+    form.Picture3.Visible = true;
+    EXPECT_EQ(history->toPlainText(), shownHistory());
+    EXPECT_EQ(history->toPlainText().count('\n'), 5);
+
+    form.Text6.Text = "";
+    EXPECT_EQ(history->toPlainText(), "");
+}
+
+TEST_F(FrontEnd, TicksOfTheHiddenRollingNumberLeaveTheViewAlone) {
+    QLabel* rolling = label(form.Label5);
+    QCoreApplication::processEvents();  // what building the window left behind
+    EventCounter events;
+    rolling->installEventFilter(&events);
+    for (int i = 0; i < 999; ++i) form.tick(form.Timer1);
+    platform.randomValues = {0.99};
+    form.tick(form.Timer1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Label5.Caption, "50");
+    EXPECT_EQ(rolling->text(), "1");  // stale, by design
+    EXPECT_EQ(events.count, 0);
+
+    form.Label5.Visible = true;
+    EXPECT_EQ(rolling->text(), "50");
+}
+
+// --- Keys and the number boxes ----------------------------------------------
+
+TEST_F(FrontEnd, NumberBoxTakesOnlyDigitsAndOnePoint) {
+    showActive();
+    form.Text2.Enabled = true;
+    form.Text2.Text = "";
+    QLineEdit* maximum = line(form.Text2);
+    maximum->setFocus();
+
+    QTest::keyClicks(maximum, "1a.x.5");
+    EXPECT_EQ(maximum->text(), "1.5");
+    EXPECT_EQ(form.Text2.Text, "1.5");
+    QTest::keyClick(maximum, Qt::Key_Backspace);
+    EXPECT_EQ(maximum->text(), "1.");
+    EXPECT_EQ(form.Text2.Text, "1.");
+
+    form.Text2.Text = "";
+    QInputMethodEvent commit;
+    commit.setCommitString("5中");
+    QCoreApplication::sendEvent(maximum, &commit);
+    EXPECT_EQ(maximum->text(), "5");
+    EXPECT_EQ(form.Text2.Text, "5");
+}
+
+TEST_F(FrontEnd, NothingIsPastedIntoANumberBox) {
+    showActive();
+    QGuiApplication::clipboard()->setText("42");
+    form.Text2.Enabled = true;
+    form.Text2.Text = "";
+    QLineEdit* maximum = line(form.Text2);
+    maximum->setFocus();
+    QTest::keyClick(maximum, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(maximum, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(maximum->text(), "");
+    EXPECT_EQ(form.Text2.Text, "");
+
+    // The middle button never reaches the box: the cursor stays put.
+    form.Text2.Text = "123";
+    maximum->setCursorPosition(3);
+    const QPoint start(2, maximum->height() / 2);
+    QTest::mouseClick(maximum, Qt::MiddleButton, {}, start);
+    EXPECT_EQ(maximum->cursorPosition(), 3);
+    EXPECT_EQ(maximum->text(), "123");
+    QTest::mouseClick(maximum, Qt::LeftButton, {}, start);
+    EXPECT_EQ(maximum->cursorPosition(), 0);
+
+    // The title box takes anything, pasted or typed.
+    form.Picture2.Visible = true;
+    QLineEdit* title = line(form.Text5);
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(title, "ab");
+    QInputMethodEvent commit;
+    commit.setCommitString("班");
+    QCoreApplication::sendEvent(title, &commit);
+    EXPECT_EQ(title->text(), "42ab班");
+    EXPECT_EQ(form.Text5.Text, "42ab班");
+}
+
+TEST_F(FrontEnd, HookedBoxesShowNoContextMenu) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    form.Text1.Enabled = true;
+    form.Picture3.Visible = true;
+    EXPECT_FALSE(contextMenuOpensOn(line(form.Text1)));
+    EXPECT_FALSE(contextMenuOpensOn(widget<QPlainTextEdit>(form.Text6)->viewport()));
+    form.Picture3.Visible = false;
+
+    form.Picture2.Visible = true;
+    EXPECT_TRUE(contextMenuOpensOn(line(form.Text5)));
+    form.Picture2.Visible = false;
+
+    form.unload();
+    EXPECT_TRUE(contextMenuOpensOn(line(form.Text1)));
+}
+
+TEST_F(FrontEnd, EnterOpensTheSettingsFromTheLockPanel) {
+    showActive();
+    button(form.Command3)->click();
+    ASSERT_TRUE(widget(form.Picture1)->isVisible());
+    widget(form.Command4)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), widget(form.Command4));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(form.Picture2.Visible);
+    EXPECT_FALSE(form.Picture1.Visible);
+    EXPECT_TRUE(widget(form.Picture2)->isVisible());
+}
+
+TEST_F(FrontEnd, EnterReachesTheFormOnceEvenWhenTheBoxPassesItOn) {
+    showActive();
+    button(form.Command3)->click();
+    QLineEdit* password = line(form.Text3);
+    password->setFocus();
+    QTest::keyClicks(password, "731952846017364528");  // shows the credits instead of unlocking
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, "版权");
+    EXPECT_TRUE(form.Picture1.Visible);  // a second preview would have unlocked
+    EXPECT_FALSE(form.Picture2.Visible);
+    EXPECT_EQ(password->text(), "");
+}
+
+// --- Window state -----------------------------------------------------------
+
+TEST_F(FrontEnd, MaximizingIsMirroredAndUndone) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.setWindowState(Qt::WindowMaximized);
+    EXPECT_EQ(form.WindowState, kMaximized);
+
+    form.tick(form.Timer2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.WindowState, kNormal);
+    EXPECT_FALSE(window.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window.size(), QSize(441, 426));
+
+    window.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(form.WindowState, kMinimized);
+    form.tick(form.Timer2);
+    EXPECT_EQ(form.WindowState, kMinimized);  // only a maximized window is put back
+    form.WindowState = kNormal;
+    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
 }
 
 }  // namespace
 
-TEST(FrontEnd, ShowsTheWindowAtItsDesignSize) {
-    application();
-    FakePlatform platform;
-    Form1 form(platform);
-    MainWindow window(form);
-    EXPECT_EQ(window.size(), QSize(441, 426));
+// The application outlives every test and is gone before Qt's own statics.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
 }

@@ -90,7 +90,10 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
     setWindowTitle(qt(form_.Caption));
     applyOuterSize();
     form_.setListener(this);
-    qApp->installEventFilter(this);  // the form previews every key
+    // The form previews every key, and the text boxes' events are filtered
+    // here too: one filter for the whole application, so that each event
+    // passes it once.
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -157,7 +160,6 @@ QWidget* MainWindow::createWidget(Control& c, QWidget* parent) {
             edit->setVerticalScrollBarPolicy(box.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             edit->viewport()->setAcceptDrops(false);
-            edit->viewport()->installEventFilter(this);
             controls_[edit->viewport()] = &c;
             w = edit;
         } else {
@@ -172,7 +174,6 @@ QWidget* MainWindow::createWidget(Control& c, QWidget* parent) {
             w = edit;
         }
         w->setAcceptDrops(false);
-        w->installEventFilter(this);
         if (&box == &form_.Text1 || &box == &form_.Text2 || &box == &form_.Text4 || &box == &form_.Text6)
             filtered_.insert(&box);
         break;
