@@ -1,19 +1,52 @@
 #include "history/history_text.h"
 
-#include <cstdio>
-
 namespace kulbo {
 
+namespace {
+
+// The stamps are formatted a thousand times a second: digits by hand, not
+// through printf.
+void appendDigits(std::string& text, int value, int width) {
+    char digits[12];
+    int count = 0;
+    unsigned v = value < 0 ? 0u : static_cast<unsigned>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0 && count < 12);
+    for (int pad = count; pad < width; ++pad) text += '0';
+    while (count > 0) text += digits[--count];
+}
+
+}  // namespace
+
 std::string reportNameStamp(const LocalTime& t) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+    std::string text;
+    text.reserve(16);
+    appendDigits(text, t.year, 4);
+    appendDigits(text, t.month, 2);
+    appendDigits(text, t.day, 2);
+    appendDigits(text, t.hour, 2);
+    appendDigits(text, t.minute, 2);
+    appendDigits(text, t.second, 2);
     return text;
 }
 
 std::string historyLineStamp(const LocalTime& t) {
-    char text[96];
-    std::snprintf(text, sizeof text, "%04d年%02d月%02d日_%02d:%02d:%02d抽到幸运数: ", t.year, t.month, t.day, t.hour,
-                  t.minute, t.second);
+    std::string text;
+    text.reserve(48);
+    appendDigits(text, t.year, 4);
+    text += "年";
+    appendDigits(text, t.month, 2);
+    text += "月";
+    appendDigits(text, t.day, 2);
+    text += "日_";
+    appendDigits(text, t.hour, 2);
+    text += ':';
+    appendDigits(text, t.minute, 2);
+    text += ':';
+    appendDigits(text, t.second, 2);
+    text += "抽到幸运数: ";
     return text;
 }
 

@@ -36,7 +36,7 @@ int pixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwip
 
 QFont songFont(double points) {
     QFont font;
-    font.setFamilies({"宋体", "SimSun", "AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC"});
+    font.setFamilies({"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC"});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))));
     font.setWeight(QFont::Normal);
     return font;
@@ -76,6 +76,22 @@ void setPaletteColor(QWidget& widget, std::initializer_list<QPalette::ColorRole>
     QPalette palette = widget.palette();
     for (auto role : roles) palette.setColor(role, c);
     widget.setPalette(palette);
+}
+
+// Events that may run a handler.
+bool isInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -381,6 +397,7 @@ void MainWindow::setHooked(TextBox& box, bool hooked) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (beforeInput_ && isInput(event->type())) beforeInput_();
     if (event->type() == QEvent::KeyPress) previewKey(watched, event);
     if (Control* c = controlFor(watched); c && c->kind == Kind::TextBox)
         if (filterTextBox(static_cast<TextBox&>(*c), watched, event)) return true;

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -24,6 +25,9 @@ public:
 
     // Whether the box's context menu is kept away (see textbox_hook.h).
     void setHooked(TextBox& box, bool hooked);
+
+    // Runs before every event that may run a handler (clicks, keys, close).
+    void setBeforeInput(std::function<void()> beforeInput) { beforeInput_ = std::move(beforeInput); }
 
     // Shows the window centred on the screen at its design size.
     void showCentred();
@@ -58,6 +62,7 @@ private:
     std::set<const TextBox*> hooked_;
     std::set<const TextBox*> filtered_;
     bool resending_ = false;
+    std::function<void()> beforeInput_;
 };
 
 }  // namespace kulbo

@@ -2,41 +2,39 @@
 
 #include "app/form1.h"
 
-#include <QSocketNotifier>
-
-#include <algorithm>
-#include <sys/timerfd.h>
-#include <unistd.h>
-
 namespace kulbo {
 
 namespace {
-// After a long stall (a suspended machine) only this many periods are made up.
-constexpr std::uint64_t kMostPeriodsMadeUp = 50;
+
+constexpr std::chrono::milliseconds kPeriod{1};
+
+// Half a frame at 60 Hz: what the timers change on screen (permissions, the
+// window's size) still shows within the frame.
+constexpr int kWakeEveryMs = 8;
+
+// After a long stall (a suspended machine) at most a second is made up.
+constexpr std::uint64_t kMostPeriodsMadeUp = 1000;
+
 }  // namespace
 
-TickSource::TickSource(Form1& form) : form_(form), timers_(form.timers()), delivered_(timers_.size(), 0) {}
-
-TickSource::~TickSource() {
-    if (fd_ >= 0) ::close(fd_);
+TickSource::TickSource(Form1& form) : form_(form), timers_(form.timers()), delivered_(timers_.size(), 0) {
+    wake_.setTimerType(Qt::PreciseTimer);
+    wake_.setInterval(kWakeEveryMs);
+    connect(&wake_, &QTimer::timeout, this, &TickSource::catchUp);
 }
 
 void TickSource::start() {
-    fd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (fd_ < 0) return;
-    itimerspec period{};
-    period.it_interval.tv_nsec = 1'000'000;  // every timer asks for 1 ms
-    period.it_value.tv_nsec = 1'000'000;
-    ::timerfd_settime(fd_, 0, &period, nullptr);
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &TickSource::onExpired);
+    origin_ = std::chrono::steady_clock::now();
+    periodsDone_ = 0;
+    running_ = true;
+    wake_.start();
 }
 
-void TickSource::onExpired() {
-    std::uint64_t periods = 0;
-    if (::read(fd_, &periods, sizeof periods) != sizeof periods) return;
-    periods = std::min(periods, kMostPeriodsMadeUp);
-    for (std::uint64_t p = 0; p < periods && !form_.ended(); ++p) {
+void TickSource::catchUp() {
+    if (!running_) return;
+    auto due = static_cast<std::uint64_t>((std::chrono::steady_clock::now() - origin_) / kPeriod);
+    if (due - periodsDone_ > kMostPeriodsMadeUp) periodsDone_ = due - kMostPeriodsMadeUp;
+    for (; periodsDone_ < due && !form_.ended(); ++periodsDone_) {
         for (std::size_t i = 0; i < timers_.size(); ++i) {
             if (!timers_[i]->Enabled) continue;
             form_.tick(*timers_[i]);

@@ -1,0 +1,24 @@
+#include "app/front_end/application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace kulbo {
+
+Application::Application() {
+    platform_.setWindow(&window_);
+    window_.setBeforeInput([this] { ticks_.catchUp(); });
+    form_.load();
+    window_.showCentred();
+    ticks_.start();
+}
+
+void prepareQt() {
+    QApplication::setApplicationName("Kulbo");
+    static QTranslator chinese;
+    if (chinese.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&chinese);
+}
+
+}  // namespace kulbo
