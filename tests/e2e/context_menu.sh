@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The password box and the history box open no context menu, by right click,
+# Shift+F10 or the menu key; the title box keeps its menu.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_window_manager
+start_kulbo
+main=$(wait_window Kulbo) || fail "main window did not appear"
+
+visible_windows() { xdotool search --onlyvisible --pid "$KULBO_PID" 2>/dev/null | sort; }
+before=$(visible_windows)
+
+# Right click, Shift+F10 and the menu key at a box; no new window may open.
+no_menu_at() {
+  local x=$1 y=$2 name=$3
+  click_at "$main" "$x" "$y"
+  xdotool click 3; sleep 0.4
+  [ "$(visible_windows)" = "$before" ] || fail "$name opened a menu by right click"
+  xdotool key shift+F10; sleep 0.4
+  [ "$(visible_windows)" = "$before" ] || fail "$name opened a menu by Shift+F10"
+  xdotool key Menu; sleep 0.4
+  [ "$(visible_windows)" = "$before" ] || fail "$name opened a menu by the menu key"
+  pass "no menu on $name"
+}
+
+click_at "$main" 20 8                  # 设置: the lock panel
+no_menu_at 280 140 "the password box"
+keys_to "$main" Return                 # unlock: the settings panel
+
+click_at "$main" 284 346               # the title box has its menu
+xdotool click 3; sleep 0.4
+[ "$(visible_windows)" != "$before" ] || fail "the title box showed no menu"
+xdotool key Escape; sleep 0.3
+pass "the title box keeps its menu"
+
+click_at "$main" 380 396               # 确定
+click_at "$main" 408 8                 # 历史记录
+no_menu_at 220 200 "the history box"

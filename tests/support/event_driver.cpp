@@ -1,0 +1,182 @@
+#include "support/event_driver.h"
+
+#include "app/number_text.h"
+
+#include <cmath>
+
+namespace kulbo::testing {
+
+std::uint32_t ByteChoices::next() {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 2; ++i) value = value << 8 | (position_ < size_ ? data_[position_++] : 0);
+    return value;
+}
+
+bool reachable(const WindowModel& model, const Control& control) {
+    if (!control.Enabled || !control.shown()) return false;
+    if (control.container == &model && control.Top >= model.ClientHeight) return false;  // below the window's edge
+    const Control* layer = &control;
+    while (layer->container != &model) layer = layer->container;
+    // Panels cover what lies below them: panels listed later and the main face.
+    for (const Control* sibling : model.children) {
+        if (sibling == layer) return true;
+        if (sibling->kind == Kind::PictureBox && sibling->Visible) return false;
+    }
+    return true;
+}
+
+namespace {
+
+std::int16_t interestingCode(Choices& choices) {
+    switch (choices.below(8)) {
+    case 0: return static_cast<std::int16_t>('0' + choices.below(10));
+    case 1: return '.';
+    case 2: return 8;
+    case 3: return static_cast<std::int16_t>('a' + choices.below(26));
+    case 4: return static_cast<std::int16_t>(choices.below(32));          // control characters
+    case 5: return static_cast<std::int16_t>(-1 - choices.below(32768));  // double-byte codes
+    case 6: return static_cast<std::int16_t>(" -+\r"[choices.below(4)]);
+    default: return static_cast<std::int16_t>(choices.next());
+    }
+}
+
+const char* const kFreeTexts[] = {"", "731952846017364528", "731952846017364528 ", "0731952846017364528",
+                                  "三年二班", "Kulbo", "a", "12345678901234567890"};
+
+}  // namespace
+
+std::string EventDriver::step(Choices& choices) {
+    Form1& form = f_.form;
+    justPicked_ = false;
+    switch (choices.below(12)) {
+    case 0:
+    case 1:
+    case 2:
+        return clickSomething(choices);
+    case 3:
+    case 4:
+        return typeIntoNumberBox(choices);
+    case 5:
+        return typeFreeText(choices);
+    case 6: {
+        int code = choices.below(4) == 0 ? choices.below(256) : 13;
+        form.keyDown(code, choices.below(8));
+        return "key down " + std::to_string(code);
+    }
+    case 7: {
+        auto timers = form.timers();
+        Timer& timer = *timers[choices.below(static_cast<int>(timers.size()))];
+        int count = 1 + choices.below(60);
+        for (int i = 0; i < count; ++i) form.tick(timer);
+        if (&timer == &form.Timer1 && form.Timer1.Enabled) rolledSinceModeChange_ = true;
+        return "tick " + timer.name + " x" + std::to_string(count);
+    }
+    case 8: {
+        LocalTime& now = f_.platform.now;
+        now = {1990 + choices.below(80), 1 + choices.below(12), 1 + choices.below(28),
+               choices.below(24),        choices.below(60),     choices.below(60)};
+        return "clock jumps to " + std::to_string(now.year);
+    }
+    case 9: {
+        int answer = choices.below(3) == 0 ? box::kYes : box::kNo;
+        f_.platform.answers.push_back(answer);
+        return "next answer " + std::to_string(answer);
+    }
+    case 10: {
+        // Closing is answered No unless the stream insists: the run goes on.
+        if (choices.below(50) != 0) f_.platform.answers.push_front(box::kNo);
+        form.requestClose();
+        return "close requested";
+    }
+    default: {
+        form.WindowState = choices.below(3);
+        if (choices.below(2)) form.Width = choices.below(20000);
+        if (choices.below(2)) form.Height = choices.below(20000);
+        return "window changed";
+    }
+    }
+}
+
+std::string EventDriver::clickSomething(Choices& choices) {
+    Form1& form = f_.form;
+    std::vector<Control*> clickable;
+    for (Control* c : form.controls())
+        if ((c->kind == Kind::CommandButton || c->kind == Kind::OptionButton || c->kind == Kind::CheckBox) &&
+            reachable(form, *c))
+            clickable.push_back(c);
+    if (clickable.empty()) return "nothing to click";
+    Control& target = *clickable[choices.below(static_cast<int>(clickable.size()))];
+    bool modeBefore = form.Option4.Value;
+    form.click(target);
+    justPicked_ = &target == &form.Command1;
+    if (form.Option4.Value != modeBefore) rolledSinceModeChange_ = false;
+    return "click " + target.name;
+}
+
+std::string EventDriver::typeIntoNumberBox(Choices& choices) {
+    Form1& form = f_.form;
+    TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text4, &form.Text6};
+    TextBox& box = *boxes[choices.below(4)];
+    if (!reachable(form, box)) return "cannot type into " + box.name;
+    std::int16_t code = interestingCode(choices);
+    std::int16_t admitted = form.keyPress(box, code);
+    std::string text = box.Text;
+    if (box.Locked || admitted == 0) return "typed " + std::to_string(code) + " into " + box.name;
+    if (admitted == 8) {
+        if (!text.empty()) text.pop_back();
+    } else if (admitted > 0 && admitted < 128 && admitted != 13 && (box.MaxLength == 0 || int(text.size()) < box.MaxLength)) {
+        text += static_cast<char>(admitted);
+    }
+    box.Text = text;
+    return "typed " + std::to_string(code) + " into " + box.name;
+}
+
+std::string EventDriver::typeFreeText(Choices& choices) {
+    Form1& form = f_.form;
+    TextBox& box = choices.below(2) ? form.Text3 : form.Text5;
+    if (!reachable(form, box)) return "cannot type into " + box.name;
+    box.Text = kFreeTexts[choices.below(std::size(kFreeTexts))];
+    return "text into " + box.name;
+}
+
+std::string EventDriver::violation() const {
+    const Form1& form = f_.form;
+    if (form.Option3.Value == form.Option4.Value) return "drawing mode: not exactly one option chosen";
+    if (form.Option1.Value == form.Option2.Value) return "avoidance: not exactly one option chosen";
+
+    int panels = form.Picture1.Visible + form.Picture2.Visible + form.Picture3.Visible;
+    if (panels > 1) return "more than one panel covers the main face";
+
+    const std::string& history = form.Text6.Text;
+    if (!history.empty() && history.size() < 2) return "history is not whole lines";
+    std::size_t start = 0;
+    while (start < history.size()) {
+        std::size_t end = history.find("\r\n", start);
+        if (end == std::string::npos) return "history ends in a partial line";
+        std::string line = history.substr(start, end - start);
+        if (line.find_first_of("\r\n") != std::string::npos) return "stray line break in the history";
+        if (line.empty() || line.back() != ']' || line.find('[') == std::string::npos)
+            return "history line is not stamp[number]: " + line;
+        start = end + 2;
+    }
+    // Right after a change of mode the rolling number is still the old mode's
+    // until the next tick, a millisecond later.
+    return justPicked_ && rolledSinceModeChange_ ? drawnNumberViolation() : "";
+}
+
+std::string EventDriver::drawnNumberViolation() const {
+    const Form1& form = f_.form;
+    auto drawn = strictNumber(form.Label4.Caption.get());
+    if (!drawn) return "drawn number is not a number: " + form.Label4.Caption.get();
+    auto minimum = strictNumber(form.Text1.Text.get());
+    auto maximum = strictNumber(form.Text2.Text.get());
+    if (!minimum || !maximum) return "range is not numbers while drawing";
+    // A random draw whose maximum holds no whole number from 1 on falls back to the minimum.
+    if (form.Option4.Value && *maximum < 1 && form.Label4.Caption == form.Text1.Text) return "";
+    double lowest = form.Option4.Value ? 1 : *minimum;
+    if (*drawn < lowest || *drawn > *maximum)
+        return "drawn " + form.Label4.Caption.get() + " outside " + numberText(lowest) + ".." + form.Text2.Text.get();
+    return "";
+}
+
+}  // namespace kulbo::testing
