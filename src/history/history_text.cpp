@@ -1,5 +1,7 @@
 #include "history/history_text.h"
 
+#include <array>
+
 namespace kulbo {
 
 namespace {
@@ -20,34 +22,22 @@ void appendDigits(std::string& text, int value, int width) {
 
 }  // namespace
 
-std::string reportNameStamp(const LocalTime& t) {
+// Year, month, day, hour, minute and second, each followed by its separator.
+std::string formatStamp(const LocalTime& t, const std::array<const char*, 6>& separators) {
+    const int fields[6] = {t.year, t.month, t.day, t.hour, t.minute, t.second};
     std::string text;
-    text.reserve(16);
-    appendDigits(text, t.year, 4);
-    appendDigits(text, t.month, 2);
-    appendDigits(text, t.day, 2);
-    appendDigits(text, t.hour, 2);
-    appendDigits(text, t.minute, 2);
-    appendDigits(text, t.second, 2);
+    text.reserve(48);
+    for (int i = 0; i < 6; ++i) {
+        appendDigits(text, fields[i], i == 0 ? 4 : 2);
+        text += separators[i];
+    }
     return text;
 }
 
+std::string reportNameStamp(const LocalTime& t) { return formatStamp(t, {"", "", "", "", "", ""}); }
+
 std::string historyLineStamp(const LocalTime& t) {
-    std::string text;
-    text.reserve(48);
-    appendDigits(text, t.year, 4);
-    text += "年";
-    appendDigits(text, t.month, 2);
-    text += "月";
-    appendDigits(text, t.day, 2);
-    text += "日_";
-    appendDigits(text, t.hour, 2);
-    text += ':';
-    appendDigits(text, t.minute, 2);
-    text += ':';
-    appendDigits(text, t.second, 2);
-    text += "抽到幸运数: ";
-    return text;
+    return formatStamp(t, {"年", "月", "日_", ":", ":", "抽到幸运数: "});
 }
 
 std::string historyLine(const std::string& stamp, const std::string& number) {

@@ -46,7 +46,7 @@ QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
-// Pictures for the two buttons of the lock panel.
+// The window's icon and the pictures of the two buttons of the lock panel.
 QIcon drawIcon(const std::string& name) {
     QPixmap picture(32, 32);
     picture.fill(Qt::transparent);
@@ -61,6 +61,15 @@ QIcon drawIcon(const std::string& name) {
         p.drawRoundedRect(QRectF(4, 14, 20, 16), 3, 3);
         p.setBrush(QColor(70, 50, 10));
         p.drawEllipse(QPointF(14, 21), 2.5, 2.5);
+    } else if (name == "window") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(220, 30, 30));
+        p.drawEllipse(QRectF(1, 1, 30, 30));
+        p.setPen(Qt::white);
+        QFont digits = songFont(15);
+        digits.setBold(true);
+        p.setFont(digits);
+        p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, "7");
     } else {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(200, 40, 40));
@@ -100,6 +109,7 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(songFont(9));
+    setWindowIcon(drawIcon("window"));
     controls_[this] = &form_;
     buildChildren(form_, this);
     applyTabOrder();
@@ -234,7 +244,8 @@ QWidget* MainWindow::createWidget(Control& c, QWidget* parent) {
     if (c.ForeColor) setPaletteColor(*w, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, color(*c.ForeColor));
     if (c.BackColor) {
         setPaletteColor(*w, {QPalette::Window, QPalette::Button, QPalette::Base}, color(*c.BackColor));
-        w->setAutoFillBackground(true);
+        // Option buttons and check boxes share their frame's colour: drawn clear.
+        w->setAutoFillBackground(c.kind != Kind::OptionButton && c.kind != Kind::CheckBox);
     }
     widgets_[&c] = w;
     controls_[w] = &c;
