@@ -21,24 +21,39 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
+alive() { kill -0 "$1" 2>/dev/null; }
 
+# Scripts running side by side start their search at different displays,
+# and a display counts as ours only when its lock names our server.
 start_x() {
-  local display
-  for display in $(seq 90 140); do
+  local display pid
+  for display in $(seq $((100 + $$ % 800)) 999); do
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-    PIDS+=($!)
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && return 0; sleep 0.1; done
+    # -noreset: by default the server starts over when its last client leaves,
+    # and a client connecting in that moment is turned away.
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do
+      alive "$pid" || break
+      if [ "$(tr -d ' \n' 2>/dev/null < "/tmp/.X$display-lock")" = "$pid" ] &&
+         DISPLAY=":$display" xdpyinfo > /dev/null 2>&1; then
+        PIDS+=("$pid")
+        export DISPLAY=":$display"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
-  fail "no X server"
+  fail "no X server: $(cat "$WORK/xvfb.log")"
 }
 
 start_window_manager() {
   openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
   PIDS+=($!)
-  for _ in $(seq 50); do wmctrl -m > /dev/null 2>&1 && return 0; sleep 0.1; done
-  fail "window manager did not start"
+  for _ in $(seq 150); do wmctrl -m > /dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "window manager did not start on $DISPLAY: $(cat "$WORK/openbox.log")"
 }
 
 # Starts the program; KULBO_PID is its process.
@@ -75,8 +90,6 @@ click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2; }
 # enough for most checks; geometry tells whether it is on screen.
 window_title() { xdotool getwindowname "$1"; }
 
-alive() { kill -0 "$1" 2>/dev/null; }
-
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
@@ -101,3 +114,48 @@ keys_to() {
 }
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+
+# Waits until the window with this id is no longer shown.
+wait_window_gone() {
+  for _ in $(seq 50); do
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Succeeds when, for a second and a half, no window with this title other
+# than the given one shows up.
+no_other_window() {
+  local id
+  for _ in $(seq 15); do
+    for id in $(windows_titled "$1"); do [ "$id" != "$2" ] && return 1; done
+    sleep 0.1
+  done
+  return 0
+}
+
+# The text reports in the program's folder, one a line.
+report_files() { find "$WORK/program" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort; }
+
+# The main face's buttons and the history panel's, by their centres.
+click_start() { click_at "$1" 88 400; }
+click_edit() { click_at "$1" 352 400; }
+click_settings() { click_at "$1" 20 8; }
+click_history() { click_at "$1" 408 8; }
+click_export() { click_at "$1" 156 396; }
+click_clear() { click_at "$1" 268 396; }
+click_close_history() { click_at "$1" 372 396; }
+
+# Opens the history, writes the report, answers its box and closes the
+# history again; prints the numbers the newest report records, one a line.
+export_report() {
+  local main=$1 box
+  click_history "$main"
+  click_export "$main"
+  box=$(wait_window 提示) || return 1
+  keys_to "$box" Return
+  wait_window_gone "$box" || return 1
+  click_close_history "$main"
+  iconv -f GBK -t UTF-8 "$(report_files | tail -1)" | sed -n 's/.*抽到幸运数: \[\([0-9]*\)\]\r$/\1/p'
+}
