@@ -36,3 +36,12 @@ keys_to "$question" shift+Tab space   # move to 是 and press it
 for _ in $(seq 50); do alive "$KULBO_PID" || break; sleep 0.1; done
 alive "$KULBO_PID" && fail "Yes did not end the program"
 pass "Yes ends the program"
+
+# A copy that was killed leaves nothing behind that refuses the next one.
+start_kulbo
+wait_window Kulbo > /dev/null || fail "no window after a normal end"
+{ kill -9 "$KULBO_PID"; wait "$KULBO_PID"; } 2> /dev/null || true
+start_kulbo
+wait_window Kulbo > /dev/null || fail "no window after a killed copy"
+[ -z "$(windows_titled "运行中断 - Kulbo")" ] || fail "refused after a killed copy"
+pass "a killed copy does not block the next start"
