@@ -16,6 +16,7 @@ Application::Application() {
 
 void prepareQt() {
     QApplication::setApplicationName("Kulbo");
+    QApplication::setFont(songFont(9));  // message boxes too
     static QTranslator chinese;
     if (chinese.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&chinese);

@@ -34,13 +34,6 @@ constexpr int kFrameHeightTwips = kDesignOuterHeight - 6390;
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
 
-QFont songFont(double points) {
-    QFont font;
-    font.setFamilies({"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC"});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))));
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -104,6 +97,14 @@ bool isInput(QEvent::Type type) {
 }
 
 }  // namespace
+
+QFont songFont(double points) {
+    QFont font;
+    font.setFamilies({"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC"});
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))));
+    font.setWeight(QFont::Normal);
+    return font;
+}
 
 MainWindow::MainWindow(Form1& form) : form_(form) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

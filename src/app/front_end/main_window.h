@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <functional>
@@ -14,6 +15,9 @@
 class QPlainTextEdit;
 
 namespace kulbo {
+
+// The one typeface of the window, at a size in points (20 twips each).
+QFont songFont(double points);
 
 class MainWindow : public QWidget, private ChangeListener {
 public:
