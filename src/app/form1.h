@@ -82,7 +82,6 @@ private:
     void reject(const std::string& message);
     void startDraw();
     void unlockCheck();
-    bool historyViewAllowed() const { return Check2.Value == 1; }
 
     Platform& platform_;
     bool handling_ = false;

@@ -182,12 +182,6 @@ std::vector<Timer*> WindowModel::timers() const {
     return result;
 }
 
-Control* WindowModel::find(std::string_view name) const {
-    for (Control* c : all_)
-        if (c->name == name) return c;
-    return nullptr;
-}
-
 void WindowModel::setListener(ChangeListener* listener) {
     for (Control* c : all_) c->setListener(listener);
 }

@@ -4,7 +4,6 @@
 
 #include "app/controls.h"
 
-#include <string_view>
 #include <vector>
 
 namespace kulbo {
@@ -96,7 +95,6 @@ public:
     // stacking order, depth first.
     const std::vector<Control*>& controls() const { return all_; }
     std::vector<Timer*> timers() const;
-    Control* find(std::string_view name) const;
 
     // Routes every property change of every control to one listener.
     void setListener(ChangeListener* listener);

@@ -16,10 +16,9 @@ void Form1::Command2_Click() {
         if (!maximum) {
             reject("最大值必须是数字");
         } else if (*maximum <= 999) {
-            auto minimum = strictNumber(Text1.Text.get());
-            if (!minimum)
+            if (!strictNumber(Text1.Text.get()))
                 reject("最小值必须是数字");
-            else if (*maximum <= *minimum)
+            else if (lenientNumber(Text2.Text.get()) <= lenientNumber(Text1.Text.get()))
                 reject("最小值不能大于等于最大值");
             else
                 startDraw();

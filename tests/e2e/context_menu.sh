@@ -23,7 +23,7 @@ no_menu_at() {
   pass "no menu on $name"
 }
 
-click_at "$main" 20 8                  # 设置: the lock panel
+click_settings "$main"                 # the lock panel
 no_menu_at 280 140 "the password box"
 keys_to "$main" Return                 # unlock: the settings panel
 
@@ -34,5 +34,5 @@ xdotool key Escape; sleep 0.3
 pass "the title box keeps its menu"
 
 click_at "$main" 380 396               # 确定
-click_at "$main" 408 8                 # 历史记录
+click_history "$main"
 no_menu_at 220 200 "the history box"

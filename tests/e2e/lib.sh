@@ -74,21 +74,8 @@ wait_window() {
   return 1
 }
 
-# Waits until no visible window has that title.
-wait_no_window() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # Clicks at x, y relative to a window.
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2; }
-
-# The text of a message box, read with the clipboard-free way: its title is
-# enough for most checks; geometry tells whether it is on screen.
-window_title() { xdotool getwindowname "$1"; }
 
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }

@@ -24,8 +24,7 @@ pass "second copy refused"
 wmctrl -i -c "$main"
 question=$(wait_other_window Kulbo "$main") || fail "closing asked nothing"
 keys_to "$question" Return   # No is the default
-wait_no_window_id() { for _ in $(seq 50); do xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0; sleep 0.1; done; return 1; }
-wait_no_window_id "$question" || fail "question stayed open"
+wait_window_gone "$question" || fail "question stayed open"
 alive "$KULBO_PID" || fail "answering No ended the program"
 xwininfo -id "$main" | grep -q IsViewable || fail "window gone after No"
 pass "No keeps the window"

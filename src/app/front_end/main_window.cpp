@@ -412,7 +412,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (beforeInput_ && isInput(event->type())) beforeInput_();
     if (event->type() == QEvent::KeyPress) previewKey(watched, event);
     if (Control* c = controlFor(watched); c && c->kind == Kind::TextBox)
-        if (filterTextBox(static_cast<TextBox&>(*c), watched, event)) return true;
+        if (filterTextBox(static_cast<TextBox&>(*c), event)) return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -430,7 +430,7 @@ void MainWindow::previewKey(QObject* watched, QEvent* event) {
 // Every road by which text reaches a number box passes the box's key filter
 // or is closed: typed keys and input-method commits are filtered; pasting by
 // key, by the middle button and by dropping is refused.
-bool MainWindow::filterTextBox(TextBox& box, QObject* /*watched*/, QEvent* event) {
+bool MainWindow::filterTextBox(TextBox& box, QEvent* event) {
     if (event->type() == QEvent::ContextMenu && hooked_.count(&box))
         return WindowProc(kContextMenuMessage) != 0;
     if (!filtered_.count(&box)) return false;

@@ -57,7 +57,7 @@ private:
     void applyOuterSize();
     void appendOrReplaceHistory(QPlainTextEdit& box, const std::string& text);
 
-    bool filterTextBox(TextBox& box, QObject* watched, QEvent* event);
+    bool filterTextBox(TextBox& box, QEvent* event);
     void previewKey(QObject* watched, QEvent* event);
 
     Form1& form_;
