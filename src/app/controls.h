@@ -36,6 +36,7 @@ template <class T>
 class Prop {
 public:
     Prop(Control& owner, Property id, T initial = T{}) : owner_(owner), id_(id), value_(std::move(initial)) {}
+    Prop(const Prop&) = delete;  // a copy would still announce to the original's control
 
     const T& get() const { return value_; }
     operator const T&() const { return value_; }

@@ -1,12 +1,13 @@
 // Start and end of the program.
 #include "app/form1.h"
+#include "app/messages.h"
 #include "app/textbox_hook.h"
 
 namespace kulbo {
 
 void Form1::Form_Load() {
     if (platform_.PrevInstance()) {
-        platform_.MsgBox("该程序已在运行！", box::kExclamation, "运行中断 - Kulbo");
+        platform_.MsgBox("该程序已在运行！", box::kExclamation, std::string("运行中断 - ") + kAppTitle);
         endProgram();
         return;
     }
@@ -14,7 +15,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) {
-    if (platform_.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo") == box::kYes) {
+    if (platform_.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, kAppTitle) == box::kYes) {
         endProgram();
         return;
     }

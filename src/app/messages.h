@@ -2,7 +2,8 @@
 
 namespace kulbo {
 
-// Title of every message box that has none of its own.
+// The program's name: the window's title, the title of every message box
+// that has none of its own, and the start of the report's file name.
 inline constexpr const char* kAppTitle = "Kulbo";
 
 }  // namespace kulbo

@@ -2,6 +2,8 @@
 // real implementation lives in the front end; tests use a scripted fake.
 #pragma once
 
+#include "app/outcome.h"
+
 #include <string>
 
 namespace kulbo {
@@ -10,10 +12,26 @@ class TextBox;
 
 // Message-box style flags and answers, as the platform numbers them.
 namespace box {
-inline constexpr int kCritical = 16;
-inline constexpr int kExclamation = 48;
-inline constexpr int kInformation = 64;
-inline constexpr int kYesNoQuestionNoDefault = 4 + 32 + 256;
+// Buttons, icon and default button: three fields of the flags.
+inline constexpr int kButtonsField = 0x00F;
+inline constexpr int kIconField = 0x070;
+inline constexpr int kDefaultField = 0x300;
+
+inline constexpr int kOkButton = 0;
+inline constexpr int kYesNoButtons = 4;
+inline constexpr int kCriticalIcon = 16;
+inline constexpr int kQuestionIcon = 32;
+inline constexpr int kExclamationIcon = 48;
+inline constexpr int kInformationIcon = 64;
+inline constexpr int kSecondButtonDefault = 256;
+
+// The styles the program shows.
+inline constexpr int kCritical = kOkButton | kCriticalIcon;
+inline constexpr int kExclamation = kOkButton | kExclamationIcon;
+inline constexpr int kInformation = kOkButton | kInformationIcon;
+inline constexpr int kYesNoQuestionNoDefault = kYesNoButtons | kQuestionIcon | kSecondButtonDefault;
+
+// Answers.
 inline constexpr int kOk = 1;
 inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;
@@ -23,9 +41,6 @@ struct LocalTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
 };
-
-// Message number of a request for a text box's context menu.
-inline constexpr int kContextMenuMessage = 0x7B;
 
 class Platform {
 public:
@@ -51,14 +66,12 @@ public:
 
     // Writes text to the named file in the program's folder, in the narrow
     // code page with the line ends as given, replacing any file of that name.
-    // Returns an empty string on success, otherwise the reason it failed.
-    virtual std::string WriteTextFile(const std::string& fileName, const std::string& text) = 0;
+    virtual Outcome WriteTextFile(const std::string& fileName, const std::string& text) = 0;
 
     // Hands a web address to the user's default browser; reports nothing.
     virtual void OpenUrl(const std::string& address) = 0;
 
-    // Routes the box's messages through the program's filter (see
-    // Form1::TextBoxWindowProc) until unhooked.
+    // Keeps the box's context menu away until unhooked.
     virtual void HookTextBox(TextBox& box) = 0;
     virtual void UnhookTextBox(TextBox& box) = 0;
 };

@@ -8,6 +8,4 @@ void Hook(Platform& platform, TextBox& box) { platform.HookTextBox(box); }
 
 void Unhook(Platform& platform, TextBox& box) { platform.UnhookTextBox(box); }
 
-long WindowProc(int message) { return message == kContextMenuMessage ? -1 : 0; }
-
 }  // namespace kulbo

@@ -1,5 +1,7 @@
 #include "app/window_model.h"
 
+#include "app/messages.h"
+
 #include <optional>
 
 namespace kulbo {
@@ -57,7 +59,7 @@ const DesignRow kDesign[] = {
     {"Label5",     "Form1",    "1",                         720,     0,   495,   495,   9, 14.25, kHidden},
     {"Label3",     "Form1",    "输入最大值：",              360,  2040,  2175,   375,   3, 18},
     {"Label2",     "Form1",    "输入最小值：",              360,  1320,  2175,   375,   1, 18},
-    {"Label1",     "Form1",    "Kulbo",                    2040,   120,  2535,   855,   0, 42},
+    {"Label1",     "Form1",    kAppTitle,                  2040,   120,  2535,   855,   0, 42},
 
     {"Label4",     "Frame1",   "",                          240,  -120,  5415,  2775,   6, 150, true, true, kRed},
 
@@ -110,7 +112,7 @@ const DesignRow kDesign[] = {
 }  // namespace
 
 WindowModel::WindowModel() {
-    Caption = std::string("Kulbo");
+    Caption = std::string(kAppTitle);
     ClientWidth = 6615;
     ClientHeight = 6390;
     Width = kDesignOuterWidth;

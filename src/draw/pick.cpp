@@ -1,5 +1,6 @@
 // The rolling number and the pick.
 #include "app/form1.h"
+#include "app/messages.h"
 #include "draw/rolling.h"
 #include "history/history_text.h"
 
@@ -20,7 +21,7 @@ void Form1::Command1_Click() {
     }
     // Announced after the avoidance, so the box names what is shown and recorded.
     if (Check1.Value != 0)
-        platform_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, "Kulbo - 选中的幸运号");
+        platform_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, std::string(kAppTitle) + " - 选中的幸运号");
     Text6.Text = Text6.Text.get() + historyLine(Label14.Caption.get(), Label4.Caption.get());
 }
 

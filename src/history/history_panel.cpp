@@ -28,7 +28,7 @@ void Form1::Command9_Click() {
 void Form1::Command8_Click() {
     if (Check2.Value != 1 || Check3.Value != 1) return;
     if (Text6.Text.get().empty()) return;
-    if (platform_.MsgBox("确定要清除历史记录？", box::kYesNoQuestionNoDefault, "Kulbo - 清除历史") == box::kYes)
+    if (platform_.MsgBox("确定要清除历史记录？", box::kYesNoQuestionNoDefault, std::string(kAppTitle) + " - 清除历史") == box::kYes)
         Text6.Text = "";
 }
 

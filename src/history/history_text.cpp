@@ -1,5 +1,7 @@
 #include "history/history_text.h"
 
+#include "app/messages.h"
+
 #include <array>
 
 namespace kulbo {
@@ -44,6 +46,6 @@ std::string historyLine(const std::string& stamp, const std::string& number) {
     return stamp + "[" + number + "]\r\n";
 }
 
-std::string reportFileName(const std::string& stamp) { return "Kulbo的历史幸运号报告" + stamp + ".txt"; }
+std::string reportFileName(const std::string& stamp) { return kAppTitle + ("的历史幸运号报告" + stamp) + ".txt"; }
 
 }  // namespace kulbo

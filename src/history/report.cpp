@@ -12,11 +12,11 @@ void Form1::Command10_Click() {
         return;
     }
     std::string fileName = reportFileName(Label13.Caption.get());
-    std::string failure = platform_.WriteTextFile(fileName, Text6.Text.get() + "\r\n");
-    if (failure.empty())
+    Outcome written = platform_.WriteTextFile(fileName, Text6.Text.get() + "\r\n");
+    if (written.ok())
         platform_.MsgBox("txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示");
     else
-        platform_.MsgBox("txt报告未能生成: " + platform_.ProgramFolder() + "/" + fileName + "\r\n" + failure,
+        platform_.MsgBox("txt报告未能生成: " + platform_.ProgramFolder() + "/" + fileName + "\r\n" + written.reason(),
                          box::kCritical, kAppTitle);
 }
 

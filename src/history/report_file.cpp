@@ -10,12 +10,10 @@
 
 namespace kulbo {
 
-bool toGbk(const std::string& utf8, std::string& gbk, std::string& reason) {
+Outcome toGbk(const std::string& utf8, std::string& gbk) {
     iconv_t converter = iconv_open("GBK", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        reason = std::string("无法转换为GBK编码: ") + std::strerror(errno);
-        return false;
-    }
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return Outcome::failed(std::string("无法转换为GBK编码: ") + std::strerror(errno));
     gbk.assign(utf8.size() * 2 + 16, '\0');
     char* in = const_cast<char*>(utf8.data());
     std::size_t inLeft = utf8.size();
@@ -24,13 +22,11 @@ bool toGbk(const std::string& utf8, std::string& gbk, std::string& reason) {
     std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
     int error = errno;
     iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1)) {
-        reason = "文本中有GBK无法表示的字符 (第 " + std::to_string(in - utf8.data() + 1) + " 字节): " +
-                 std::strerror(error);
-        return false;
-    }
+    if (result == static_cast<std::size_t>(-1))
+        return Outcome::failed("文本中有GBK无法表示的字符 (第 " + std::to_string(in - utf8.data() + 1) + " 字节): " +
+                               std::strerror(error));
     gbk.resize(gbk.size() - outLeft);
-    return true;
+    return Outcome::done();
 }
 
 namespace {
@@ -51,14 +47,14 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::string writeGbkFile(const std::string& path, const std::string& utf8Text) {
-    std::string bytes, reason;
-    if (!toGbk(utf8Text, bytes, reason)) return reason;
+Outcome writeGbkFile(const std::string& path, const std::string& utf8Text) {
+    std::string bytes;
+    if (Outcome converted = toGbk(utf8Text, bytes); !converted.ok()) return converted;
 
     std::string folder = path.substr(0, path.rfind('/') + 1);
     std::string temporary = folder + ".kulbo-report-XXXXXX";
     int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return systemReason("无法创建文件");
+    if (fd < 0) return Outcome::failed(systemReason("无法创建文件"));
     mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);  // mkstemp makes it private; a report is an ordinary file
@@ -68,8 +64,9 @@ std::string writeGbkFile(const std::string& path, const std::string& utf8Text) {
     else if (::fsync(fd) != 0) failure = systemReason("写入失败");
     if (::close(fd) != 0 && failure.empty()) failure = systemReason("关闭文件失败");
     if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) failure = systemReason("无法替换文件");
-    if (!failure.empty()) ::unlink(temporary.c_str());
-    return failure;
+    if (failure.empty()) return Outcome::done();
+    ::unlink(temporary.c_str());
+    return Outcome::failed(failure);
 }
 
 }  // namespace kulbo

@@ -1,5 +1,6 @@
 // The settings panel: every option takes effect the moment it changes.
 #include "app/form1.h"
+#include "app/messages.h"
 
 namespace kulbo {
 
@@ -41,9 +42,9 @@ void Form1::Timer4_Timer() {
 
 void Form1::Command6_Click() {
     if (Text5.Text.get().empty())
-        Caption = "Kulbo";
+        Caption = std::string(kAppTitle);
     else
-        Caption = Text5.Text.get() + " - Kulbo";
+        Caption = Text5.Text.get() + " - " + kAppTitle;
     if (Text4.Text.get().empty()) select(Option2);
     Picture1.Visible = false;
     Picture2.Visible = false;

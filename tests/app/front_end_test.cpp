@@ -1,4 +1,5 @@
 #include "app/front_end/main_window.h"
+#include "app/front_end/widget_factory.h"
 #include "support/fake_platform.h"
 
 #include <QApplication>
@@ -27,11 +28,11 @@ struct WindowPlatform : FakePlatform {
     MainWindow* window = nullptr;
     void HookTextBox(TextBox& box) override {
         FakePlatform::HookTextBox(box);
-        if (window) window->setHooked(box, true);
+        if (window) window->setContextMenuAllowed(box, false);
     }
     void UnhookTextBox(TextBox& box) override {
         FakePlatform::UnhookTextBox(box);
-        if (window) window->setHooked(box, false);
+        if (window) window->setContextMenuAllowed(box, true);
     }
 };
 
@@ -453,6 +454,7 @@ TEST_F(FrontEnd, MaximizingIsMirroredAndUndone) {
 // The application outlives every test and is gone before Qt's own statics.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -113,7 +113,7 @@ protected:
 }  // namespace
 
 TEST_F(ReportFile, OneLineIsWrittenAsGbkWithNoByteOrderMark) {
-    ASSERT_EQ(writeGbkFile(report, kLine + "\r\n"), "");
+    ASSERT_TRUE(writeGbkFile(report, kLine + "\r\n").ok());
     EXPECT_EQ(readBytes(report), kLineGbk + "\r\n");
     EXPECT_EQ(gbkToUtf8(readBytes(report)), kLine + "\r\n");
     EXPECT_EQ(entries(), std::vector<std::string>{report.filename()});
@@ -128,7 +128,7 @@ TEST_F(ReportFile, OneLineIsWrittenAsGbkWithNoByteOrderMark) {
 
 TEST_F(ReportFile, ReplacesAnExistingFileWhole) {
     writeBytes(report, std::string(4096, 'x'));
-    ASSERT_EQ(writeGbkFile(report, kLine + "\r\n"), "");
+    ASSERT_TRUE(writeGbkFile(report, kLine + "\r\n").ok());
     EXPECT_EQ(readBytes(report), kLineGbk + "\r\n");
 }
 
@@ -136,7 +136,7 @@ TEST_F(ReportFile, ReplacesALinkInsteadOfFollowingIt) {
     fs::path victim = folder / "victim.txt";
     writeBytes(victim, "keep");
     fs::create_symlink(victim, report);
-    ASSERT_EQ(writeGbkFile(report, kLine), "");
+    ASSERT_TRUE(writeGbkFile(report, kLine).ok());
     EXPECT_FALSE(fs::is_symlink(report));
     EXPECT_EQ(readBytes(report), kLineGbk);
     EXPECT_EQ(readBytes(victim), "keep");
@@ -144,7 +144,7 @@ TEST_F(ReportFile, ReplacesALinkInsteadOfFollowingIt) {
 
 TEST_F(ReportFile, FolderStandingAtTheNameFailsWithTheReason) {
     fs::create_directory(report);
-    std::string reason = writeGbkFile(report, kLine);
+    std::string reason = writeGbkFile(report, kLine).reason();
     EXPECT_NE(reason.find(std::strerror(EISDIR)), std::string::npos) << reason;
     EXPECT_TRUE(fs::is_directory(report));
     EXPECT_EQ(entries(), std::vector<std::string>{report.filename()});
@@ -153,28 +153,29 @@ TEST_F(ReportFile, FolderStandingAtTheNameFailsWithTheReason) {
 TEST_F(ReportFile, UnusableFolderFailsWithTheReason) {
     fs::path notAFolder = folder / "plain";
     writeBytes(notAFolder, "");
-    std::string reason = writeGbkFile(notAFolder / report.filename(), kLine);
+    std::string reason = writeGbkFile(notAFolder / report.filename(), kLine).reason();
     EXPECT_NE(reason.find(std::strerror(ENOTDIR)), std::string::npos) << reason;
     EXPECT_EQ(readBytes(notAFolder), "");
 }
 
 TEST_F(ReportFile, ReadOnlyFolderFailsAndKeepsTheEarlierReport) {
-    ASSERT_EQ(writeGbkFile(report, kLine), "");
+    ASSERT_TRUE(writeGbkFile(report, kLine).ok());
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     if (creationError(folder) == 0 && !setImmutable(folder, true))
         GTEST_SKIP() << "nothing here stops this user from writing into the folder";
     int error = creationError(folder);
     ASSERT_NE(error, 0);
-    std::string reason = writeGbkFile(report, kLine + kLine);
+    std::string reason = writeGbkFile(report, kLine + kLine).reason();
     EXPECT_NE(reason.find(std::strerror(error)), std::string::npos) << reason;
     EXPECT_EQ(readBytes(report), kLineGbk);
 }
 
 // Nothing is dropped: a character without a GBK form fails the whole report.
 TEST_F(ReportFile, CharacterWithoutGbkFormFailsAndKeepsTheEarlierReport) {
-    ASSERT_EQ(writeGbkFile(report, kLine), "");
-    std::string reason = writeGbkFile(report, kLine + "\xF0\x9F\x98\x80\r\n");
-    EXPECT_NE(reason, "");
+    ASSERT_TRUE(writeGbkFile(report, kLine).ok());
+    Outcome written = writeGbkFile(report, kLine + "\xF0\x9F\x98\x80\r\n");
+    EXPECT_FALSE(written.ok());
+    EXPECT_NE(written.reason(), "");
     EXPECT_EQ(readBytes(report), kLineGbk);
     EXPECT_EQ(entries(), std::vector<std::string>{report.filename()});
 }

@@ -9,7 +9,7 @@ int FakePlatform::MsgBox(const std::string& prompt, int flags, const std::string
         answers.pop_front();
         return answer;
     }
-    return (flags & 0xF) == 4 ? box::kNo : box::kOk;
+    return (flags & box::kButtonsField) == box::kYesNoButtons ? box::kNo : box::kOk;
 }
 
 double FakePlatform::Rnd() {
@@ -21,10 +21,10 @@ double FakePlatform::Rnd() {
     return std::generate_canonical<double, 53>(generator);
 }
 
-std::string FakePlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
-    if (!writeFailure.empty()) return writeFailure;
+Outcome FakePlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
+    if (!writeFailure.empty()) return Outcome::failed(writeFailure);
     files[fileName] = text;
-    return "";
+    return Outcome::done();
 }
 
 void FakePlatform::HookTextBox(TextBox& box) { hookLog.push_back("hook " + box.name); }

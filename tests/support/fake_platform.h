@@ -27,7 +27,7 @@ public:
     bool PrevInstance() override { return previousInstance; }
     void End() override { ++ends; }
     std::string ProgramFolder() override { return folder; }
-    std::string WriteTextFile(const std::string& fileName, const std::string& text) override;
+    Outcome WriteTextFile(const std::string& fileName, const std::string& text) override;
     void OpenUrl(const std::string& address) override { openedUrls.push_back(address); }
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;

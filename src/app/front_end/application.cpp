@@ -1,5 +1,8 @@
 #include "app/front_end/application.h"
 
+#include "app/front_end/widget_factory.h"
+#include "app/messages.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -15,7 +18,7 @@ Application::Application() {
 }
 
 void prepareQt() {
-    QApplication::setApplicationName("Kulbo");
+    QApplication::setApplicationName(kAppTitle);
     QApplication::setFont(songFont(9));  // message boxes too
     static QTranslator chinese;
     if (chinese.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,24 +1,16 @@
 #include "app/front_end/main_window.h"
 
 #include "app/front_end/key_codes.h"
-#include "app/textbox_hook.h"
+#include "app/front_end/widget_factory.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -34,51 +26,7 @@ constexpr int kFrameHeightTwips = kDesignOuterHeight - 6390;
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
 
-
-QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
 QString qt(const std::string& text) { return QString::fromStdString(text); }
-
-// The window's icon and the pictures of the two buttons of the lock panel.
-QIcon drawIcon(const std::string& name) {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (name == "unlock") {
-        p.setPen(QPen(QColor(90, 90, 90), 3));
-        p.drawArc(QRectF(11, 2, 14, 16), 0, 180 * 16);  // the shackle, lifted open
-        p.drawLine(QPointF(25, 10), QPointF(25, 14));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(218, 165, 32));
-        p.drawRoundedRect(QRectF(4, 14, 20, 16), 3, 3);
-        p.setBrush(QColor(70, 50, 10));
-        p.drawEllipse(QPointF(14, 21), 2.5, 2.5);
-    } else if (name == "window") {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(220, 30, 30));
-        p.drawEllipse(QRectF(1, 1, 30, 30));
-        p.setPen(Qt::white);
-        QFont digits = songFont(15);
-        digits.setBold(true);
-        p.setFont(digits);
-        p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, "7");
-    } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 40, 40));
-        p.drawEllipse(QRectF(2, 2, 28, 28));
-        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(10, 10), QPointF(22, 22));
-        p.drawLine(QPointF(22, 10), QPointF(10, 22));
-    }
-    return QIcon(picture);
-}
-
-void setPaletteColor(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, const QColor& c) {
-    QPalette palette = widget.palette();
-    for (auto role : roles) palette.setColor(role, c);
-    widget.setPalette(palette);
-}
 
 // Events that may run a handler.
 bool isInput(QEvent::Type type) {
@@ -98,28 +46,19 @@ bool isInput(QEvent::Type type) {
 
 }  // namespace
 
-QFont songFont(double points) {
-    QFont font;
-    font.setFamilies({"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC"});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))));
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 MainWindow::MainWindow(Form1& form) : form_(form) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(songFont(9));
-    setWindowIcon(drawIcon("window"));
+    setWindowIcon(windowIcon());
     controls_[this] = &form_;
     buildChildren(form_, this);
     applyTabOrder();
     setWindowTitle(qt(form_.Caption));
     applyOuterSize();
     form_.setListener(this);
-    // The form previews every key, and the text boxes' events are filtered
-    // here too: one filter for the whole application, so that each event
-    // passes it once.
+    // The form previews every key and the tick source catches up before
+    // every input: one filter for the whole application.
     qApp->installEventFilter(this);
 }
 
@@ -153,109 +92,47 @@ void MainWindow::showCentred() {
 
 void MainWindow::buildChildren(Control& container, QWidget* parent) {
     std::vector<QWidget*> created;
-    for (Control* child : container.children)
-        if (QWidget* w = createWidget(*child, parent)) created.push_back(w);
+    for (Control* child : container.children) {
+        QWidget* w = createWidget(*child, parent);
+        if (!w) continue;
+        connectToModel(*child, w);
+        created.push_back(w);
+        buildChildren(*child, w);
+    }
     // An earlier child lies above a later one.
     for (auto it = created.rbegin(); it != created.rend(); ++it) (*it)->raise();
 }
 
-QWidget* MainWindow::createWidget(Control& c, QWidget* parent) {
-    QWidget* w = nullptr;
+// Registers the widget and sends what the user does with it to the model.
+void MainWindow::connectToModel(Control& c, QWidget* w) {
+    widgets_[&c] = w;
+    controls_[w] = &c;
     switch (c.kind) {
-    case Kind::CommandButton: {
-        auto& button = static_cast<CommandButton&>(c);
-        QAbstractButton* b;
-        if (!button.IconName.empty()) {
-            auto* tool = new QToolButton(parent);
-            tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            tool->setIcon(drawIcon(button.IconName));
-            tool->setIconSize(QSize(32, 32));
-            b = tool;
-        } else {
-            b = new QPushButton(parent);
-        }
-        b->setFocusPolicy(Qt::StrongFocus);
-        connect(b, &QAbstractButton::clicked, this, [this, &c] { form_.click(c); });
-        w = b;
+    case Kind::CommandButton:
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] { form_.click(c); });
         break;
-    }
-    case Kind::TextBox: {
-        auto& box = static_cast<TextBox&>(c);
-        if (box.MultiLine) {
-            auto* edit = new QPlainTextEdit(parent);
-            edit->setReadOnly(box.Locked);
-            edit->setVerticalScrollBarPolicy(box.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            edit->viewport()->setAcceptDrops(false);
-            controls_[edit->viewport()] = &c;
-            w = edit;
-        } else {
-            auto* edit = new QLineEdit(parent);
-            if (box.MaxLength > 0) edit->setMaxLength(box.MaxLength);
-            if (box.PasswordChar) {
-                edit->setEchoMode(QLineEdit::Password);
-                edit->setStyleSheet(QString("QLineEdit { lineedit-password-character: %1; }").arg(int(box.PasswordChar)));
-            }
-            edit->setReadOnly(box.Locked);
-            connect(edit, &QLineEdit::textEdited, this, [&box](const QString& text) { box.Text = text.toStdString(); });
-            w = edit;
-        }
-        w->setAcceptDrops(false);
-        if (&box == &form_.Text1 || &box == &form_.Text2 || &box == &form_.Text4 || &box == &form_.Text6)
-            filtered_.insert(&box);
-        break;
-    }
-    case Kind::Label: {
-        auto& label = static_cast<Label&>(c);
-        auto* l = new QLabel(parent);
-        l->setAlignment(label.Centered ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-        l->setWordWrap(!label.AutoSize && label.FontSize < 100);  // the big display never wraps
-        w = l;
-        break;
-    }
-    case Kind::Frame:
-        w = new QGroupBox(parent);
-        break;
-    case Kind::PictureBox: {
-        auto* panel = new QFrame(parent);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setAutoFillBackground(true);
-        w = panel;
-        break;
-    }
     case Kind::OptionButton:
-    case Kind::CheckBox: {
-        QAbstractButton* b = c.kind == Kind::OptionButton ? static_cast<QAbstractButton*>(new QRadioButton(parent))
-                                                           : new QCheckBox(parent);
-        b->setAutoExclusive(false);  // the model keeps the groups
-        connect(b, &QAbstractButton::clicked, this, [this, &c] {
+    case Kind::CheckBox:
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] {
             form_.click(c);
             syncContent(c);  // undo the button's own toggle where the model did not follow
         });
-        w = b;
+        break;
+    case Kind::TextBox: {
+        auto& box = static_cast<TextBox&>(c);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            connect(edit, &QLineEdit::textEdited, this, [&box](const QString& text) { box.Text = text.toStdString(); });
+        if (&box == &form_.Text1 || &box == &form_.Text2 || &box == &form_.Text4 || &box == &form_.Text6)
+            guard_.guard(box, *w);
         break;
     }
-    case Kind::Timer:
-    case Kind::Form:
-        return nullptr;
+    default:
+        break;
     }
-
-    w->setObjectName(qt(c.name));
-    w->setFont(songFont(c.FontSize));
-    if (c.ForeColor) setPaletteColor(*w, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, color(*c.ForeColor));
-    if (c.BackColor) {
-        setPaletteColor(*w, {QPalette::Window, QPalette::Button, QPalette::Base}, color(*c.BackColor));
-        // Option buttons and check boxes share their frame's colour: drawn clear.
-        w->setAutoFillBackground(c.kind != Kind::OptionButton && c.kind != Kind::CheckBox);
-    }
-    widgets_[&c] = w;
-    controls_[w] = &c;
     syncGeometry(c);
     syncContent(c);
     w->setEnabled(c.Enabled);
     w->setVisible(c.Visible);
-    buildChildren(c, w);
-    return w;
 }
 
 void MainWindow::applyTabOrder() {
@@ -401,19 +278,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     form_.requestClose();
 }
 
-void MainWindow::setHooked(TextBox& box, bool hooked) {
-    if (hooked)
-        hooked_.insert(&box);
-    else
-        hooked_.erase(&box);
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (beforeInput_ && isInput(event->type())) beforeInput_();
     if (event->type() == QEvent::KeyPress) previewKey(watched, event);
-    if (Control* c = controlFor(watched); c && c->kind == Kind::TextBox)
-        if (filterTextBox(static_cast<TextBox&>(*c), event)) return true;
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setContextMenuAllowed(const TextBox& box, bool allowed) {
+    if (QWidget* w = widgetFor(box)) w->setContextMenuPolicy(allowed ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
 // Key preview: the form's KeyDown sees every key before the control with the
@@ -425,48 +297,6 @@ void MainWindow::previewKey(QObject* watched, QEvent* event) {
     if (watched != firstReceiver) return;
     auto* key = static_cast<QKeyEvent*>(event);
     form_.keyDown(keyCodeOf(*key), shiftMaskOf(*key));
-}
-
-// Every road by which text reaches a number box passes the box's key filter
-// or is closed: typed keys and input-method commits are filtered; pasting by
-// key, by the middle button and by dropping is refused.
-bool MainWindow::filterTextBox(TextBox& box, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu && hooked_.count(&box))
-        return WindowProc(kContextMenuMessage) != 0;
-    if (!filtered_.count(&box)) return false;
-
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste)) return true;
-        auto code = keyAsciiOf(*key);
-        return code && form_.keyPress(box, *code) == 0;
-    }
-    case QEvent::InputMethod: {
-        auto* input = static_cast<QInputMethodEvent*>(event);
-        if (resending_ || input->commitString().isEmpty()) return false;
-        QString admitted;
-        for (QChar ch : input->commitString())
-            if (form_.keyPress(box, keyAsciiOf(ch)) != 0) admitted += ch;
-        if (admitted == input->commitString()) return false;
-        QInputMethodEvent filtered(input->preeditString(), input->attributes());
-        filtered.setCommitString(admitted, input->replacementStart(), input->replacementLength());
-        resending_ = true;
-        QCoreApplication::sendEvent(widgetFor(box), &filtered);
-        resending_ = false;
-        return true;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
 }
 
 }  // namespace kulbo

@@ -1,23 +1,19 @@
-// The Qt view of the window model: one widget per control, built by kind and
-// kept in step through the model's change signal; user actions go back to the
-// model as events.
+// The Qt view of the window model: one widget per control, kept in step with
+// the model through its change signal and with the window manager through
+// the window's own events; user actions go back to the model as events.
 #pragma once
 
 #include "app/form1.h"
+#include "app/front_end/input_guard.h"
 
-#include <QFont>
 #include <QWidget>
 
 #include <functional>
 #include <map>
-#include <set>
 
 class QPlainTextEdit;
 
 namespace kulbo {
-
-// The one typeface of the window, at a size in points (20 twips each).
-QFont songFont(double points);
 
 class MainWindow : public QWidget, private ChangeListener {
 public:
@@ -27,8 +23,8 @@ public:
     QWidget* widgetFor(const Control& control) const;
     Control* controlFor(const QObject* widget) const;
 
-    // Whether the box's context menu is kept away (see textbox_hook.h).
-    void setHooked(TextBox& box, bool hooked);
+    // Whether the box offers its context menu.
+    void setContextMenuAllowed(const TextBox& box, bool allowed);
 
     // Runs before every event that may run a handler (clicks, keys, close).
     void setBeforeInput(std::function<void()> beforeInput) { beforeInput_ = std::move(beforeInput); }
@@ -47,8 +43,8 @@ protected:
 private:
     void propertyChanged(Control& control, Property property) override;
 
-    QWidget* createWidget(Control& control, QWidget* parent);
     void buildChildren(Control& container, QWidget* parent);
+    void connectToModel(Control& control, QWidget* widget);
     void applyTabOrder();
     void syncContent(Control& control);
     void syncGeometry(Control& control);
@@ -56,16 +52,12 @@ private:
     void applyWindowState();
     void applyOuterSize();
     void appendOrReplaceHistory(QPlainTextEdit& box, const std::string& text);
-
-    bool filterTextBox(TextBox& box, QEvent* event);
     void previewKey(QObject* watched, QEvent* event);
 
     Form1& form_;
+    InputGuard guard_{form_};
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
-    std::set<const TextBox*> hooked_;
-    std::set<const TextBox*> filtered_;
-    bool resending_ = false;
     std::function<void()> beforeInput_;
 };
 

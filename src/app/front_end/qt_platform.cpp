@@ -27,17 +27,17 @@ int QtPlatform::MsgBox(const std::string& prompt, int flags, const std::string& 
     QMessageBox box(window_);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(prompt).replace("\r\n", "\n"));
-    switch (flags & 0x70) {
-    case box::kCritical: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case box::kExclamation: box.setIcon(QMessageBox::Warning); break;
-    case box::kInformation: box.setIcon(QMessageBox::Information); break;
+    switch (flags & box::kIconField) {
+    case box::kCriticalIcon: box.setIcon(QMessageBox::Critical); break;
+    case box::kQuestionIcon: box.setIcon(QMessageBox::Question); break;
+    case box::kExclamationIcon: box.setIcon(QMessageBox::Warning); break;
+    case box::kInformationIcon: box.setIcon(QMessageBox::Information); break;
     default: break;
     }
-    if ((flags & 0x0F) == 4) {
+    if ((flags & box::kButtonsField) == box::kYesNoButtons) {
         QPushButton* yes = box.addButton("是", QMessageBox::YesRole);
         QPushButton* no = box.addButton("否", QMessageBox::NoRole);
-        box.setDefaultButton((flags & 0x300) == 256 ? no : yes);
+        box.setDefaultButton((flags & box::kDefaultField) == box::kSecondButtonDefault ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? box::kYes : box::kNo;
@@ -72,7 +72,7 @@ void QtPlatform::End() { ::_exit(0); }
 
 std::string QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 
-std::string QtPlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
+Outcome QtPlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
     return writeGbkFile(ProgramFolder() + "/" + fileName, text);
 }
 
@@ -81,11 +81,11 @@ void QtPlatform::OpenUrl(const std::string& address) {
 }
 
 void QtPlatform::HookTextBox(TextBox& box) {
-    if (window_) window_->setHooked(box, true);
+    if (window_) window_->setContextMenuAllowed(box, false);
 }
 
 void QtPlatform::UnhookTextBox(TextBox& box) {
-    if (window_) window_->setHooked(box, false);
+    if (window_) window_->setContextMenuAllowed(box, true);
 }
 
 }  // namespace kulbo

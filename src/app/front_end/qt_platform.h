@@ -22,7 +22,7 @@ public:
     bool PrevInstance() override;
     void End() override;
     std::string ProgramFolder() override;
-    std::string WriteTextFile(const std::string& fileName, const std::string& text) override;
+    Outcome WriteTextFile(const std::string& fileName, const std::string& text) override;
     void OpenUrl(const std::string& address) override;
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
