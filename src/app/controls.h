@@ -20,6 +20,7 @@ struct Rgb {
 };
 
 class Control;
+class CaptionedControl;
 
 class ChangeListener {
 public:
@@ -76,6 +77,7 @@ public:
     double FontSize = 9;  // points; every font is the same Song face
     std::optional<Rgb> ForeColor;
     std::optional<Rgb> BackColor;
+    const CaptionedControl* LabelledBy = nullptr;  // the caption that names it for a screen reader
 
     // Shown on screen: this control and every container above it are visible.
     bool shown() const;

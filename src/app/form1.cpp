@@ -38,10 +38,8 @@ void Form1::unload() {
 void Form1::click(Control& control) {
     if (!control.Enabled || !control.shown()) return;
     dispatch([&] {
-        if (control.kind == Kind::OptionButton) {
-            select(static_cast<OptionButton&>(control));
-            return;
-        }
+        // A click runs the option's handler even when it was already chosen.
+        if (control.kind == Kind::OptionButton) choose(static_cast<OptionButton&>(control));
         if (control.kind == Kind::CheckBox) {
             auto& box = static_cast<CheckBox&>(control);
             box.Value = box.Value == 0 ? 1 : 0;

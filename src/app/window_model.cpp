@@ -163,6 +163,13 @@ WindowModel::WindowModel() {
     Label4.Centered = true;
     Label12.Centered = true;
     for (Label* label : {&Label12, &Label13, &Label14, &Label15}) label->AutoSize = true;
+    Text1.LabelledBy = &Label2;
+    Text2.LabelledBy = &Label3;
+    Text3.LabelledBy = &Label7;
+    Text4.LabelledBy = &Label8;
+    Text5.LabelledBy = &Label10;
+    Text6.LabelledBy = &Label12;
+    Label4.LabelledBy = &Frame1;
     Command4.IconName = "unlock";
     Command5.IconName = "cancel";
     Option4.Value = true;

@@ -20,6 +20,12 @@ Application::Application() {
 void prepareQt() {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setFont(songFont(9));  // message boxes too
+    // Disabled text stays readable, at 4.5:1 or more on every background
+    // of the window.
+    QPalette palette = QApplication::palette();
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
+    QApplication::setPalette(palette);
     static QTranslator chinese;
     if (chinese.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&chinese);

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -88,6 +89,7 @@ void MainWindow::showCentred() {
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     show();
+    focusFirstShown();
 }
 
 void MainWindow::buildChildren(Control& container, QWidget* parent) {
@@ -132,7 +134,7 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     syncGeometry(c);
     syncContent(c);
     w->setEnabled(c.Enabled);
-    w->setVisible(c.Visible);
+    w->setVisible(c.container == &form_ ? seen(c) : c.Visible);
 }
 
 void MainWindow::applyTabOrder() {
@@ -141,6 +143,7 @@ void MainWindow::applyTabOrder() {
         if (widget->focusPolicy() != Qt::NoFocus) order.emplace_back(control->TabIndex, widget);
     std::sort(order.begin(), order.end());
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    for (auto& entry : order) tabOrder_.push_back(entry.second);
 }
 
 void MainWindow::syncGeometry(Control& c) {
@@ -157,6 +160,7 @@ void MainWindow::syncContent(Control& c) {
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
         label->setText(qt(static_cast<Label&>(c).Caption));
+        if (c.LabelledBy) label->setAccessibleDescription(label->text());  // the big display's value
         if (static_cast<Label&>(c).AutoSize) label->adjustSize();
         break;
     }
@@ -167,6 +171,7 @@ void MainWindow::syncContent(Control& c) {
         auto* b = static_cast<QAbstractButton*>(w);
         b->setText(qt(static_cast<OptionButton&>(c).Caption));
         b->setChecked(static_cast<OptionButton&>(c).Value);
+        b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);  // the group's one tab stop
         break;
     }
     case Kind::CheckBox: {
@@ -231,7 +236,7 @@ void MainWindow::propertyChanged(Control& c, Property property) {
         w->setEnabled(c.Enabled);
         break;
     case Property::Visible:
-        w->setVisible(c.Visible);
+        applyVisible(c);
         syncShownSubtree(c);
         break;
     case Property::Left:
@@ -280,7 +285,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (beforeInput_ && isInput(event->type())) beforeInput_();
-    if (event->type() == QEvent::KeyPress) previewKey(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        // The window receives each key once, before it goes on to the
+        // focused control, wherever the focus moves meanwhile.
+        if (watched == static_cast<QObject*>(windowHandle())) previewKey(event);
+        else if (moveChoice(watched, event)) return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -289,14 +299,81 @@ void MainWindow::setContextMenuAllowed(const TextBox& box, bool allowed) {
 }
 
 // Key preview: the form's KeyDown sees every key before the control with the
-// focus. A key that a child ignores travels up to its parents; only its
-// first receiver, the focus widget, counts.
-void MainWindow::previewKey(QObject* watched, QEvent* event) {
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* firstReceiver = focus && focus->window() == this ? focus : this;
-    if (watched != firstReceiver) return;
+// focus.
+void MainWindow::previewKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     form_.keyDown(keyCodeOf(*key), shiftMaskOf(*key));
+}
+
+// An option group is one stop of the tab order; the arrow keys move the
+// choice within it, running the handlers as a click does.
+bool MainWindow::moveChoice(QObject* watched, QEvent* event) {
+    Control* option = controlFor(watched);
+    if (!option || option->kind != Kind::OptionButton) return false;
+    int key = static_cast<QKeyEvent*>(event)->key();
+    int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    if (step == 0) return false;
+    std::vector<Control*> group;
+    for (Control* sibling : option->container->children)
+        if (sibling->kind == Kind::OptionButton) group.push_back(sibling);
+    std::sort(group.begin(), group.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    auto at = std::find(group.begin(), group.end(), option) - group.begin();
+    Control& next = *group[(at + step + group.size()) % group.size()];
+    form_.click(next);
+    if (QWidget* w = widgetFor(next); w && w->isEnabled()) w->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// What the user can see of a control on the form: it must be visible, lie
+// inside the client area and not under a shown panel.
+bool MainWindow::seen(const Control& c) const {
+    if (!c.Visible) return false;
+    if (c.container != &form_) return true;
+    if (c.Left >= form_.ClientWidth || c.Top >= form_.ClientHeight) return false;
+    for (const Control* above : form_.children) {
+        if (above == &c) return true;
+        if (above->kind == Kind::PictureBox && above->Visible) return false;
+    }
+    return true;
+}
+
+const Control* MainWindow::topPanel() const {
+    for (const Control* c : form_.children)
+        if (c->kind == Kind::PictureBox && c->Visible) return c;
+    return nullptr;
+}
+
+// Hidden controls take no focus, no key and no click: what a panel covers is
+// hidden with it. Opening a panel puts the focus on its first control in the
+// tab order; closing the last one gives the focus back to where it was.
+void MainWindow::applyVisible(Control& c) {
+    QWidget* w = widgetFor(c);
+    if (c.container != &form_) {
+        w->setVisible(c.Visible);
+        return;
+    }
+    const Control* topBefore = shownPanel_;
+    QWidget* focusBefore = focusWidget();
+    for (Control* face : form_.children)
+        if (QWidget* faceWidget = widgetFor(*face)) faceWidget->setVisible(seen(*face));
+    shownPanel_ = topPanel();
+    if (shownPanel_ == topBefore) {
+        if (!focusWidget() || !focusWidget()->isVisibleTo(this)) focusFirstShown();
+        return;
+    }
+    if (!topBefore) focusBeforePanels_ = focusBefore;
+    if (!shownPanel_ && focusBeforePanels_ && focusBeforePanels_->isVisibleTo(this) && focusBeforePanels_->isEnabled())
+        focusBeforePanels_->setFocus(Qt::OtherFocusReason);
+    else
+        focusFirstShown();
+}
+
+void MainWindow::focusFirstShown() {
+    for (QWidget* w : tabOrder_)
+        if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 }  // namespace kulbo

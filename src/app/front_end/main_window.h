@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/front_end/input_guard.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -52,13 +53,21 @@ private:
     void applyWindowState();
     void applyOuterSize();
     void appendOrReplaceHistory(QPlainTextEdit& box, const std::string& text);
-    void previewKey(QObject* watched, QEvent* event);
+    void previewKey(QEvent* event);
+    bool moveChoice(QObject* watched, QEvent* event);
+    bool seen(const Control& control) const;
+    const Control* topPanel() const;
+    void applyVisible(Control& control);
+    void focusFirstShown();
 
     Form1& form_;
     InputGuard guard_{form_};
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
     std::function<void()> beforeInput_;
+    std::vector<QWidget*> tabOrder_;
+    const Control* shownPanel_ = nullptr;
+    QPointer<QWidget> focusBeforePanels_;
 };
 
 }  // namespace kulbo

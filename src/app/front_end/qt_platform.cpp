@@ -7,7 +7,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QUrl>
 
 #include <ctime>
@@ -34,17 +33,16 @@ int QtPlatform::MsgBox(const std::string& prompt, int flags, const std::string& 
     case box::kInformationIcon: box.setIcon(QMessageBox::Information); break;
     default: break;
     }
+    // Qt's own buttons, so its translation gives 是(Y) and 否(N) with their keys.
     if ((flags & box::kButtonsField) == box::kYesNoButtons) {
-        QPushButton* yes = box.addButton("是", QMessageBox::YesRole);
-        QPushButton* no = box.addButton("否", QMessageBox::NoRole);
-        box.setDefaultButton((flags & box::kDefaultField) == box::kSecondButtonDefault ? no : yes);
-        box.setEscapeButton(no);
-        box.exec();
-        return box.clickedButton() == yes ? box::kYes : box::kNo;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        bool noByDefault = (flags & box::kDefaultField) == box::kSecondButtonDefault;
+        box.setDefaultButton(noByDefault ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? box::kYes : box::kNo;
     }
-    QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     return box::kOk;
 }

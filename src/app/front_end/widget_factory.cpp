@@ -3,6 +3,7 @@
 #include "app/window_model.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,33 @@
 namespace kulbo {
 
 namespace {
+
+const QStringList kSongFaces = {"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC",
+                                "Noto Sans CJK SC"};
+
+// The Song faces' Latin letters are monospaced: Latin text takes a
+// proportional serif that sits well beside them.
+const QStringList kLatinFaces = {"Liberation Serif", "Times New Roman", "DejaVu Serif"};
+
+int pixelSize(double points) { return std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))); }
+
+// The big display: its digits in a Song face that has a real bold.
+bool isBigDisplay(const Control& c) { return c.kind == Kind::Label && c.FontSize >= 100; }
+
+// As large as the design asks, as long as three digits keep clear of the
+// frame around the display.
+QFont displayFont(const Control& display) {
+    QFont font;
+    font.setFamilies(QStringList{"Noto Serif CJK SC"} + kSongFaces);
+    font.setPixelSize(pixelSize(display.FontSize));
+    font.setWeight(QFont::Bold);
+    const double width = 0.9 * display.Width / kTwipsPerPixel, height = 0.65 * display.Height / kTwipsPerPixel;
+    for (QRectF digits = QFontMetricsF(font).tightBoundingRect("888");
+         font.pixelSize() > 8 && (digits.width() > width || digits.height() > height);
+         digits = QFontMetricsF(font).tightBoundingRect("888"))
+        font.setPixelSize(font.pixelSize() - 2);
+    return font;
+}
 
 QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -54,6 +82,14 @@ QIcon drawIcon(const std::string& name) {
         p.drawLine(QPointF(22, 10), QPointF(10, 22));
     }
     return QIcon(picture);
+}
+
+QPalette::ColorRole backgroundRole(Kind kind) {
+    switch (kind) {
+    case Kind::TextBox: return QPalette::Base;
+    case Kind::CommandButton: return QPalette::Button;
+    default: return QPalette::Window;
+    }
 }
 
 void setPaletteColor(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, const QColor& c) {
@@ -102,8 +138,9 @@ QWidget* newTextBox(const TextBox& box, QWidget* parent) {
 
 QWidget* newLabel(const Label& label, QWidget* parent) {
     auto* l = new QLabel(parent);
-    l->setAlignment(label.Centered ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-    l->setWordWrap(!label.AutoSize && label.FontSize < 100);  // the big display never wraps
+    Qt::Alignment vertical = isBigDisplay(label) ? Qt::AlignVCenter : Qt::AlignTop;  // the bold face's line is tall
+    l->setAlignment((label.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | vertical);
+    l->setWordWrap(!label.AutoSize && !isBigDisplay(label));
     return l;
 }
 
@@ -117,7 +154,9 @@ QWidget* newPanel(QWidget* parent) {
 QWidget* newChoice(const Control& c, QWidget* parent) {
     QAbstractButton* b = c.kind == Kind::OptionButton ? static_cast<QAbstractButton*>(new QRadioButton(parent))
                                                        : new QCheckBox(parent);
-    b->setAutoExclusive(false);  // the model keeps the groups
+    // The model keeps the groups; auto-exclusive only so that screen readers
+    // hear option buttons as such.
+    b->setAutoExclusive(c.kind == Kind::OptionButton);
     return b;
 }
 
@@ -140,8 +179,8 @@ QWidget* newWidget(const Control& c, QWidget* parent) {
 
 QFont songFont(double points) {
     QFont font;
-    font.setFamilies({"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC"});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))));
+    font.setFamilies(kLatinFaces + kSongFaces);
+    font.setPixelSize(pixelSize(points));
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -152,12 +191,18 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     QWidget* w = newWidget(c, parent);
     if (!w) return nullptr;
     w->setObjectName(QString::fromStdString(c.name));
-    w->setFont(songFont(c.FontSize));
+    w->setFont(isBigDisplay(c) ? displayFont(c) : songFont(c.FontSize));
     if (c.ForeColor) setPaletteColor(*w, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, color(*c.ForeColor));
     if (c.BackColor) {
-        setPaletteColor(*w, {QPalette::Window, QPalette::Button, QPalette::Base}, color(*c.BackColor));
-        // Option buttons and check boxes share their frame's colour: drawn clear.
-        w->setAutoFillBackground(c.kind != Kind::OptionButton && c.kind != Kind::CheckBox);
+        // Only the control's own background: a frame's colour must not reach
+        // the text boxes inside it.
+        setPaletteColor(*w, {backgroundRole(c.kind)}, color(*c.BackColor));
+        w->setAutoFillBackground(c.kind == Kind::Frame || c.kind == Kind::PictureBox || c.kind == Kind::Label);
+    }
+    if (c.LabelledBy) {
+        QString name = QString::fromStdString(c.LabelledBy->Caption);
+        if (name.endsWith(u'：')) name.chop(1);
+        w->setAccessibleName(name);
     }
     return w;
 }

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# No key reaches a control that a panel covers: Tab cycles through the open
+# panel only, so Space never draws from under the history panel, and after
+# an unlock by Enter it confirms the settings instead of locking again.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_window_manager
+start_kulbo
+main=$(wait_window Kulbo) || fail "main window did not appear"
+
+click_history "$main"
+keys_to "$main" Tab Tab Tab space             # the history box, 清除历史, 关闭, 生成txt报告
+box=$(wait_other_window Kulbo "$main") || fail "the keys went under the history panel"
+keys_to "$box" Return
+wait_window_gone "$box" || fail "the failure box stayed open"
+click_close_history "$main"
+pass "the history panel keeps the keys"
+
+click_settings "$main"
+keys_to "$main" Return space                  # unlock, then 确定 has the focus
+click_start "$main"
+picks=$(export_report "$main") || fail "no report after the settings"
+[ "$(wc -l <<< "$picks")" = 1 ] || fail "the main face was not back: picks \"$picks\""
+pass "Space after an unlock confirms the settings"

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Every action by keyboard alone, in the tab order of the design: draw, edit
+# the range, lock, unlock, settings (an option by the arrow keys, a check box
+# by Space), history, report, clear, and closing with N and Y.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_window_manager
+start_kulbo
+main=$(wait_window Kulbo) || fail "main window did not appear"
+keys() { keys_to "$main" "$@"; }
+answer() {  # answers the box with this title by keys, and waits for it to go
+  local box; box=$(wait_other_window "$1" "$main") || fail "no \"$1\" box"; shift
+  keys_to "$box" "$@"; wait_window_gone "$box" || fail "the box stayed open"
+}
+
+keys space                                  # the first focus is 开始
+keys Tab space                              # 修改: only the maximum opens in random mode
+keys Tab End BackSpace BackSpace 3 0 Tab space   # 30, then 完成
+no_other_window Kulbo "$main" || fail "the range 1..30 was refused"
+pass "drawn, and the range edited, by keys"
+
+keys Tab space                              # 设置: the focus goes to the password box
+keys a b c Return                           # unlocks; the focus goes to 确定
+keys Tab Up                                 # the avoidance group: 启用避开
+keys Tab space                              # 抽到号数时弹窗提示
+keys shift+Tab shift+Tab shift+Tab space    # back over the group (one stop) and the avoid box to 确定
+keys shift+Tab shift+Tab space              # the focus came back to 设置; up to 开始
+answer "Kulbo - 选中的幸运号" Return
+pass "settings changed by keys; the pick is announced"
+
+keys Tab Tab Tab space                      # 历史记录; the focus goes to the history box
+keys Tab Tab Tab space                      # 生成txt报告
+answer 提示 Return
+mapfile -t picks < <(iconv -f GBK -t UTF-8 "$(report_files | tail -1)" | sed -n 's/.*抽到幸运数: \[\([0-9]*\)\]\r$/\1/p')
+[ "${#picks[@]}" = 2 ] && [ "${picks[1]}" -le 30 ] || fail "the report holds the picks ${picks[*]}, not two, the second of 1..30"
+keys shift+Tab shift+Tab space              # 清除历史
+answer "Kulbo - 清除历史" y
+keys Tab Tab space                          # 生成txt报告 on an empty history
+answer Kulbo Escape
+keys shift+Tab space                        # 关闭
+pass "history, report and clearing by keys"
+
+keys alt+F4
+answer Kulbo n
+alive "$KULBO_PID" || fail "N ended the program"
+keys alt+F4
+answer Kulbo y
+for _ in $(seq 50); do alive "$KULBO_PID" || break; sleep 0.1; done
+alive "$KULBO_PID" && fail "Y did not end the program"
+pass "closing asks; N keeps, Y ends"
