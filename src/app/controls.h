@@ -3,6 +3,8 @@
 // window's one listener, so a view can follow the model at once.
 #pragma once
 
+#include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,6 +27,8 @@ class CaptionedControl;
 class ChangeListener {
 public:
     virtual void propertyChanged(Control& control, Property property) = 0;
+    // Text was added at the end of a text box's text, from the given byte on.
+    virtual void textAppended(Control& control, std::size_t /*from*/) { propertyChanged(control, Property::Text); }
 
 protected:
     ~ChangeListener() = default;
@@ -44,6 +48,10 @@ public:
 
     Prop& operator=(const T& value);
     Prop& operator=(const Prop& other) { return *this = other.value_; }
+
+    // Adds to the end of a text without copying what it holds.
+    void append(const std::string& more)
+        requires std::same_as<T, std::string>;
 
     friend bool operator==(const Prop& a, const Prop& b) { return a.value_ == b.value_; }
     friend bool operator==(const Prop& a, const T& b) { return a.value_ == b; }
@@ -86,6 +94,9 @@ public:
     void notify(Property property) {
         if (listener_) listener_->propertyChanged(*this, property);
     }
+    void notifyAppended(std::size_t from) {
+        if (listener_) listener_->textAppended(*this, from);
+    }
 
 private:
     ChangeListener* listener_ = nullptr;
@@ -98,6 +109,16 @@ Prop<T>& Prop<T>::operator=(const T& value) {
         owner_.notify(id_);
     }
     return *this;
+}
+
+template <class T>
+void Prop<T>::append(const std::string& more)
+    requires std::same_as<T, std::string>
+{
+    if (more.empty()) return;
+    std::size_t from = value_.size();
+    value_ += more;
+    owner_.notifyAppended(from);
 }
 
 class CaptionedControl : public Control {

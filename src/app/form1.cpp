@@ -91,6 +91,13 @@ void Form1::keyDown(int keyCode, int shift) {
     });
 }
 
+void Form1::advance(Timer& timer, std::uint64_t periods) {
+    if (periods == 0) return;
+    if (&timer != &Timer1) return tick(timer);  // the guard and the permissions settle in one tick; stamps show the last
+    if (!timer.Enabled) return;
+    dispatch([&] { Timer1_Advance(periods); });
+}
+
 void Form1::tick(Timer& timer) {
     if (!timer.Enabled) return;
     dispatch([&] {

@@ -11,6 +11,14 @@ void Form1::Timer1_Timer() {
     if (Option4.Value) Label5.Caption = randomNumber(platform_.Rnd(), Text1.Text.get(), Text2.Text.get());
 }
 
+// Only the last of many random draws can be seen; the count wraps through
+// its range in closed form.
+void Form1::Timer1_Advance(std::uint64_t periods) {
+    if (Option3.Value)
+        Label5.Caption = advanceInSequence(Label5.Caption.get(), Text1.Text.get(), Text2.Text.get(), periods);
+    if (Option4.Value) Label5.Caption = randomNumber(platform_.Rnd(), Text1.Text.get(), Text2.Text.get());
+}
+
 void Form1::Command1_Click() {
     Label4.Caption = Label5.Caption;
     if (Option1.Value && Label4.Caption == Text4.Text) {
@@ -22,7 +30,7 @@ void Form1::Command1_Click() {
     // Announced after the avoidance, so the box names what is shown and recorded.
     if (Check1.Value != 0)
         platform_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, std::string(kAppTitle) + " - 选中的幸运号");
-    Text6.Text = Text6.Text.get() + historyLine(Label14.Caption.get(), Label4.Caption.get());
+    Text6.Text.append(historyLine(Label14.Caption.get(), Label4.Caption.get()));
 }
 
 }  // namespace kulbo

@@ -54,6 +54,32 @@ TEST(Rolling, RandomStaysWithinOneToTheWholeMaximum) {
     EXPECT_EQ(randomNumber(0.3, "1", "0.5"), "1");
 }
 
+// Catching up many periods at once leaves the rolling number where as many
+// ticks would, from any state the range boxes can hold.
+TEST(Rolling, AdvancingManyPeriodsEqualsTickingThem) {
+    const char* texts[] = {"1", "5.", ".01", "0.1", "9.9", "0", ".", "12", "050", "5.5", "999", "50", "7.7"};
+    std::mt19937_64 choose(7);
+    for (int run = 0; run < 1500; ++run) {
+        std::string minimum = texts[choose() % std::size(texts)], maximum = texts[choose() % std::size(texts)];
+        bool sequential = choose() % 2;
+        int lead = static_cast<int>(choose() % 400), periods = static_cast<int>(choose() % 3000);
+        double r = std::generate_canonical<double, 53>(choose);
+        FormFixture one, many;
+        for (FormFixture* f : {&one, &many}) {
+            if (sequential) f->form.choose(f->form.Option3);
+            f->form.Text1.Text = minimum;
+            f->form.Text2.Text = maximum;
+            f->form.Label5.Caption = minimum;
+            f->platform.randomValues.assign(lead + periods, r);
+            f->ticks(f->form.Timer1, lead);
+        }
+        one.ticks(one.form.Timer1, periods);
+        many.form.advance(many.form.Timer1, periods);
+        ASSERT_EQ(many.form.Label5.Caption, one.form.Label5.Caption)
+            << minimum << ".." << maximum << (sequential ? " sequential" : " random") << ", " << lead << " then " << periods;
+    }
+}
+
 // Every random tick draws; the minimum is not favoured after the maximum.
 TEST(Rolling, RandomModeIsFair) {
     FormFixture f;  // random mode, range 1..50, seeded generator

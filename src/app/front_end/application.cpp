@@ -11,7 +11,7 @@ namespace kulbo {
 
 Application::Application() {
     platform_.setWindow(&window_);
-    window_.setBeforeInput([this] { ticks_.catchUp(); });
+    window_.setBeforeEvent([this] { ticks_.catchUpNowAndSoon(); });
     form_.load();
     window_.showCentred();
     ticks_.start();

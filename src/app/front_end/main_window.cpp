@@ -184,8 +184,8 @@ void MainWindow::syncContent(Control& c) {
         const std::string& text = static_cast<TextBox&>(c).Text;
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text().toStdString() != text) edit->setText(qt(text));
-        } else if (auto* history = qobject_cast<QPlainTextEdit*>(w)) {
-            appendOrReplaceHistory(*history, text);
+        } else if (auto* history = qobject_cast<QPlainTextEdit*>(w); history && historyBytes_ != text.size()) {
+            replaceHistory(*history, text);
         }
         break;
     }
@@ -194,19 +194,23 @@ void MainWindow::syncContent(Control& c) {
     }
 }
 
-// A history that only grew keeps its scroll position: the new lines are added
-// at the end instead of the whole text being set again.
-void MainWindow::appendOrReplaceHistory(QPlainTextEdit& box, const std::string& text) {
-    QString shown = qt(text).replace("\r\n", "\n");
-    QString current = box.toPlainText();
-    if (shown == current) return;
-    if (!current.isEmpty() && shown.startsWith(current)) {
-        QTextCursor cursor(box.document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(shown.mid(current.size()));
-    } else {
-        box.setPlainText(shown);
-    }
+// The history box follows its text, shown or not, so that opening the panel
+// costs nothing however long the history: a pick adds its line at the end,
+// which also keeps the scroll position, and only a new text (a cleared
+// history) is set whole.
+void MainWindow::textAppended(Control& c, std::size_t from) {
+    auto* history = qobject_cast<QPlainTextEdit*>(widgetFor(c));
+    if (!history || from != historyBytes_) return propertyChanged(c, Property::Text);
+    const std::string& text = static_cast<TextBox&>(c).Text;
+    QTextCursor cursor(history->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(qt(text.substr(from)).replace("\r\n", "\n"));
+    historyBytes_ = text.size();
+}
+
+void MainWindow::replaceHistory(QPlainTextEdit& box, const std::string& text) {
+    box.setPlainText(qt(text).replace("\r\n", "\n"));
+    historyBytes_ = text.size();
 }
 
 void MainWindow::syncShownSubtree(Control& c) {
@@ -229,8 +233,11 @@ void MainWindow::propertyChanged(Control& c, Property property) {
     case Property::Text:
     case Property::Value:
         // Hidden controls (the rolling number changes a thousand times a
-        // second) catch up when they are shown.
-        if (c.shown()) syncContent(c);
+        // second) catch up when they are shown; the history box keeps up.
+        if (auto* history = qobject_cast<QPlainTextEdit*>(w))
+            replaceHistory(*history, static_cast<TextBox&>(c).Text);
+        else if (c.shown())
+            syncContent(c);
         break;
     case Property::Enabled:
         w->setEnabled(c.Enabled);
@@ -261,6 +268,7 @@ void MainWindow::applyOuterSize() { setFixedSize(clientSizeFor(form_.Width, form
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
+        if (beforeEvent_) beforeEvent_();
         Qt::WindowStates state = windowState();
         if (state & Qt::WindowMinimized)
             form_.WindowState = kMinimized;
@@ -273,6 +281,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
+    if (beforeEvent_) beforeEvent_();
     form_.Width = width() * kTwipsPerPixel + kFrameWidthTwips;
     form_.Height = height() * kTwipsPerPixel + kFrameHeightTwips;
     QWidget::resizeEvent(event);
@@ -284,7 +293,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (beforeInput_ && isInput(event->type())) beforeInput_();
+    if (beforeEvent_ && isInput(event->type())) beforeEvent_();
     if (event->type() == QEvent::KeyPress) {
         // The window receives each key once, before it goes on to the
         // focused control, wherever the focus moves meanwhile.

@@ -27,8 +27,9 @@ public:
     // Whether the box offers its context menu.
     void setContextMenuAllowed(const TextBox& box, bool allowed);
 
-    // Runs before every event that may run a handler (clicks, keys, close).
-    void setBeforeInput(std::function<void()> beforeInput) { beforeInput_ = std::move(beforeInput); }
+    // Runs before every event that may run a handler (clicks, keys, close)
+    // and before every change the window manager makes to the window.
+    void setBeforeEvent(std::function<void()> beforeEvent) { beforeEvent_ = std::move(beforeEvent); }
 
     // Shows the window centred on the screen at its design size.
     void showCentred();
@@ -43,6 +44,7 @@ protected:
 
 private:
     void propertyChanged(Control& control, Property property) override;
+    void textAppended(Control& control, std::size_t from) override;
 
     void buildChildren(Control& container, QWidget* parent);
     void connectToModel(Control& control, QWidget* widget);
@@ -52,7 +54,7 @@ private:
     void syncShownSubtree(Control& control);
     void applyWindowState();
     void applyOuterSize();
-    void appendOrReplaceHistory(QPlainTextEdit& box, const std::string& text);
+    void replaceHistory(QPlainTextEdit& box, const std::string& text);
     void previewKey(QEvent* event);
     bool moveChoice(QObject* watched, QEvent* event);
     bool seen(const Control& control) const;
@@ -64,9 +66,10 @@ private:
     InputGuard guard_{form_};
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
-    std::function<void()> beforeInput_;
+    std::function<void()> beforeEvent_;
     std::vector<QWidget*> tabOrder_;
     const Control* shownPanel_ = nullptr;
+    std::size_t historyBytes_ = 0;  // of the history text, how much its box shows
     QPointer<QWidget> focusBeforePanels_;
 };
 

@@ -8,39 +8,39 @@ namespace {
 
 constexpr std::chrono::milliseconds kPeriod{1};
 
-// Half a frame at 60 Hz: what the timers change on screen (permissions, the
-// window's size) still shows within the frame.
-constexpr int kWakeEveryMs = 8;
-
-// After a long stall (a suspended machine) at most a second is made up.
-constexpr std::uint64_t kMostPeriodsMadeUp = 1000;
-
 }  // namespace
 
 TickSource::TickSource(Form1& form) : form_(form), timers_(form.timers()), delivered_(timers_.size(), 0) {
-    wake_.setTimerType(Qt::PreciseTimer);
-    wake_.setInterval(kWakeEveryMs);
-    connect(&wake_, &QTimer::timeout, this, &TickSource::catchUp);
+    settle_.setSingleShot(true);
+    settle_.setTimerType(Qt::PreciseTimer);
+    settle_.setInterval(kPeriod);
+    connect(&settle_, &QTimer::timeout, this, &TickSource::catchUp);
 }
 
 void TickSource::start() {
     origin_ = std::chrono::steady_clock::now();
     periodsDone_ = 0;
     running_ = true;
-    wake_.start();
 }
 
+// Periods that come due while a handler runs (a box is open) are dropped by
+// the window, as ticks would be.
 void TickSource::catchUp() {
-    if (!running_) return;
+    if (!running_ || form_.ended()) return;
     auto due = static_cast<std::uint64_t>((std::chrono::steady_clock::now() - origin_) / kPeriod);
-    if (due - periodsDone_ > kMostPeriodsMadeUp) periodsDone_ = due - kMostPeriodsMadeUp;
-    for (; periodsDone_ < due && !form_.ended(); ++periodsDone_) {
-        for (std::size_t i = 0; i < timers_.size(); ++i) {
-            if (!timers_[i]->Enabled) continue;
-            form_.tick(*timers_[i]);
-            ++delivered_[i];
-        }
+    std::uint64_t periods = due - periodsDone_;
+    periodsDone_ = due;
+    if (periods == 0) return;
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        if (!timers_[i]->Enabled) continue;
+        form_.advance(*timers_[i], periods);
+        delivered_[i] += periods;
     }
+}
+
+void TickSource::catchUpNowAndSoon() {
+    catchUp();
+    if (running_ && !settle_.isActive()) settle_.start();
 }
 
 }  // namespace kulbo

@@ -1,10 +1,11 @@
-// Drives the window's timers. Every timer asks for a tick each millisecond;
-// the source keeps an absolute count of the 1 ms periods since it started
-// and gives every enabled timer one tick per period, in the order of the
-// window model. Waking the process a thousand times a second would cost more
-// than everything else it does, so the periods are handed out in small
-// batches a few times a frame, and in full before every input event: whatever
-// the user does meets the window exactly as if each tick had run on time.
+// Drives the window's timers. Every timer asks for a tick each millisecond,
+// yet nothing they do shows between two inputs: the rolling number and the
+// stamps are hidden, and the size guard and the permissions answer changes
+// that an input or the window manager made. So the source keeps an absolute
+// count of the 1 ms periods since it started and sleeps; before every input
+// and every change by the window manager it brings each timer to where a
+// tick per period would have brought it, and once more a period later, so
+// that what a handler or the window manager changed settles at once.
 #pragma once
 
 #include <QObject>
@@ -28,7 +29,10 @@ public:
     // Delivers every period that has come due. Safe to call at any time.
     void catchUp();
 
-    // Ticks delivered so far to each timer, in the model's order.
+    // Delivers what has come due now, and again once the next period begins.
+    void catchUpNowAndSoon();
+
+    // Periods delivered so far to each timer, in the model's order.
     const std::vector<std::uint64_t>& delivered() const { return delivered_; }
     const std::vector<Timer*>& timers() const { return timers_; }
 
@@ -39,7 +43,7 @@ private:
     std::chrono::steady_clock::time_point origin_;
     std::uint64_t periodsDone_ = 0;
     bool running_ = false;
-    QTimer wake_;
+    QTimer settle_;
 };
 
 }  // namespace kulbo
