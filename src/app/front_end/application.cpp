@@ -19,7 +19,10 @@ Application::Application() {
 
 void prepareQt() {
     QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(KULBO_VERSION);
+    QGuiApplication::setDesktopFileName(KULBO_APP_ID);  // window managers match the window to its menu entry
     QApplication::setFont(songFont(9));  // message boxes too
+    QApplication::setWindowIcon(windowIcon());
     static QTranslator chinese;
     if (chinese.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&chinese);
