@@ -30,13 +30,18 @@ add_custom_command(
   OUTPUT changelog.gz
   COMMAND gzip -9nc changelog > changelog.gz
   DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog)
-add_custom_target(kulbo_install_files ALL DEPENDS ${icon_pngs} changelog.gz)
+add_custom_command(
+  OUTPUT kulbo.1.gz
+  COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/data/kulbo.1 > kulbo.1.gz
+  DEPENDS data/kulbo.1)
+add_custom_target(kulbo_install_files ALL DEPENDS ${icon_pngs} changelog.gz kulbo.1.gz)
 
 install(TARGETS kulbo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KULBO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KULBO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES data/icons/kulbo.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps RENAME ${KULBO_APP_ID}.svg)
 install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kulbo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES README.md ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${KULBO_DOC_DIR})
 
 set(CPACK_PACKAGE_NAME kulbo)

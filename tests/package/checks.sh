@@ -16,7 +16,8 @@ deb=$(ls "$WORK"/kulbo_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 dpkg-deb -f "$deb" Depends Recommends
 
-lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges'
+findings=$(lintian --fail-on error "$deb" 2>&1) || { echo "$findings"; echo "FAIL: lintian finds errors"; exit 1; }
+grep -v 'running with root privileges' <<< "$findings" || echo "lintian: nothing to report"
 dpkg-deb -x "$deb" "$WORK/root"
 desktop-file-validate "$WORK"/root/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$WORK"/root/usr/share/metainfo/*.metainfo.xml
