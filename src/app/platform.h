@@ -4,6 +4,7 @@
 
 #include "app/outcome.h"
 
+#include <optional>
 #include <string>
 
 namespace kulbo {
@@ -61,12 +62,17 @@ public:
     // Ends the program at once; no further handler runs.
     virtual void End() = 0;
 
-    // Folder that holds the program file, ending without a separator.
-    virtual std::string ProgramFolder() = 0;
+    // Folder that holds the program file, as the file system names it, ending
+    // without a separator; none when it cannot be found.
+    virtual std::optional<std::string> ProgramFolder() = 0;
 
-    // Writes text to the named file in the program's folder, in the narrow
-    // code page with the line ends as given, replacing any file of that name.
-    virtual Outcome WriteTextFile(const std::string& fileName, const std::string& text) = 0;
+    // Writes text to the file at path, in the narrow code page with the line
+    // ends as given, replacing any file of that name whole or not at all.
+    virtual Outcome WriteTextFile(const std::string& path, const std::string& text) = 0;
+
+    // Asks the user where to save a file, proposing the name; none when the
+    // user cancels.
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& proposedName) = 0;
 
     // Hands a web address to the user's default browser; reports nothing.
     virtual void OpenUrl(const std::string& address) = 0;

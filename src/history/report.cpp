@@ -1,9 +1,28 @@
-// "生成txt报告": writes the whole history to a text file beside the program.
+// "生成txt报告": writes the whole history to a text file beside the program,
+// or, when that folder cannot take it, wherever the user chooses.
 #include "app/form1.h"
 #include "app/messages.h"
 #include "history/history_text.h"
 
 namespace kulbo {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string inFolder(const std::string& folder, const std::string& fileName) {
+    return folder.ends_with('/') ? folder + fileName : folder + "/" + fileName;
+}
+
+// The folder on a line of its own, so that a long one reads whole.
+std::string writeFailedQuestion(const std::string& where, const std::string& folder, const std::string& reason) {
+    return "txt报告未能生成在" + where + ":\r\n" + folder + "\r\n原因: " + reason + "\r\n\r\n是否保存到其他位置?";
+}
+
+}  // namespace
 
 void Form1::Command10_Click() {
     if (Check2.Value != 1 || Check4.Value != 1) return;
@@ -12,12 +31,27 @@ void Form1::Command10_Click() {
         return;
     }
     std::string fileName = reportFileName(Label13.Caption.get());
-    Outcome written = platform_.WriteTextFile(fileName, Text6.Text.get() + "\r\n");
-    if (written.ok())
+    std::string text = Text6.Text.get() + "\r\n";
+
+    std::optional<std::string> programFolder = platform_.ProgramFolder();
+    Outcome written = programFolder ? platform_.WriteTextFile(inFolder(*programFolder, fileName), text)
+                                    : Outcome::failed("无法确定本程序所在的文件夹");
+    if (written.ok()) {
         platform_.MsgBox("txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示");
-    else
-        platform_.MsgBox("txt报告未能生成: " + platform_.ProgramFolder() + "/" + fileName + "\r\n" + written.reason(),
-                         box::kCritical, kAppTitle);
+        return;
+    }
+
+    std::string question = writeFailedQuestion("本程序的同一路径内", programFolder.value_or("(文件夹未知)"), written.reason());
+    while (platform_.MsgBox(question, box::kCriticalIcon | box::kYesNoButtons, kAppTitle) == box::kYes) {
+        std::optional<std::string> chosen = platform_.ChooseSaveFile(fileName);
+        if (!chosen) return;
+        written = platform_.WriteTextFile(*chosen, text);
+        if (written.ok()) {
+            platform_.MsgBox("txt报告生成成功!已生成在:\r\n" + *chosen, box::kInformation, "提示");
+            return;
+        }
+        question = writeFailedQuestion("所选位置", folderOf(*chosen), written.reason());
+    }
 }
 
 }  // namespace kulbo

@@ -10,6 +10,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$WORK/program"
 cp "$KULBO_BINARY" "$WORK/program/kulbo"
 PROGRAM=$WORK/program/kulbo
+RUN_AS=()    # a command that starts the program as another user, when set
 PIDS=()
 
 cleanup() {
@@ -58,7 +59,7 @@ start_window_manager() {
 
 # Starts the program; KULBO_PID is its process.
 start_kulbo() {
-  (cd "$WORK" && exec "$PROGRAM") > "$WORK/kulbo.log" 2>&1 &
+  (cd "$WORK" && exec "${RUN_AS[@]}" "$PROGRAM") > "$WORK/kulbo.log" 2>&1 &
   KULBO_PID=$!
   PIDS+=($KULBO_PID)
 }
@@ -123,7 +124,7 @@ no_other_window() {
 }
 
 # The text reports in the program's folder, one a line.
-report_files() { find "$WORK/program" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort; }
+report_files() { find "$(dirname "$PROGRAM")" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort; }
 
 # The main face's buttons and the history panel's, by their centres.
 click_start() { click_at "$1" 88 400; }

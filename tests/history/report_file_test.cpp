@@ -10,6 +10,7 @@
 #include <sstream>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #ifdef __linux__
@@ -178,4 +179,28 @@ TEST_F(ReportFile, CharacterWithoutGbkFormFailsAndKeepsTheEarlierReport) {
     EXPECT_NE(written.reason(), "");
     EXPECT_EQ(readBytes(report), kLineGbk);
     EXPECT_EQ(entries(), std::vector<std::string>{report.filename()});
+}
+
+// The temporary file belongs in the report's own folder, not in its parent.
+TEST_F(ReportFile, WritesIntoAFolderWhoseParentIsReadOnly) {
+    fs::path child = folder / "child";
+    fs::create_directory(child);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    if (creationError(folder) == 0 && !setImmutable(folder, true))
+        GTEST_SKIP() << "nothing here stops this user from writing into the folder";
+    Outcome written = writeGbkFile(child / report.filename(), kLine);
+    EXPECT_TRUE(written.ok()) << written.reason();
+}
+
+// What a copy killed while writing left behind goes; a running copy's stays.
+TEST_F(ReportFile, RemovesTemporariesOfCopiesThatAreGone) {
+    pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    std::string stale = ".kulbo-report-" + std::to_string(gone) + "-0";
+    std::string running = ".kulbo-report-" + std::to_string(::getppid()) + "-0";
+    writeBytes(folder / stale, "half");
+    writeBytes(folder / running, "half");
+    ASSERT_TRUE(writeGbkFile(report, kLine).ok());
+    EXPECT_EQ(entries(), (std::vector<std::string>{running, report.filename()}));
 }

@@ -8,6 +8,8 @@ using namespace kulbo::testing;
 namespace {
 
 constexpr const char* kReportName = "Kulbo的历史幸运号报告20220101000509.txt";
+const std::string kReportPath = std::string("/programs/kulbo/") + kReportName;
+constexpr const char* kReportText = "2022年01月01日_00:05:09抽到幸运数: [7]\r\n\r\n";
 
 // The history panel open at 2022-01-01 00:05:09, with the picks given.
 struct ReportFixture : FormFixture {
@@ -28,8 +30,8 @@ TEST(Report, WritesTheHistoryAndOneLineBreakUnderTheStampedName) {
     ReportFixture f{"7"};
     f.form.click(f.form.Command10);
     ASSERT_EQ(f.platform.files.size(), 1u);
-    EXPECT_EQ(f.platform.files.begin()->first, kReportName);
-    EXPECT_EQ(f.platform.files.begin()->second, "2022年01月01日_00:05:09抽到幸运数: [7]\r\n\r\n");
+    EXPECT_EQ(f.platform.files.begin()->first, kReportPath);
+    EXPECT_EQ(f.platform.files.begin()->second, kReportText);
     ASSERT_EQ(f.platform.boxes.size(), 1u);
     EXPECT_EQ(f.platform.boxes[0].prompt, "txt报告生成成功!已生成在本程序的同一路径内");
     EXPECT_EQ(f.platform.boxes[0].flags, 64);
@@ -42,7 +44,7 @@ TEST(Report, WritesTheHistoryAndOneLineBreakUnderTheStampedName) {
     f.form.click(f.form.Command1);
     f.form.click(f.form.Command10);
     ASSERT_EQ(f.platform.files.size(), 1u);
-    EXPECT_EQ(f.platform.files[kReportName],
+    EXPECT_EQ(f.platform.files[kReportPath],
               "2022年01月01日_00:05:09抽到幸运数: [7]\r\n2022年01月01日_00:05:09抽到幸运数: [8]\r\n\r\n");
 }
 
@@ -78,19 +80,51 @@ TEST(Report, SilentWithoutPermission) {
     }
 }
 
-TEST(Report, WriteFailureNamesTheFileAndTheReason) {
+TEST(Report, WriteFailureNamesTheFolderAndTheReasonAndOffersAnotherPlace) {
     ReportFixture f{"7"};
     const std::string history = f.form.Text6.Text;
-    f.platform.writeFailure = "无法创建文件: Permission denied";
-    f.form.click(f.form.Command10);
+    f.platform.unwritableFolders["/programs/kulbo"] = "无法创建文件: Permission denied";
+    f.form.click(f.form.Command10);  // answered No
     ASSERT_EQ(f.platform.boxes.size(), 1u);
     const ShownBox& box = f.platform.boxes[0];
-    EXPECT_EQ(box.flags, 16);
+    EXPECT_EQ(box.flags, box::kCriticalIcon | box::kYesNoButtons);
     EXPECT_EQ(box.title, "Kulbo");
-    EXPECT_NE(box.prompt.find(std::string("/programs/kulbo/") + kReportName), std::string::npos) << box.prompt;
-    EXPECT_NE(box.prompt.find("Permission denied"), std::string::npos) << box.prompt;
-    EXPECT_EQ(box.prompt.find("成功"), std::string::npos);
+    EXPECT_EQ(box.prompt,
+              "txt报告未能生成在本程序的同一路径内:\r\n/programs/kulbo\r\n原因: 无法创建文件: Permission denied\r\n\r\n"
+              "是否保存到其他位置?");
+    EXPECT_TRUE(f.platform.proposedNames.empty());
+    EXPECT_TRUE(f.platform.files.empty());
     EXPECT_EQ(f.form.Text6.Text, history);
     EXPECT_TRUE(f.form.Picture3.Visible);
     EXPECT_FALSE(f.form.ended());
+}
+
+// A place that fails too is reported with its own folder and offers another.
+TEST(Report, SavedWhereTheUserChoosesAndThePathIsNamed) {
+    ReportFixture f{"7"};
+    f.platform.unwritableFolders = {{"/programs/kulbo", "只读文件系统"}, {"/media/cd", "权限不够"}};
+    f.platform.answers = {box::kYes, box::kYes};
+    f.platform.chosenFiles = {"/media/cd/a.txt", "/home/t/报告.txt"};
+    f.form.click(f.form.Command10);
+    EXPECT_EQ(f.platform.proposedNames, std::vector<std::string>(2, kReportName));
+    EXPECT_EQ(f.platform.files, (std::map<std::string, std::string>{{"/home/t/报告.txt", kReportText}}));
+    ASSERT_EQ(f.platform.boxes.size(), 3u);
+    EXPECT_NE(f.platform.boxes[1].prompt.find("所选位置:\r\n/media/cd\r\n原因: 权限不够"), std::string::npos);
+    EXPECT_EQ(f.platform.boxes[1].flags, box::kCriticalIcon | box::kYesNoButtons);
+    EXPECT_EQ(f.platform.boxes[2].prompt, "txt报告生成成功!已生成在:\r\n/home/t/报告.txt");
+    EXPECT_EQ(f.platform.boxes[2].flags, box::kInformation);
+    EXPECT_EQ(f.platform.boxes[2].title, "提示");
+}
+
+// An unknown folder is a failure, never "/" or the working folder.
+TEST(Report, UnknownFolderIsAFailureOfferingAnotherPlace) {
+    ReportFixture f{"7"};
+    f.platform.folder.reset();
+    f.platform.answers = {box::kYes};
+    f.form.click(f.form.Command10);  // the dialog is cancelled
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_NE(f.platform.boxes[0].prompt.find("(文件夹未知)\r\n原因: 无法确定本程序所在的文件夹"), std::string::npos);
+    EXPECT_EQ(f.platform.boxes[0].flags, box::kCriticalIcon | box::kYesNoButtons);
+    EXPECT_EQ(f.platform.proposedNames.size(), 1u);
+    EXPECT_TRUE(f.platform.files.empty());
 }

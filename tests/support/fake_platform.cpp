@@ -21,10 +21,19 @@ double FakePlatform::Rnd() {
     return std::generate_canonical<double, 53>(generator);
 }
 
-Outcome FakePlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
-    if (!writeFailure.empty()) return Outcome::failed(writeFailure);
-    files[fileName] = text;
+Outcome FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    auto unwritable = unwritableFolders.find(path.substr(0, path.rfind('/')));
+    if (unwritable != unwritableFolders.end()) return Outcome::failed(unwritable->second);
+    files[path] = text;
     return Outcome::done();
+}
+
+std::optional<std::string> FakePlatform::ChooseSaveFile(const std::string& proposedName) {
+    proposedNames.push_back(proposedName);
+    if (chosenFiles.empty()) return std::nullopt;
+    std::optional<std::string> chosen = chosenFiles.front();
+    chosenFiles.pop_front();
+    return chosen;
 }
 
 void FakePlatform::HookTextBox(TextBox& box) { hookLog.push_back("hook " + box.name); }

@@ -26,15 +26,17 @@ public:
     double Rnd() override;
     bool PrevInstance() override { return previousInstance; }
     void End() override { ++ends; }
-    std::string ProgramFolder() override { return folder; }
-    Outcome WriteTextFile(const std::string& fileName, const std::string& text) override;
+    std::optional<std::string> ProgramFolder() override { return folder; }
+    Outcome WriteTextFile(const std::string& path, const std::string& text) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& proposedName) override;
     void OpenUrl(const std::string& address) override { openedUrls.push_back(address); }
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
 
     // What happened.
     std::vector<ShownBox> boxes;
-    std::map<std::string, std::string> files;  // name -> text as written
+    std::map<std::string, std::string> files;  // path -> text as written
+    std::vector<std::string> proposedNames;    // names the save dialog offered
     std::vector<std::string> openedUrls;
     std::vector<std::string> hookLog;  // "hook Text1", "unhook Text1", ...
     int ends = 0;
@@ -45,8 +47,9 @@ public:
     std::mt19937_64 generator{12345};
     LocalTime now{2024, 3, 15, 9, 5, 7};
     bool previousInstance = false;
-    std::string folder = "/programs/kulbo";
-    std::string writeFailure;  // non-empty: WriteTextFile fails with this reason
+    std::optional<std::string> folder = "/programs/kulbo";
+    std::map<std::string, std::string> unwritableFolders;  // folder -> reason writing there fails with
+    std::deque<std::optional<std::string>> chosenFiles;    // the save dialog's answers; cancel when empty
 };
 
 // A loaded window on a fake platform, with helpers that act as a user would.

@@ -19,7 +19,10 @@ Application::Application() {
 
 void prepareQt() {
     QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(KULBO_VERSION);
+    QGuiApplication::setDesktopFileName(KULBO_APP_ID);  // window managers match the window to its menu entry
     QApplication::setFont(songFont(9));  // message boxes too
+    QApplication::setWindowIcon(windowIcon());
     // Disabled text stays readable, at 4.5:1 or more on every background
     // of the window.
     QPalette palette = QApplication::palette();

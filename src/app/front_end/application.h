@@ -25,7 +25,8 @@ private:
     TickSource ticks_{form_};
 };
 
-// Sets up Qt for the program: its name and Qt's own texts in Chinese.
+// Sets up Qt for the program: its name, version and desktop entry, and Qt's
+// own texts in Chinese.
 void prepareQt();
 
 }  // namespace kulbo

@@ -1,9 +1,14 @@
 #include "app/front_end/application.h"
+#include "app/front_end/scale_fit.h"
 
 #include <QApplication>
 
+#include <vector>
+
 int main(int argc, char* argv[]) {
+    std::vector<char*> arguments(argv, argv + argc + 1);  // before Qt takes its own out
     QApplication app(argc, argv);
+    kulbo::restartScaledToFit(arguments.data());
     kulbo::prepareQt();
     kulbo::Application program;
     int status = QApplication::exec();

@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <ctime>
@@ -68,10 +71,28 @@ bool QtPlatform::PrevInstance() {
 
 void QtPlatform::End() { ::_exit(0); }
 
-std::string QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+// By the bytes of the link: a folder name that is not UTF-8 (GBK from a
+// Windows zip) would not survive a trip through QString.
+std::optional<std::string> QtPlatform::ProgramFolder() {
+    std::string target(4096, '\0');
+    ssize_t length = ::readlink("/proc/self/exe", target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size() || target[0] != '/') return std::nullopt;
+    target.resize(static_cast<std::size_t>(length));
+    std::size_t slash = target.rfind('/');
+    return slash == 0 ? "/" : target.substr(0, slash);
+}
 
-Outcome QtPlatform::WriteTextFile(const std::string& fileName, const std::string& text) {
-    return writeGbkFile(ProgramFolder() + "/" + fileName, text);
+Outcome QtPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    return writeGbkFile(path, text);
+}
+
+std::optional<std::string> QtPlatform::ChooseSaveFile(const std::string& proposedName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    QString chosen = QFileDialog::getSaveFileName(window_, "保存txt报告", folder + "/" + QString::fromStdString(proposedName),
+                                                  "文本文件 (*.txt)");
+    if (chosen.isEmpty()) return std::nullopt;
+    return QFile::encodeName(chosen).toStdString();
 }
 
 void QtPlatform::OpenUrl(const std::string& address) {

@@ -21,8 +21,9 @@ public:
     double Rnd() override;
     bool PrevInstance() override;
     void End() override;
-    std::string ProgramFolder() override;
-    Outcome WriteTextFile(const std::string& fileName, const std::string& text) override;
+    std::optional<std::string> ProgramFolder() override;
+    Outcome WriteTextFile(const std::string& path, const std::string& text) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& proposedName) override;
     void OpenUrl(const std::string& address) override;
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;

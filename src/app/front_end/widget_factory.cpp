@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -49,39 +50,20 @@ QFont displayFont(const Control& display) {
 
 QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-// The window's icon and the pictures of the two buttons of the lock panel.
-QIcon drawIcon(const std::string& name) {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (name == "unlock") {
-        p.setPen(QPen(QColor(90, 90, 90), 3));
-        p.drawArc(QRectF(11, 2, 14, 16), 0, 180 * 16);  // the shackle, lifted open
-        p.drawLine(QPointF(25, 10), QPointF(25, 14));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(218, 165, 32));
-        p.drawRoundedRect(QRectF(4, 14, 20, 16), 3, 3);
-        p.setBrush(QColor(70, 50, 10));
-        p.drawEllipse(QPointF(14, 21), 2.5, 2.5);
-    } else if (name == "window") {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(220, 30, 30));
-        p.drawEllipse(QRectF(1, 1, 30, 30));
-        p.setPen(Qt::white);
-        QFont digits = songFont(15);
-        digits.setBold(true);
-        p.setFont(digits);
-        p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, "7");
-    } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 40, 40));
-        p.drawEllipse(QRectF(2, 2, 28, 28));
-        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(10, 10), QPointF(22, 22));
-        p.drawLine(QPointF(22, 10), QPointF(10, 22));
+// The pictures are drawings in the program's resources, rendered here at
+// each size a window manager or a scaled screen may ask for.
+QIcon pictureIcon(const std::string& name) {
+    QSvgRenderer drawing(QString(":/icons/%1.svg").arg(QString::fromStdString(name)));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 96, 128}) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        drawing.render(&p);
+        p.end();
+        icon.addPixmap(picture);
     }
-    return QIcon(picture);
+    return icon;
 }
 
 QPalette::ColorRole backgroundRole(Kind kind) {
@@ -103,7 +85,7 @@ QWidget* newCommandButton(const CommandButton& button, QWidget* parent) {
     if (!button.IconName.empty()) {
         auto* tool = new QToolButton(parent);
         tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        tool->setIcon(drawIcon(button.IconName));
+        tool->setIcon(pictureIcon(button.IconName));
         tool->setIconSize(QSize(32, 32));
         b = tool;
     } else {
@@ -185,7 +167,7 @@ QFont songFont(double points) {
     return font;
 }
 
-QIcon windowIcon() { return drawIcon("window"); }
+QIcon windowIcon() { return pictureIcon("kulbo"); }
 
 QWidget* createWidget(const Control& c, QWidget* parent) {
     QWidget* w = newWidget(c, parent);

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder and puts it through lintian
+# (no errors allowed), desktop-file-validate and appstreamcli. The metainfo's
+# web address lies in a reserved domain that never resolves, so the address
+# is not fetched.
+set -euo pipefail
+BUILD=${1:?usage: $0 build-folder}
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
+  command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test installs it)"; exit 77; }
+done
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$WORK" > "$WORK/cpack.log" 2>&1 || { cat "$WORK/cpack.log"; exit 1; }
+deb=$(ls "$WORK"/kulbo_*.deb)
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+dpkg-deb -f "$deb" Depends Recommends
+
+findings=$(lintian --fail-on error "$deb" 2>&1) || { echo "$findings"; echo "FAIL: lintian finds errors"; exit 1; }
+grep -v 'running with root privileges' <<< "$findings" || echo "lintian: nothing to report"
+dpkg-deb -x "$deb" "$WORK/root"
+desktop-file-validate "$WORK"/root/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$WORK"/root/usr/share/metainfo/*.metainfo.xml
+icon=$(sed -n 's/^Icon=//p' "$WORK"/root/usr/share/applications/*.desktop)
+[ -f "$WORK/root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || { echo "FAIL: no icon named $icon"; exit 1; }
+echo "ok: the package passes lintian, desktop-file-validate and appstreamcli"
