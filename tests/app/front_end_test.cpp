@@ -1,5 +1,6 @@
 #include "app/front_end/application.h"
 #include "app/front_end/main_window.h"
+#include "app/front_end/qt_platform.h"
 #include "app/front_end/widget_factory.h"
 #include "support/fake_platform.h"
 
@@ -12,6 +13,9 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -233,6 +237,7 @@ TEST_F(FrontEnd, ScreenReadersFindNamesRolesAndTheDrawnNumber) {
 TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
     const QColor red(255, 0, 0);
     EXPECT_EQ(label(form.Label4)->palette().color(QPalette::WindowText), red);
+    EXPECT_TRUE(label(form.Label4)->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
     EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
     EXPECT_EQ(line(form.Text3)->maxLength(), 20);
@@ -378,6 +383,10 @@ TEST_F(FrontEnd, NumberBoxTakesOnlyDigitsAndOnePoint) {
     QTest::keyClick(maximum, Qt::Key_Backspace);
     EXPECT_EQ(maximum->text(), "1.");
     EXPECT_EQ(form.Text2.Text, "1.");
+    maximum->setCursorPosition(1);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));  // as X sends it
+    QCoreApplication::sendEvent(maximum, &del);  // it edits: no character for the filter
+    EXPECT_EQ(form.Text2.Text, "1");
 
     form.Text2.Text = "";
     QInputMethodEvent commit;
@@ -465,6 +474,34 @@ TEST_F(FrontEnd, EnterReachesTheFormOnceEvenWhenTheBoxPassesItOn) {
     EXPECT_TRUE(form.Picture1.Visible);  // a second preview would have unlocked
     EXPECT_FALSE(form.Picture2.Visible);
     EXPECT_EQ(password->text(), "");
+}
+
+// --- The platform -------------------------------------------------------------
+
+TEST(QtPlatformTest, TwoStartsDrawDifferentNumbers) {
+    QtPlatform first, second;
+    std::vector<double> a, b;
+    for (int i = 0; i < 4; ++i) {
+        a.push_back(first.Rnd());
+        b.push_back(second.Rnd());
+    }
+    EXPECT_NE(a, b);
+}
+
+TEST(QtPlatformTest, QuestionsShowTheirIconAndNoIsTheDefault) {
+    QtPlatform platform;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool noByDefault = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        icon = box->icon();
+        noByDefault = box->standardButton(box->defaultButton()) == QMessageBox::No;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(platform.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"), box::kNo);
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_TRUE(noByDefault);
 }
 
 // --- Window state -----------------------------------------------------------

@@ -68,6 +68,23 @@ TEST(WindowModel, DesignValues) {
     EXPECT_EQ(m.Label4.Top, -120);
     EXPECT_EQ(m.Label4.container, &m.Frame1);
     EXPECT_EQ(m.Command12.Top, 8400);
+    EXPECT_TRUE(m.Label4.Centered);
+    EXPECT_EQ(m.Label11.ForeColor, (Rgb{255, 0, 0}));
+    EXPECT_EQ(m.Label15.Caption, "当前密码为空_不用输入密码");
+
+    // The order of the keyboard's tab stops, as designed.
+    std::vector<std::pair<int, std::string>> stops;
+    for (Control* c : m.controls())
+        if (c->kind == Kind::CommandButton || c->kind == Kind::TextBox || c->kind == Kind::OptionButton ||
+            c->kind == Kind::CheckBox)
+            stops.emplace_back(c->TabIndex, c->name);
+    std::sort(stops.begin(), stops.end());
+    std::string order;
+    for (auto& stop : stops) order += stop.second + " ";
+    EXPECT_EQ(order,
+              "Text1 Text2 Command1 Command2 Command3 Text3 Command4 Command5 Command6 Text4 Option1 Option2 Check1 "
+              "Check2 Option3 Option4 Command7 Text5 Text6 Command8 Command9 Command10 Command11 Check3 Check4 "
+              "Command12 Command13 ");
     for (Timer* t : m.timers()) {
         EXPECT_TRUE(t->Enabled);
         EXPECT_EQ(t->Interval, 1);
