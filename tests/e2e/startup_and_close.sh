@@ -9,7 +9,7 @@ main=$(wait_window Kulbo) || fail "main window did not appear"
 [ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
 pass "window shown at 441x426"
 
-(cd "$WORK" && exec "$PROGRAM") > "$WORK/second.log" 2>&1 &
+(exec_kulbo) > "$WORK/second.log" 2>&1 &
 second=$!
 PIDS+=($second)
 refusal=$(wait_window "运行中断 - Kulbo") || fail "second copy showed no refusal"
