@@ -345,6 +345,15 @@ TEST_F(FrontEnd, NumberBoxTakesOnlyDigitsAndOnePoint) {
     QCoreApplication::sendEvent(maximum, &commit);
     EXPECT_EQ(maximum->text(), "5");
     EXPECT_EQ(form.Text2.Text, "5");
+
+    // Several characters at once are filtered as if typed one by one.
+    commit.setCommitString("..");
+    QCoreApplication::sendEvent(maximum, &commit);
+    EXPECT_EQ(form.Text2.Text, "5.");
+    form.Text2.Text = "";
+    QKeyEvent twoCharacters(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1x");
+    QCoreApplication::sendEvent(maximum, &twoCharacters);
+    EXPECT_EQ(maximum->text(), "1");
 }
 
 TEST_F(FrontEnd, NothingIsPastedIntoANumberBox) {

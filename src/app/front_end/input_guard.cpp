@@ -24,7 +24,7 @@ bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
     auto [box, widget] = it->second;
     switch (event->type()) {
     case QEvent::KeyPress:
-        return filterKey(*box, event);
+        return filterKey(*box, *widget, event);
     case QEvent::InputMethod:
         return filterCommit(*box, *widget, event);
     case QEvent::MouseButtonPress:
@@ -40,27 +40,47 @@ bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool InputGuard::filterKey(TextBox& box, QEvent* event) {
+void InputGuard::resend(QWidget& widget, QEvent& event) {
+    resending_ = true;
+    QCoreApplication::sendEvent(&widget, &event);
+    resending_ = false;
+}
+
+// A key that carries several characters is taken as that many keys, each
+// filtered against the text the ones before it left.
+bool InputGuard::filterKey(TextBox& box, QWidget& widget, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (resending_) return false;
     if (key->matches(QKeySequence::Paste)) return true;
+    if (key->text().size() > 1) {
+        for (QChar ch : key->text()) {
+            if (form_.keyPress(box, keyAsciiOf(ch)) == 0) continue;
+            int code = ch.unicode() < 0x80 ? ch.toUpper().unicode() : int(Qt::Key_unknown);
+            QKeyEvent one(QEvent::KeyPress, code, key->modifiers(), QString(ch));
+            resend(widget, one);
+        }
+        return true;
+    }
     auto code = keyAsciiOf(*key);
     return code && form_.keyPress(box, *code) == 0;
 }
 
-// An input method commits text, not keys: each character passes the filter,
-// and only what it admits is committed.
+// An input method commits text, not keys: each character passes the filter
+// against the text the ones before it left, and only what it admits is
+// committed, one character at a time.
 bool InputGuard::filterCommit(TextBox& box, QWidget& widget, QEvent* event) {
     auto* input = static_cast<QInputMethodEvent*>(event);
     if (resending_ || input->commitString().isEmpty()) return false;
-    QString admitted;
-    for (QChar ch : input->commitString())
-        if (form_.keyPress(box, keyAsciiOf(ch)) != 0) admitted += ch;
-    if (admitted == input->commitString()) return false;
-    QInputMethodEvent filtered(input->preeditString(), input->attributes());
-    filtered.setCommitString(admitted, input->replacementStart(), input->replacementLength());
-    resending_ = true;
-    QCoreApplication::sendEvent(&widget, &filtered);
-    resending_ = false;
+    bool first = true;
+    for (QChar ch : input->commitString()) {
+        if (form_.keyPress(box, keyAsciiOf(ch)) == 0) continue;
+        QInputMethodEvent one;
+        one.setCommitString(ch, first ? input->replacementStart() : 0, first ? input->replacementLength() : 0);
+        first = false;
+        resend(widget, one);
+    }
+    QInputMethodEvent rest(input->preeditString(), input->attributes());
+    resend(widget, rest);
     return true;
 }
 

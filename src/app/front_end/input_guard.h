@@ -1,6 +1,6 @@
 // Guards the roads by which text reaches the number boxes: typed keys and
-// input-method commits pass the box's key filter; pasting by key, by the
-// middle button and by dropping is refused.
+// input-method commits pass the box's key filter, one character at a time;
+// pasting by key, by the middle button and by dropping is refused.
 #pragma once
 
 #include <QObject>
@@ -23,8 +23,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool filterKey(TextBox& box, QEvent* event);
+    bool filterKey(TextBox& box, QWidget& widget, QEvent* event);
     bool filterCommit(TextBox& box, QWidget& widget, QEvent* event);
+    void resend(QWidget& widget, QEvent& event);
 
     Form1& form_;
     std::map<const QObject*, std::pair<TextBox*, QWidget*>> guarded_;
