@@ -195,9 +195,13 @@ TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
     EXPECT_EQ(label(form.Label4)->palette().color(QPalette::WindowText), red);
     EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
     EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(line(form.Text3)->maxLength(), 20);
-    EXPECT_EQ(line(form.Text5)->maxLength(), 16);
-    for (TextBox* box : {&form.Text1, &form.Text2, &form.Text4}) EXPECT_EQ(line(*box)->maxLength(), 3) << box->name;
+    auto limit = [&](const TextBox& box) {
+        auto* validator = dynamic_cast<const CharacterLimit*>(line(box)->validator());
+        return validator ? validator->limit() : line(box)->maxLength();
+    };
+    EXPECT_EQ(limit(form.Text3), 20);
+    EXPECT_EQ(limit(form.Text5), 16);
+    for (TextBox* box : {&form.Text1, &form.Text2, &form.Text4}) EXPECT_EQ(limit(*box), 3) << box->name;
     EXPECT_TRUE(widget<QPlainTextEdit>(form.Text6)->isReadOnly());
 }
 
@@ -389,6 +393,23 @@ TEST_F(FrontEnd, NothingIsPastedIntoANumberBox) {
     QCoreApplication::sendEvent(title, &commit);
     EXPECT_EQ(title->text(), "42ab班");
     EXPECT_EQ(form.Text5.Text, "42ab班");
+}
+
+TEST_F(FrontEnd, TitleBoxCountsCharactersAsSeenAndTakesNoControls) {
+    form.Picture2.Visible = true;
+    QLineEdit* title = line(form.Text5);
+    QInputMethodEvent commit;
+    commit.setCommitString(u"三年\t二班\u202E"_qs);
+    QCoreApplication::sendEvent(title, &commit);
+    EXPECT_EQ(form.Text5.Text, "三年二班");
+
+    form.Text5.Text = "";
+    commit.setCommitString(u"aaaaaaaaaaaaaaa😀"_qs);
+    QCoreApplication::sendEvent(title, &commit);
+    QTest::keyClick(title, Qt::Key_B);  // a 17th
+    EXPECT_EQ(form.Text5.Text, "aaaaaaaaaaaaaaa😀");
+    button(form.Command6)->click();
+    EXPECT_EQ(window.windowTitle(), "aaaaaaaaaaaaaaa😀 - Kulbo");
 }
 
 TEST_F(FrontEnd, HookedBoxesShowNoContextMenu) {

@@ -6,8 +6,26 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
+#include <QTextBoundaryFinder>
 
 namespace kulbo {
+
+namespace {
+
+bool isControl(QChar ch) {
+    char16_t c = ch.unicode();
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || c == 0x200E || c == 0x200F ||
+           c == 0x061C || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+int characters(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (finder.toNextBoundary() != -1) ++count;
+    return count;
+}
+
+}  // namespace
 
 void InputGuard::guard(TextBox& box, QWidget& widget) {
     guarded_[&widget] = {&box, &widget};
@@ -82,6 +100,19 @@ bool InputGuard::filterCommit(TextBox& box, QWidget& widget, QEvent* event) {
     QInputMethodEvent rest(input->preeditString(), input->attributes());
     resend(widget, rest);
     return true;
+}
+
+QValidator::State CharacterLimit::validate(QString& text, int& position) const {
+    QString kept;
+    int keptPosition = position;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isControl(text[i])) kept += text[i];
+        else if (i < position) --keptPosition;
+    }
+    if (characters(kept) > limit_) return Invalid;
+    text = kept;
+    position = keptPosition;
+    return Acceptable;
 }
 
 }  // namespace kulbo
