@@ -31,6 +31,7 @@ public:
     void keyDown(int keyCode, int shift);
     void tick(Timer& timer);                           // only while the timer is enabled
     bool ended() const { return ended_; }
+    bool busy() const { return handling_; }  // a handler runs (behind a modal box, say)
 
     // Selecting an option button by program, as a click would: its Click
     // handler runs when the selection changes.

@@ -1,3 +1,4 @@
+#include "app/front_end/close_requests.h"
 #include "app/front_end/main_window.h"
 #include "app/front_end/widget_factory.h"
 #include "support/fake_platform.h"
@@ -455,6 +456,21 @@ TEST_F(FrontEnd, EnterReachesTheFormOnceEvenWhenTheBoxPassesItOn) {
     EXPECT_TRUE(form.Picture1.Visible);  // a second preview would have unlocked
     EXPECT_FALSE(form.Picture2.Visible);
     EXPECT_EQ(password->text(), "");
+}
+
+// --- Closing ----------------------------------------------------------------
+
+// The session's end asks the closing question when it may, and No cancels it.
+TEST(SessionEnd, AsksTheClosingQuestionWhenItMay) {
+    FormFixture f;
+    EXPECT_FALSE(cancelSessionEnd(f.form, false));
+    EXPECT_TRUE(f.platform.boxes.empty());
+    EXPECT_TRUE(cancelSessionEnd(f.form, true));  // No
+    f.platform.answers = {box::kYes};
+    EXPECT_FALSE(cancelSessionEnd(f.form, true));
+    ASSERT_EQ(f.platform.boxes.size(), 2u);
+    EXPECT_EQ(f.platform.boxes[1].prompt, "确定要退出吗？");
+    EXPECT_EQ(f.platform.ends, 1);
 }
 
 // --- Window state -----------------------------------------------------------
