@@ -12,6 +12,8 @@ namespace kulbo {
 
 namespace {
 
+// C0 and C1 controls, line and paragraph separators and the marks that turn
+// text around. The joiner U+200D stays: it holds emoji sequences together.
 bool isControl(QChar ch) {
     char16_t c = ch.unicode();
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || c == 0x200E || c == 0x200F ||
