@@ -65,7 +65,7 @@ struct PaintWatch : QObject {
 
 int main(int argc, char* argv[]) {
     int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
-    char runtime[] = "/tmp/kulbo-bench-XXXXXX";  // a lock of its own, beside any running copy
+    char runtime[] = "/tmp/kulbo-bench-XXXXXX";  // the session's own stays untouched; a running copy still refuses the benchmark
     if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
 
     QApplication app(argc, argv);

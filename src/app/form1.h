@@ -34,6 +34,7 @@ public:
     // would, at a cost that does not grow with their number.
     void advance(Timer& timer, std::uint64_t periods);
     bool ended() const { return ended_; }
+    bool busy() const { return handling_; }  // a handler runs (behind a modal box, say)
 
     // Selecting an option button by program, as a click would: its Click
     // handler runs when the selection changes.

@@ -1,4 +1,5 @@
 #include "app/front_end/application.h"
+#include "app/front_end/close_requests.h"
 #include "app/front_end/main_window.h"
 #include "app/front_end/qt_platform.h"
 #include "app/front_end/widget_factory.h"
@@ -240,9 +241,13 @@ TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
     EXPECT_TRUE(label(form.Label4)->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
     EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(line(form.Text3)->maxLength(), 20);
-    EXPECT_EQ(line(form.Text5)->maxLength(), 16);
-    for (TextBox* box : {&form.Text1, &form.Text2, &form.Text4}) EXPECT_EQ(line(*box)->maxLength(), 3) << box->name;
+    auto limit = [&](const TextBox& box) {
+        auto* validator = dynamic_cast<const CharacterLimit*>(line(box)->validator());
+        return validator ? validator->limit() : line(box)->maxLength();
+    };
+    EXPECT_EQ(limit(form.Text3), 20);
+    EXPECT_EQ(limit(form.Text5), 16);
+    for (TextBox* box : {&form.Text1, &form.Text2, &form.Text4}) EXPECT_EQ(limit(*box), 3) << box->name;
     EXPECT_TRUE(widget<QPlainTextEdit>(form.Text6)->isReadOnly());
 }
 
@@ -394,6 +399,15 @@ TEST_F(FrontEnd, NumberBoxTakesOnlyDigitsAndOnePoint) {
     QCoreApplication::sendEvent(maximum, &commit);
     EXPECT_EQ(maximum->text(), "5");
     EXPECT_EQ(form.Text2.Text, "5");
+
+    // Several characters at once are filtered as if typed one by one.
+    commit.setCommitString("..");
+    QCoreApplication::sendEvent(maximum, &commit);
+    EXPECT_EQ(form.Text2.Text, "5.");
+    form.Text2.Text = "";
+    QKeyEvent twoCharacters(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1x");
+    QCoreApplication::sendEvent(maximum, &twoCharacters);
+    EXPECT_EQ(maximum->text(), "1");
 }
 
 TEST_F(FrontEnd, NothingIsPastedIntoANumberBox) {
@@ -429,6 +443,23 @@ TEST_F(FrontEnd, NothingIsPastedIntoANumberBox) {
     QCoreApplication::sendEvent(title, &commit);
     EXPECT_EQ(title->text(), "42ab班");
     EXPECT_EQ(form.Text5.Text, "42ab班");
+}
+
+TEST_F(FrontEnd, TitleBoxCountsCharactersAsSeenAndTakesNoControls) {
+    form.Picture2.Visible = true;
+    QLineEdit* title = line(form.Text5);
+    QInputMethodEvent commit;
+    commit.setCommitString(u"三年\t二班\u202E"_qs);
+    QCoreApplication::sendEvent(title, &commit);
+    EXPECT_EQ(form.Text5.Text, "三年二班");
+
+    form.Text5.Text = "";
+    commit.setCommitString(u"aaaaaaaaaaaaaaa😀"_qs);
+    QCoreApplication::sendEvent(title, &commit);
+    QTest::keyClick(title, Qt::Key_B);  // a 17th
+    EXPECT_EQ(form.Text5.Text, "aaaaaaaaaaaaaaa😀");
+    button(form.Command6)->click();
+    EXPECT_EQ(window.windowTitle(), "aaaaaaaaaaaaaaa😀 - Kulbo");
 }
 
 TEST_F(FrontEnd, HookedBoxesShowNoContextMenu) {
@@ -502,6 +533,21 @@ TEST(QtPlatformTest, QuestionsShowTheirIconAndNoIsTheDefault) {
     EXPECT_EQ(platform.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"), box::kNo);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(noByDefault);
+}
+
+// --- Closing ----------------------------------------------------------------
+
+// The session's end asks the closing question when it may, and No cancels it.
+TEST(SessionEnd, AsksTheClosingQuestionWhenItMay) {
+    FormFixture f;
+    EXPECT_FALSE(cancelSessionEnd(f.form, false));
+    EXPECT_TRUE(f.platform.boxes.empty());
+    EXPECT_TRUE(cancelSessionEnd(f.form, true));  // No
+    f.platform.answers = {box::kYes};
+    EXPECT_FALSE(cancelSessionEnd(f.form, true));
+    ASSERT_EQ(f.platform.boxes.size(), 2u);
+    EXPECT_EQ(f.platform.boxes[1].prompt, "确定要退出吗？");
+    EXPECT_EQ(f.platform.ends, 1);
 }
 
 // --- Window state -----------------------------------------------------------

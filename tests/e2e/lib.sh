@@ -1,17 +1,31 @@
 # Shared by the end-to-end tests: a private X server (and, when asked, a small
-# window manager), a private runtime folder for the single-instance lock, and
-# a copy of the program in a folder of its own.
+# window manager), a private runtime folder and home, and a copy of the
+# program in a folder of its own.
 set -euo pipefail
 
 KULBO_BINARY=${1:?usage: $0 path/to/kulbo}
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+export HOME=$WORK/home
+mkdir -m 700 "$HOME"
 mkdir "$WORK/program"
 cp "$KULBO_BINARY" "$WORK/program/kulbo"
 PROGRAM=$WORK/program/kulbo
 RUN_AS=()    # a command that starts the program as another user, when set
 PIDS=()
+
+# The program also locks in places that come from the user id alone: the
+# account's home and /tmp/kulbo-<uid>. Where a mount namespace can be had,
+# the copies of this script see folders of its own there, so that scripts
+# running side by side (or a copy the developer runs) do not meet.
+ACCOUNT_HOME=$(getent passwd "$(id -u)" | cut -d: -f6)
+USER_TEMP=/tmp/kulbo-$(id -u)
+mkdir -m 700 "$WORK/user-temp"
+PRIVATE_LOCKS=no
+if [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null; then
+  PRIVATE_LOCKS=yes
+fi
 
 cleanup() {
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -57,9 +71,19 @@ start_window_manager() {
   fail "window manager did not start on $DISPLAY: $(cat "$WORK/openbox.log")"
 }
 
+# Becomes the program, run from the work folder.
+exec_kulbo() {
+  cd "$WORK"
+  if [ "$PRIVATE_LOCKS" = yes ]; then
+    exec unshare -m sh -c 'mount --bind "$1" "$2" && mount --bind "$3" "$4" && shift 4 && exec "$@"' \
+      sh "$WORK/user-temp" "$USER_TEMP" "$HOME" "$ACCOUNT_HOME" "${RUN_AS[@]}" "$PROGRAM"
+  fi
+  exec "${RUN_AS[@]}" "$PROGRAM"
+}
+
 # Starts the program; KULBO_PID is its process.
 start_kulbo() {
-  (cd "$WORK" && exec "${RUN_AS[@]}" "$PROGRAM") > "$WORK/kulbo.log" 2>&1 &
+  (exec_kulbo) > "$WORK/kulbo.log" 2>&1 &
   KULBO_PID=$!
   PIDS+=($KULBO_PID)
 }

@@ -4,8 +4,11 @@
 #include "app/messages.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <iostream>
 
 namespace kulbo {
 
@@ -18,6 +21,10 @@ Application::Application() {
 }
 
 void prepareQt() {
+    // Without one every text of the window is a row of boxes.
+    if (QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
+        std::cerr << kAppTitle << ": 没有找到中文字体，中文会显示成方框。请安装 fonts-arphic-gbsn00lp（或 fonts-noto-cjk）。"
+                  << " / No Chinese font found: install fonts-arphic-gbsn00lp (or fonts-noto-cjk).\n";
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(KULBO_VERSION);
     QGuiApplication::setDesktopFileName(KULBO_APP_ID);  // window managers match the window to its menu entry

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "app/front_end/close_requests.h"
 #include "app/front_end/main_window.h"
 #include "app/front_end/qt_platform.h"
 #include "app/front_end/tick_source.h"
@@ -23,6 +24,7 @@ private:
     Form1 form_{platform_};
     MainWindow window_{form_};
     TickSource ticks_{form_};
+    CloseRequests closeRequests_{form_, [this] { ticks_.catchUp(); }};
 };
 
 // Sets up Qt for the program: its name, version and desktop entry, and Qt's

@@ -1,9 +1,10 @@
 // Guards the roads by which text reaches the number boxes: typed keys and
-// input-method commits pass the box's key filter; pasting by key, by the
-// middle button and by dropping is refused.
+// input-method commits pass the box's key filter, one character at a time;
+// pasting by key, by the middle button and by dropping is refused.
 #pragma once
 
 #include <QObject>
+#include <QValidator>
 
 #include <map>
 
@@ -23,12 +24,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool filterKey(TextBox& box, QEvent* event);
+    bool filterKey(TextBox& box, QWidget& widget, QEvent* event);
     bool filterCommit(TextBox& box, QWidget& widget, QEvent* event);
+    void resend(QWidget& widget, QEvent& event);
 
     Form1& form_;
     std::map<const QObject*, std::pair<TextBox*, QWidget*>> guarded_;
     bool resending_ = false;
+};
+
+// Limits a single-line box to a number of characters as the user sees them
+// (an emoji sequence is one), refusing an edit that would go beyond rather
+// than cutting a character in half, and keeps control characters (tabs, line
+// breaks, direction marks and overrides) out. As a validator it sees every
+// road: typing, input methods, pasting and dropping.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+
+    int limit() const { return limit_; }
+    State validate(QString& text, int& position) const override;
+
+private:
+    int limit_;
 };
 
 }  // namespace kulbo

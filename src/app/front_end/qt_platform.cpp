@@ -1,6 +1,7 @@
 #include "app/front_end/qt_platform.h"
 
 #include "app/front_end/main_window.h"
+#include "app/messages.h"
 #include "history/report_file.h"
 
 #include <QCoreApplication>
@@ -13,17 +14,14 @@
 #include <QUrl>
 
 #include <ctime>
-#include <fcntl.h>
-#include <sys/file.h>
+#include <iostream>
 #include <unistd.h>
 
 namespace kulbo {
 
 QtPlatform::QtPlatform() : random_(QRandomGenerator::securelySeeded()) {}
 
-QtPlatform::~QtPlatform() {
-    if (instanceLock_ >= 0) ::close(instanceLock_);
-}
+QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::MsgBox(const std::string& prompt, int flags, const std::string& title) {
     QMessageBox box(window_);
@@ -59,14 +57,12 @@ LocalTime QtPlatform::Now() {
 
 double QtPlatform::Rnd() { return random_.generateDouble(); }
 
-// One running copy per user: an advisory lock that the system lets go of
-// when the holder ends, however it ends.
 bool QtPlatform::PrevInstance() {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR", QDir::tempPath());
-    std::string path = (folder + "/kulbo-" + QString::number(::getuid()) + ".lock").toStdString();
-    instanceLock_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (instanceLock_ < 0) return false;  // cannot tell: let this copy run
-    return ::flock(instanceLock_, LOCK_EX | LOCK_NB) != 0;
+    InstanceCheck check = instanceLock_.acquire(instancePlaces(userFolders()));
+    if (check == InstanceCheck::Unknown)
+        std::cerr << kAppTitle << ": 无法确认是否已有另一个 " << kAppTitle
+                  << " 在运行（没有可用的锁文件位置），照常启动\n";
+    return check == InstanceCheck::AnotherRunning;
 }
 
 void QtPlatform::End() { ::_exit(0); }

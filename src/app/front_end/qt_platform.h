@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "app/single_instance.h"
 
 #include <QRandomGenerator>
 
@@ -31,7 +32,7 @@ public:
 private:
     MainWindow* window_ = nullptr;
     QRandomGenerator random_;
-    int instanceLock_ = -1;
+    InstanceLock instanceLock_;
 };
 
 }  // namespace kulbo

@@ -1,5 +1,6 @@
 #include "app/front_end/widget_factory.h"
 
+#include "app/front_end/input_guard.h"
 #include "app/window_model.h"
 
 #include <QCheckBox>
@@ -106,7 +107,7 @@ QWidget* newTextBox(const TextBox& box, QWidget* parent) {
         w = edit;
     } else {
         auto* edit = new QLineEdit(parent);
-        if (box.MaxLength > 0) edit->setMaxLength(box.MaxLength);
+        if (box.MaxLength > 0) edit->setValidator(new CharacterLimit(box.MaxLength, edit));
         if (box.PasswordChar) {
             edit->setEchoMode(QLineEdit::Password);
             edit->setStyleSheet(QString("QLineEdit { lineedit-password-character: %1; }").arg(int(box.PasswordChar)));
