@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 using namespace kulbo;
 using kulbo::testing::FormFixture;
 
@@ -40,6 +42,46 @@ void BM_Pick(benchmark::State& state) {
     }
 }
 
+// The window left alone for ten minutes, then "开始": every timer catches up
+// 600000 periods before the click.
+void pickAfterIdle(benchmark::State& state, void (*prepare)(Form1&)) {
+    FormFixture f;
+    prepare(f.form);
+    int picks = 0;
+    for (auto _ : state) {
+        for (Timer* timer : f.form.timers()) f.form.advance(*timer, 600000);
+        f.form.click(f.form.Command1);
+        if (++picks == 1000) {
+            state.PauseTiming();
+            f.form.Text6.Text = "";
+            picks = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+
+// A pick once the history holds 10^5 lines; a thousand more at most.
+void BM_PickAt100000Lines(benchmark::State& state) {
+    FormFixture f;
+    f.form.tick(f.form.Timer5);
+    for (int i = 0; i < 100000; ++i) {
+        f.form.tick(f.form.Timer1);
+        f.form.click(f.form.Command1);
+    }
+    const std::string full = f.form.Text6.Text;
+    int picks = 0;
+    for (auto _ : state) {
+        f.form.tick(f.form.Timer1);
+        f.form.click(f.form.Command1);
+        if (++picks == 1000) {
+            state.PauseTiming();
+            f.form.Text6.Text = full;
+            picks = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(tickBenchmark, Timer1_random, timer1, nothing);
@@ -49,5 +91,8 @@ BENCHMARK_CAPTURE(tickBenchmark, Timer3, timer3, nothing);
 BENCHMARK_CAPTURE(tickBenchmark, Timer4, timer4, nothing);
 BENCHMARK_CAPTURE(tickBenchmark, Timer5, timer5, nothing);
 BENCHMARK(BM_Pick);
+BENCHMARK_CAPTURE(pickAfterIdle, PickAfterIdle_random, nothing);
+BENCHMARK_CAPTURE(pickAfterIdle, PickAfterIdle_sequential, sequential);
+BENCHMARK(BM_PickAt100000Lines);
 
 BENCHMARK_MAIN();

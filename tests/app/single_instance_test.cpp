@@ -67,7 +67,9 @@ TEST_F(SingleInstance, UnusableRuntimeFoldersFallBackAndCopiesStillMeet) {
         InstanceLock first, second;
         EXPECT_EQ(first.acquire(places(true)), InstanceCheck::Alone);
         EXPECT_EQ(second.acquire(places(true)), InstanceCheck::AnotherRunning);
-        if (how == 2) EXPECT_FALSE(fs::exists(runtime / "kulbo.lock"));
+        if (how == 2) {
+            EXPECT_FALSE(fs::exists(runtime / "kulbo.lock"));
+        }
     }
     EXPECT_FALSE(fs::exists(target / "kulbo.lock"));
 }
