@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
 #include <QTextBoundaryFinder>
 
 namespace kulbo {

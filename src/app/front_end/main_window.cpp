@@ -1,5 +1,6 @@
 #include "app/front_end/main_window.h"
 
+#include "app/front_end/history_view.h"
 #include "app/front_end/key_codes.h"
 #include "app/front_end/widget_factory.h"
 
@@ -8,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
@@ -184,8 +184,6 @@ void MainWindow::syncContent(Control& c) {
         const std::string& text = static_cast<TextBox&>(c).Text;
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text().toStdString() != text) edit->setText(qt(text));
-        } else if (auto* history = qobject_cast<QPlainTextEdit*>(w); history && historyBytes_ != text.size()) {
-            replaceHistory(*history, text);
         }
         break;
     }
@@ -194,23 +192,13 @@ void MainWindow::syncContent(Control& c) {
     }
 }
 
-// The history box follows its text, shown or not, so that opening the panel
-// costs nothing however long the history: a pick adds its line at the end,
-// which also keeps the scroll position, and only a new text (a cleared
-// history) is set whole.
-void MainWindow::textAppended(Control& c, std::size_t from) {
-    auto* history = qobject_cast<QPlainTextEdit*>(widgetFor(c));
-    if (!history || from != historyBytes_) return propertyChanged(c, Property::Text);
-    const std::string& text = static_cast<TextBox&>(c).Text;
-    QTextCursor cursor(history->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(qt(text.substr(from)).replace("\r\n", "\n"));
-    historyBytes_ = text.size();
-}
-
-void MainWindow::replaceHistory(QPlainTextEdit& box, const std::string& text) {
-    box.setPlainText(qt(text).replace("\r\n", "\n"));
-    historyBytes_ = text.size();
+// The history box reads the history text itself; it only learns where the
+// new lines begin.
+void MainWindow::textAppended(Control& c, std::size_t /*from*/) {
+    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c)))
+        history->appended();
+    else
+        propertyChanged(c, Property::Text);
 }
 
 void MainWindow::syncShownSubtree(Control& c) {
@@ -234,8 +222,8 @@ void MainWindow::propertyChanged(Control& c, Property property) {
     case Property::Value:
         // Hidden controls (the rolling number changes a thousand times a
         // second) catch up when they are shown; the history box keeps up.
-        if (auto* history = qobject_cast<QPlainTextEdit*>(w))
-            replaceHistory(*history, static_cast<TextBox&>(c).Text);
+        if (auto* history = dynamic_cast<HistoryView*>(w))
+            history->reset();
         else if (c.shown())
             syncContent(c);
         break;

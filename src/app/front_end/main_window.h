@@ -12,8 +12,6 @@
 #include <functional>
 #include <map>
 
-class QPlainTextEdit;
-
 namespace kulbo {
 
 class MainWindow : public QWidget, private ChangeListener {
@@ -54,7 +52,6 @@ private:
     void syncShownSubtree(Control& control);
     void applyWindowState();
     void applyOuterSize();
-    void replaceHistory(QPlainTextEdit& box, const std::string& text);
     void previewKey(QEvent* event);
     bool moveChoice(QObject* watched, QEvent* event);
     bool seen(const Control& control) const;
@@ -69,7 +66,6 @@ private:
     std::function<void()> beforeEvent_;
     std::vector<QWidget*> tabOrder_;
     const Control* shownPanel_ = nullptr;
-    std::size_t historyBytes_ = 0;  // of the history text, how much its box shows
     QPointer<QWidget> focusBeforePanels_;
 };
 

@@ -1,6 +1,7 @@
 #include "app/front_end/widget_factory.h"
 
 #include "app/front_end/input_guard.h"
+#include "app/front_end/history_view.h"
 #include "app/window_model.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
@@ -31,14 +31,15 @@ const QStringList kLatinFaces = {"Liberation Serif", "Times New Roman", "DejaVu 
 
 int pixelSize(double points) { return std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel))); }
 
-// The big display: its digits in a Song face that has a real bold.
+// The big display: its digits in the Song face, as bold as the face allows
+// (it has no bold of its own; another face would cost its memory).
 bool isBigDisplay(const Control& c) { return c.kind == Kind::Label && c.FontSize >= 100; }
 
 // As large as the design asks, as long as three digits keep clear of the
 // frame around the display.
 QFont displayFont(const Control& display) {
     QFont font;
-    font.setFamilies(QStringList{"Noto Serif CJK SC"} + kSongFaces);
+    font.setFamilies(kSongFaces);
     font.setPixelSize(pixelSize(display.FontSize));
     font.setWeight(QFont::Bold);
     const double width = 0.9 * display.Width / kTwipsPerPixel, height = 0.65 * display.Height / kTwipsPerPixel;
@@ -99,12 +100,9 @@ QWidget* newCommandButton(const CommandButton& button, QWidget* parent) {
 QWidget* newTextBox(const TextBox& box, QWidget* parent) {
     QWidget* w;
     if (box.MultiLine) {
-        auto* edit = new QPlainTextEdit(parent);
-        edit->setReadOnly(box.Locked);
-        edit->setVerticalScrollBarPolicy(box.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        edit->viewport()->setAcceptDrops(false);
-        w = edit;
+        auto* history = new HistoryView(box.Text.get(), parent);  // the one multi-line box, read-only
+        history->viewport()->setAcceptDrops(false);
+        w = history;
     } else {
         auto* edit = new QLineEdit(parent);
         if (box.MaxLength > 0) edit->setValidator(new CharacterLimit(box.MaxLength, edit));
