@@ -171,3 +171,17 @@ export_report() {
   click_close_history "$main"
   iconv -f GBK -t UTF-8 "$(report_files | tail -1)" | sed -n 's/.*抽到幸运数: \[\([0-9]*\)\]\r$/\1/p'
 }
+
+# Starts a second copy, after running the given command in its shell, and
+# checks that it is refused and ends while the first runs on.
+second_copy_is_refused() {
+  ("$@"; exec_kulbo) > "$WORK/second.log" 2>&1 &
+  local second=$! refusal
+  PIDS+=($second)
+  refusal=$(wait_window "运行中断 - Kulbo") || fail "the second copy showed no refusal ($*)"
+  keys_to "$refusal" Return
+  for _ in $(seq 50); do alive "$second" || break; sleep 0.1; done
+  alive "$second" && fail "the second copy still runs after its refusal ($*)"
+  alive "$KULBO_PID" || fail "the first copy ended"
+  [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second copy opened a window ($*)"
+}

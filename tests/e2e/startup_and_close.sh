@@ -9,15 +9,7 @@ main=$(wait_window Kulbo) || fail "main window did not appear"
 [ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
 pass "window shown at 441x426"
 
-(exec_kulbo) > "$WORK/second.log" 2>&1 &
-second=$!
-PIDS+=($second)
-refusal=$(wait_window "运行中断 - Kulbo") || fail "second copy showed no refusal"
-keys_to "$refusal" Return
-for _ in $(seq 50); do alive "$second" || break; sleep 0.1; done
-alive "$second" && fail "second copy still running after its refusal"
-wait "$second" || true
-[ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "second copy opened a window"
+second_copy_is_refused true
 alive "$KULBO_PID" || fail "first copy ended"
 pass "second copy refused"
 
