@@ -173,7 +173,7 @@ int idle(int rounds, double seconds, const std::vector<std::pair<std::string, st
     }
     for (auto& w : watched) {
         w.running = alive(w.pid);
-        kill(w.pid, SIGTERM);
+        kill(w.pid, SIGKILL);  // Kulbo asks before it ends on SIGTERM
         waitpid(w.pid, nullptr, 0);
         std::error_code error;
         std::filesystem::remove_all(w.runtime, error);
