@@ -13,9 +13,6 @@ configure_file(packaging/changelog.in changelog @ONLY)
 
 # The installed PNGs come from the same drawing, rendered by Qt's own SVG
 # renderer (as the window icon is), so no other SVG tool is needed to build.
-add_executable(kulbo_render_png tools/render_png.cpp)
-target_link_libraries(kulbo_render_png PRIVATE Qt6::Gui Qt6::Svg)
-kulbo_warnings(kulbo_render_png)
 set(icon_pngs)
 foreach(size IN LISTS KULBO_ICON_SIZES)
   list(APPEND icon_pngs ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/apps/${KULBO_APP_ID}.png)

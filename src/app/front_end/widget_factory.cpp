@@ -9,10 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -43,28 +41,22 @@ QFont displayFont(const Control& display) {
     font.setPixelSize(pixelSize(display.FontSize));
     font.setWeight(QFont::Bold);
     const double width = 0.9 * display.Width / kTwipsPerPixel, height = 0.65 * display.Height / kTwipsPerPixel;
-    for (QRectF digits = QFontMetricsF(font).tightBoundingRect("888");
-         font.pixelSize() > 8 && (digits.width() > width || digits.height() > height);
-         digits = QFontMetricsF(font).tightBoundingRect("888"))
-        font.setPixelSize(font.pixelSize() - 2);
+    // Scaled in one step: every size tried would keep a font engine alive.
+    QRectF digits = QFontMetricsF(font).tightBoundingRect("888");
+    double scale = std::min({1.0, width / digits.width(), height / digits.height()});
+    font.setPixelSize(std::max(8, static_cast<int>(font.pixelSize() * scale)));
     return font;
 }
 
 QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-// The pictures are drawings in the program's resources, rendered here at
-// each size a window manager or a scaled screen may ask for.
-QIcon pictureIcon(const std::string& name) {
-    QSvgRenderer drawing(QString(":/icons/%1.svg").arg(QString::fromStdString(name)));
+// The pictures are drawings rendered at build time into the program's
+// resources, at the sizes they are shown at, plain and doubled; each is
+// loaded only when asked for. Menus take the installed icons.
+QIcon pictureIcon(const std::string& name, std::initializer_list<int> sizes) {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 96, 128}) {
-        QPixmap picture(size, size);
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        drawing.render(&p);
-        p.end();
-        icon.addPixmap(picture);
-    }
+    for (int size : sizes)
+        icon.addFile(QString(":/pictures/%1x%1/apps/%2.png").arg(size).arg(QString::fromStdString(name)), QSize(size, size));
     return icon;
 }
 
@@ -87,7 +79,7 @@ QWidget* newCommandButton(const CommandButton& button, QWidget* parent) {
     if (!button.IconName.empty()) {
         auto* tool = new QToolButton(parent);
         tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        tool->setIcon(pictureIcon(button.IconName));
+        tool->setIcon(pictureIcon(button.IconName, {32, 64}));
         tool->setIconSize(QSize(32, 32));
         b = tool;
     } else {
@@ -166,7 +158,7 @@ QFont songFont(double points) {
     return font;
 }
 
-QIcon windowIcon() { return pictureIcon("kulbo"); }
+QIcon windowIcon() { return pictureIcon("kulbo", {16, 32, 64}); }
 
 QWidget* createWidget(const Control& c, QWidget* parent) {
     QWidget* w = newWidget(c, parent);
