@@ -66,12 +66,14 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
     struct ReentrantPlatform : FakePlatform {
         Form1* form = nullptr;
         int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
+            swallowed = form->keyPress(form->Text2, '5') == 0;
             form->tick(form->Timer1);
             form->tick(form->Timer5);
             form->click(form->Command1);
             form->requestClose();
             return FakePlatform::MsgBox(prompt, flags, title);
         }
+        bool swallowed = false;
     } platform;
     Form1 form(platform);
     platform.form = &form;
@@ -80,6 +82,7 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
     form.Label5.Caption = "9";
     form.click(form.Command1);
     ASSERT_EQ(platform.boxes.size(), 1u);  // no nested pick, no close question
+    EXPECT_TRUE(platform.swallowed);
     EXPECT_EQ(form.Label5.Caption, "9");
     EXPECT_EQ(form.Label14.Caption, "#2");
     EXPECT_EQ(form.Text6.Text, "#2[9]\r\n");

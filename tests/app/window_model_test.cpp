@@ -91,6 +91,22 @@ TEST(WindowModel, DesignValues) {
     }
 }
 
+// A digest of every number in the design table, so that no position, size,
+// tab index, font size or colour changes unnoticed; the other tests read
+// their expectations from the model itself.
+TEST(WindowModel, DesignTableIsAsDesigned) {
+    WindowModel m;
+    long digest = 0, weight = 0;
+    for (const Control* c : m.controls()) {
+        long colours = 0;
+        for (const std::optional<Rgb>& rgb : {c->ForeColor, c->BackColor})
+            colours = colours * 7 + (rgb ? rgb->red * 65536L + rgb->green * 256 + rgb->blue : 0);
+        digest += ++weight * (c->Left + 3L * c->Top + 5L * c->Width + 7L * c->Height + 11L * c->TabIndex +
+                              static_cast<long>(c->FontSize * 52) + colours % 1000003);
+    }
+    EXPECT_EQ(digest, 509105636);
+}
+
 TEST(WindowModel, StackingAndVisibilityFollowContainers) {
     WindowModel m;
     auto& face = m.children;

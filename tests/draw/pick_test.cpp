@@ -52,6 +52,7 @@ TEST(Rolling, RandomStaysWithinOneToTheWholeMaximum) {
     EXPECT_EQ(randomNumber(0.5, "10", "50"), "26");  // the minimum does not bound the draw
     EXPECT_EQ(randomNumber(0.3, "1", "."), "1");      // no usable maximum: the minimum
     EXPECT_EQ(randomNumber(0.3, "1", "0.5"), "1");
+    EXPECT_EQ(randomNumber(0.3, "0", "1"), "1");
 }
 
 // Catching up many periods at once leaves the rolling number where as many

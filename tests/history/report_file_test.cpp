@@ -199,8 +199,8 @@ TEST_F(ReportFile, RemovesTemporariesOfCopiesThatAreGone) {
     ::waitpid(gone, nullptr, 0);
     std::string stale = ".kulbo-report-" + std::to_string(gone) + "-0";
     std::string running = ".kulbo-report-" + std::to_string(::getppid()) + "-0";
-    writeBytes(folder / stale, "half");
-    writeBytes(folder / running, "half");
+    std::string notOurs = ".kulbo-report-" + std::to_string(gone) + "x";
+    for (const std::string& name : {stale, running, notOurs}) writeBytes(folder / name, "half");
     ASSERT_TRUE(writeGbkFile(report, kLine).ok());
-    EXPECT_EQ(entries(), (std::vector<std::string>{running, report.filename()}));
+    EXPECT_EQ(entries(), (std::vector<std::string>{running, notOurs, report.filename()}));
 }
