@@ -59,5 +59,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The xcb platform plugin is only recommended by Qt's libraries; without a
 # CJK font every text of the window is a row of boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-gbsn00lp | fonts-arphic-uming | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-arphic-gbsn00lp, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-arphic-gbsn00lp, fonts-liberation2, xdg-utils")  # Liberation Serif: proportional Latin letters
 include(CPack)
