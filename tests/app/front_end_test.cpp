@@ -229,7 +229,9 @@ TEST_F(FrontEnd, ScreenReadersFindNamesRolesAndTheDrawnNumber) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(*box))->text(QAccessible::Name), name) << box->name;
     for (OptionButton* option : {&form.Option1, &form.Option2, &form.Option3, &form.Option4})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(*option))->role(), QAccessible::RadioButton);
-    form.Label4.Caption = "7";
+    form.Label5.Caption = "7";
+    form.click(form.Command1);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(widget(form.Text6))->text(QAccessible::Description).endsWith("[7]"));
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(widget(form.Label4));
     EXPECT_EQ(display->text(QAccessible::Name), "幸运数");
     EXPECT_EQ(display->text(QAccessible::Description), "7");

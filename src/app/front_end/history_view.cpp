@@ -18,6 +18,9 @@ HistoryView::HistoryView(const std::string& text, QWidget* parent) : QAbstractSc
 void HistoryView::appended() {
     for (std::size_t at; (at = text_.find("\r\n", indexed_)) != std::string::npos; indexed_ = at + 2)
         starts_.push_back(static_cast<std::uint32_t>(indexed_));
+    // What a screen reader says of the box besides its name.
+    setAccessibleDescription(starts_.empty() ? QString("没有记录")
+                                             : QString("共 %1 条，最新：%2").arg(lineCount()).arg(line(lineCount() - 1)));
     updateScrollRange();
     viewport()->update();
 }
