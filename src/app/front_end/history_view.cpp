@@ -10,8 +10,6 @@ HistoryView::HistoryView(const std::string& text, QWidget* parent) : QAbstractSc
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    viewport()->setBackgroundRole(QPalette::Base);
-    viewport()->setAutoFillBackground(true);
     reset();
 }
 

@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
-#include <QAbstractScrollArea>
 #include <QTextBoundaryFinder>
+#include <QWidget>
 
 namespace kulbo {
 
@@ -30,18 +30,15 @@ int characters(const QString& text) {
 }  // namespace
 
 void InputGuard::guard(TextBox& box, QWidget& widget) {
-    guarded_[&widget] = {&box, &widget};
+    guarded_[&widget] = &box;
     widget.installEventFilter(this);
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) {
-        guarded_[area->viewport()] = {&box, &widget};
-        area->viewport()->installEventFilter(this);
-    }
 }
 
 bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
     auto it = guarded_.find(watched);
     if (it == guarded_.end()) return false;
-    auto [box, widget] = it->second;
+    TextBox* box = it->second;
+    auto* widget = static_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::KeyPress:
         return filterKey(*box, *widget, event);

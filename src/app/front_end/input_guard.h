@@ -17,7 +17,7 @@ class InputGuard : public QObject {
 public:
     explicit InputGuard(Form1& form) : form_(form) {}
 
-    // Watches the widget (and, for a multi-line box, its viewport).
+    // Watches the box's widget.
     void guard(TextBox& box, QWidget& widget);
 
 protected:
@@ -29,7 +29,7 @@ private:
     void resend(QWidget& widget, QEvent& event);
 
     Form1& form_;
-    std::map<const QObject*, std::pair<TextBox*, QWidget*>> guarded_;
+    std::map<const QObject*, TextBox*> guarded_;
     bool resending_ = false;
 };
 
