@@ -249,6 +249,8 @@ TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
     const QColor red(255, 0, 0);
     EXPECT_EQ(label(form.Label4)->palette().color(QPalette::WindowText), red);
     EXPECT_TRUE(label(form.Label4)->alignment() & Qt::AlignHCenter);
+    for (Control* picture : {&form.Command4, &form.Command5})
+        EXPECT_FALSE(button(*picture)->icon().pixmap(32).isNull()) << picture->name;
     EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
     EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
     auto limit = [&](const TextBox& box) {

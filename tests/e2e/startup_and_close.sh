@@ -7,6 +7,8 @@ start_window_manager
 start_kulbo
 main=$(wait_window Kulbo) || fail "main window did not appear"
 [ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
+read -r x y < <(xwininfo -id "$main" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+[ $(( (x + 220 - 512) ** 2 + (y + 213 - 384) ** 2 )) -lt 900 ] || fail "the window is not centred: its client area is at $x,$y"
 pass "window shown at 441x426"
 
 second_copy_is_refused true
