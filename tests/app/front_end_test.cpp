@@ -520,6 +520,12 @@ TEST_F(FrontEnd, EnterReachesTheFormOnceEvenWhenTheBoxPassesItOn) {
 
 // --- The platform -------------------------------------------------------------
 
+// Window managers match the window to its menu entry by this name.
+TEST(QtPlatformTest, TheProgramNamesItsDesktopEntryAndVersion) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.kulbo.Kulbo");
+    EXPECT_FALSE(QCoreApplication::applicationVersion().isEmpty());
+}
+
 TEST(QtPlatformTest, TwoStartsDrawDifferentNumbers) {
     QtPlatform first, second;
     std::vector<double> a, b;
