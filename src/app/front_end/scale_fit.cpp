@@ -1,11 +1,14 @@
 #include "app/front_end/scale_fit.h"
 
+#include "app/messages.h"
 #include "app/window_model.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -36,11 +39,11 @@ void restartScaledToFit(char* argv[]) {
                                        kDesignOuterHeight / kTwipsPerPixel - clientHeight, available.width(),
                                        available.height());
     if (factor == requested) return;
-    std::fprintf(stderr, "Kulbo: QT_SCALE_FACTOR=%g does not fit a %dx%d screen; using %g\n", requested,
+    std::fprintf(stderr, "%s: QT_SCALE_FACTOR=%g does not fit a %dx%d screen; using %g\n", kAppTitle, requested,
                  available.width(), available.height(), factor);
     ::setenv("QT_SCALE_FACTOR", QByteArray::number(factor).constData(), 1);
     ::execv("/proc/self/exe", argv);
-    std::perror("Kulbo: cannot start over scaled");  // runs on at the factor asked for
+    std::fprintf(stderr, "%s: cannot start over scaled: %s\n", kAppTitle, std::strerror(errno));  // runs on as asked
 }
 
 }  // namespace kulbo
