@@ -3,6 +3,7 @@
 #include "app/front_end/history_view.h"
 #include "app/front_end/main_window.h"
 #include "app/front_end/qt_platform.h"
+#include "app/front_end/tick_source.h"
 #include "app/front_end/widget_factory.h"
 #include "support/fake_platform.h"
 
@@ -565,6 +566,22 @@ TEST(SessionEnd, AsksTheClosingQuestionWhenItMay) {
     ASSERT_EQ(f.platform.boxes.size(), 2u);
     EXPECT_EQ(f.platform.boxes[1].prompt, "确定要退出吗？");
     EXPECT_EQ(f.platform.ends, 1);
+}
+
+// --- The timers ---------------------------------------------------------------
+
+// Nothing ticks while nobody touches the window; what a handler changed
+// settles within a period of the input.
+TEST(TickSourceTest, SleepsUntilAnInputAndSettlesRightAfterIt) {
+    FormFixture f;
+    TickSource ticks(f.form);
+    ticks.start();
+    QTest::qWait(20);
+    EXPECT_EQ(ticks.delivered(), std::vector<std::uint64_t>(5, 0));
+    ticks.catchUpNowAndSoon();
+    f.form.Check3.Value = 0;  // as the input's handler would
+    QTest::qWait(20);
+    EXPECT_FALSE(f.form.Command8.Enabled);
 }
 
 // --- Window state -----------------------------------------------------------
