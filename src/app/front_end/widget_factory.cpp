@@ -125,12 +125,10 @@ QWidget* newPanel(QWidget* parent) {
 }
 
 QWidget* newChoice(const Control& c, QWidget* parent) {
-    QAbstractButton* b = c.kind == Kind::OptionButton ? static_cast<QAbstractButton*>(new QRadioButton(parent))
-                                                       : new QCheckBox(parent);
-    // The model keeps the groups; auto-exclusive only so that screen readers
-    // hear option buttons as such.
-    b->setAutoExclusive(c.kind == Kind::OptionButton);
-    return b;
+    // Option buttons stay auto-exclusive, as screen readers then hear them as
+    // such; the model keeps the groups all the same.
+    if (c.kind == Kind::OptionButton) return new QRadioButton(parent);
+    return new QCheckBox(parent);
 }
 
 QWidget* newWidget(const Control& c, QWidget* parent) {
