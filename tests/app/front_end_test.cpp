@@ -22,6 +22,7 @@
 #include <QAbstractScrollArea>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -250,8 +251,10 @@ TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
     const QColor red(255, 0, 0);
     EXPECT_EQ(label(form.Label4)->palette().color(QPalette::WindowText), red);
     EXPECT_TRUE(label(form.Label4)->alignment() & Qt::AlignHCenter);
-    for (Control* picture : {&form.Command4, &form.Command5})
+    for (Control* picture : {&form.Command4, &form.Command5}) {
         EXPECT_FALSE(button(*picture)->icon().pixmap(32).isNull()) << picture->name;
+        EXPECT_EQ(widget<QToolButton>(*picture)->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);  // and the caption
+    }
     EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
     EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
     auto limit = [&](const TextBox& box) {
@@ -405,14 +408,17 @@ TEST_F(FrontEnd, NumberBoxTakesOnlyDigitsAndOnePoint) {
     QCoreApplication::sendEvent(maximum, &del);  // it edits: no character for the filter
     EXPECT_EQ(form.Text2.Text, "1");
 
-    form.Text2.Text = "";
+    form.Text2.Text = "9";
+    maximum->setCursorPosition(0);
     QInputMethodEvent commit;
-    commit.setCommitString("5中");
+    commit.setCommitString("5中2");
     QCoreApplication::sendEvent(maximum, &commit);
-    EXPECT_EQ(maximum->text(), "5");
-    EXPECT_EQ(form.Text2.Text, "5");
+    EXPECT_EQ(maximum->text(), "529");
+    EXPECT_EQ(form.Text2.Text, "529");
 
     // Several characters at once are filtered as if typed one by one.
+    form.Text2.Text = "5";
+    maximum->setCursorPosition(1);
     commit.setCommitString("..");
     QCoreApplication::sendEvent(maximum, &commit);
     EXPECT_EQ(form.Text2.Text, "5.");
