@@ -51,7 +51,6 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(songFont(9));
-    setWindowIcon(windowIcon());
     controls_[this] = &form_;
     buildChildren(form_, this);
     applyTabOrder();
