@@ -13,7 +13,7 @@
 //
 // Besides its details, each mode prints one line per figure for the summary:
 //   row <TAB> figure <TAB> Kulbo <TAB> bare <TAB> before <TAB> bar <TAB> PASS|FAIL|-
-#include "app/front_end/application.h"
+#include "qt/application.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -277,7 +277,7 @@ int inProcess(int argc, char* argv[], int seconds) {
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         auto at = Clock::now();
         QCoreApplication::sendEvent(display, &release);
-        seen.push_back({at, program.ticks().delivered()});
+        seen.push_back({at, program.ticks().clock().delivered()});
     });
     inputs.start(100);
     runFor(seconds * 1000);
@@ -333,9 +333,9 @@ int inProcess(int argc, char* argv[], int seconds) {
     std::printf("  %zu inputs over %.2f s; the worst saw %.2f periods off a tick per millisecond\n", seen.size(), span,
                 worst);
     double slowest = 1e9, fastest = 0;
-    for (std::size_t i = 0; i < program.ticks().timers().size(); ++i) {
+    for (std::size_t i = 0; i < program.ticks().clock().timers().size(); ++i) {
         double rate = span > 0 ? (seen.back().delivered[i] - seen.front().delivered[i]) / span : 0;
-        std::printf("  %-7s %9.1f ticks/s\n", program.ticks().timers()[i]->name.c_str(), rate);
+        std::printf("  %-7s %9.1f ticks/s\n", program.ticks().clock().timers()[i]->name.c_str(), rate);
         slowest = std::min(slowest, rate);
         fastest = std::max(fastest, rate);
     }

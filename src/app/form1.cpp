@@ -28,6 +28,12 @@ void Form1::requestClose() {
     });
 }
 
+bool Form1::cancelSessionEnd(bool mayAsk) {
+    if (!mayAsk) return false;
+    requestClose();
+    return !ended();
+}
+
 void Form1::unload() {
     dispatch([this] {
         std::int16_t cancel = 0;

@@ -26,6 +26,10 @@ public:
     void load();
     void requestClose();
     void unload();
+    // The session is ending: asks the closing question when the session lets
+    // the program ask. Returns whether the end is to be cancelled (the user
+    // kept the window, or a handler was busy).
+    bool cancelSessionEnd(bool mayAsk);
     void click(Control& control);                      // only on a shown, enabled control
     std::int16_t keyPress(TextBox& box, std::int16_t keyAscii);  // returns 0 when swallowed
     void keyDown(int keyCode, int shift);

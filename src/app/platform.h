@@ -66,6 +66,9 @@ public:
     // without a separator; none when it cannot be found.
     virtual std::optional<std::string> ProgramFolder() = 0;
 
+    // The characters that separate the folders of a path, the usual one first.
+    virtual const char* PathSeparators() const = 0;
+
     // Writes text to the file at path, in the narrow code page with the line
     // ends as given, replacing any file of that name whole or not at all.
     virtual Outcome WriteTextFile(const std::string& path, const std::string& text) = 0;

@@ -113,8 +113,8 @@ const DesignRow kDesign[] = {
 
 WindowModel::WindowModel() {
     Caption = std::string(kAppTitle);
-    ClientWidth = 6615;
-    ClientHeight = 6390;
+    ClientWidth = kDesignClientWidth;
+    ClientHeight = kDesignClientHeight;
     Width = kDesignOuterWidth;
     Height = kDesignOuterHeight;
 

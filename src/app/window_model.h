@@ -19,10 +19,12 @@ public:
     bool KeyPreview = true;
 };
 
-// Outer size of the window at its design: the client area plus frame and caption.
+// The window's client area, and its outer size at the design: the client
+// area plus frame and caption, in twips.
+inline constexpr int kDesignClientWidth = 6615;
+inline constexpr int kDesignClientHeight = 6390;
 inline constexpr int kDesignOuterWidth = 6705;
 inline constexpr int kDesignOuterHeight = 6810;
-inline constexpr int kTwipsPerPixel = 15;
 
 class WindowModel : public Form {
 public:

@@ -8,13 +8,14 @@ namespace kulbo {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+std::string folderOf(const std::string& path, const char* separators) {
+    std::size_t slash = path.find_last_of(separators);
+    return slash == std::string::npos ? "." : slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
-std::string inFolder(const std::string& folder, const std::string& fileName) {
-    return folder.ends_with('/') ? folder + fileName : folder + "/" + fileName;
+std::string inFolder(const std::string& folder, const std::string& fileName, const char* separators) {
+    bool separated = !folder.empty() && std::string_view(separators).find(folder.back()) != std::string_view::npos;
+    return separated ? folder + fileName : folder + separators[0] + fileName;
 }
 
 // The folder on a line of its own, so that a long one reads whole.
@@ -34,7 +35,7 @@ void Form1::Command10_Click() {
     std::string text = Text6.Text.get() + "\r\n";
 
     std::optional<std::string> programFolder = platform_.ProgramFolder();
-    Outcome written = programFolder ? platform_.WriteTextFile(inFolder(*programFolder, fileName), text)
+    Outcome written = programFolder ? platform_.WriteTextFile(inFolder(*programFolder, fileName, platform_.PathSeparators()), text)
                                     : Outcome::failed("无法确定本程序所在的文件夹");
     if (written.ok()) {
         platform_.MsgBox("txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示");
@@ -50,7 +51,7 @@ void Form1::Command10_Click() {
             platform_.MsgBox("txt报告生成成功!已生成在:\r\n" + *chosen, box::kInformation, "提示");
             return;
         }
-        question = writeFailedQuestion("所选位置", folderOf(*chosen), written.reason());
+        question = writeFailedQuestion("所选位置", folderOf(*chosen, platform_.PathSeparators()), written.reason());
     }
 }
 

@@ -87,3 +87,16 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
     EXPECT_EQ(form.Label14.Caption, "#2");
     EXPECT_EQ(form.Text6.Text, "#2[9]\r\n");
 }
+
+// The session's end asks the closing question when it may, and No cancels it.
+TEST(Lifecycle, SessionEndAsksWhenItMayAndNoCancelsIt) {
+    FormFixture f;
+    EXPECT_FALSE(f.form.cancelSessionEnd(false));
+    EXPECT_TRUE(f.platform.boxes.empty());
+    EXPECT_TRUE(f.form.cancelSessionEnd(true));  // No
+    f.platform.answers = {box::kYes};
+    EXPECT_FALSE(f.form.cancelSessionEnd(true));
+    ASSERT_EQ(f.platform.boxes.size(), 2u);
+    EXPECT_EQ(f.platform.boxes[1].prompt, "确定要退出吗？");
+    EXPECT_EQ(f.platform.ends, 1);
+}

@@ -30,15 +30,3 @@ TEST(Property, InvariantsHoldOverLongRandomRuns) {
     }
     EXPECT_GT(picks, 1000);  // the runs really draw, not only click about
 }
-
-TEST(Property, ReachableFollowsThePanels) {
-    FormFixture f;
-    EXPECT_TRUE(reachable(f.form, f.form.Command1));
-    EXPECT_FALSE(reachable(f.form, f.form.Command4));
-    f.form.Picture1.Visible = true;
-    EXPECT_FALSE(reachable(f.form, f.form.Command1));
-    EXPECT_TRUE(reachable(f.form, f.form.Command4));
-    f.form.Picture3.Visible = true;  // the history panel lies above the lock panel
-    EXPECT_FALSE(reachable(f.form, f.form.Command4));
-    EXPECT_TRUE(reachable(f.form, f.form.Command9));
-}

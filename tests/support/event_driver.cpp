@@ -12,19 +12,6 @@ std::uint32_t ByteChoices::next() {
     return value;
 }
 
-bool reachable(const WindowModel& model, const Control& control) {
-    if (!control.Enabled || !control.shown()) return false;
-    if (control.container == &model && control.Top >= model.ClientHeight) return false;  // below the window's edge
-    const Control* layer = &control;
-    while (layer->container != &model) layer = layer->container;
-    // Panels cover what lies below them: panels listed later and the main face.
-    for (const Control* sibling : model.children) {
-        if (sibling == layer) return true;
-        if (sibling->kind == Kind::PictureBox && sibling->Visible) return false;
-    }
-    return true;
-}
-
 namespace {
 
 std::int16_t interestingCode(Choices& choices) {
@@ -102,7 +89,7 @@ std::string EventDriver::clickSomething(Choices& choices) {
     std::vector<Control*> clickable;
     for (Control* c : form.controls())
         if ((c->kind == Kind::CommandButton || c->kind == Kind::OptionButton || c->kind == Kind::CheckBox) &&
-            reachable(form, *c))
+            view_.takesFocus(*c))
             clickable.push_back(c);
     if (clickable.empty()) return "nothing to click";
     Control& target = *clickable[choices.below(static_cast<int>(clickable.size()))];
@@ -117,7 +104,7 @@ std::string EventDriver::typeIntoNumberBox(Choices& choices) {
     Form1& form = f_.form;
     TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text4, &form.Text6};
     TextBox& box = *boxes[choices.below(4)];
-    if (!reachable(form, box)) return "cannot type into " + box.name;
+    if (!view_.takesFocus(box)) return "cannot type into " + box.name;
     std::int16_t code = interestingCode(choices);
     std::int16_t admitted = form.keyPress(box, code);
     std::string text = box.Text;
@@ -134,7 +121,7 @@ std::string EventDriver::typeIntoNumberBox(Choices& choices) {
 std::string EventDriver::typeFreeText(Choices& choices) {
     Form1& form = f_.form;
     TextBox& box = choices.below(2) ? form.Text3 : form.Text5;
-    if (!reachable(form, box)) return "cannot type into " + box.name;
+    if (!view_.takesFocus(box)) return "cannot type into " + box.name;
     box.Text = kFreeTexts[choices.below(std::size(kFreeTexts))];
     return "text into " + box.name;
 }

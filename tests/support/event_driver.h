@@ -4,6 +4,7 @@
 // checks what must hold after each one.
 #pragma once
 
+#include "app/view.h"
 #include "support/fake_platform.h"
 
 #include <cstdint>
@@ -43,12 +44,9 @@ private:
     std::size_t position_ = 0;
 };
 
-// A control the user can reach: shown, and not under a panel that covers it.
-bool reachable(const WindowModel& model, const Control& control);
-
 class EventDriver {
 public:
-    explicit EventDriver(FormFixture& fixture) : f_(fixture) {}
+    explicit EventDriver(FormFixture& fixture) : f_(fixture), view_(fixture.form) {}
 
     // Performs one event; returns what it did, for a failure message.
     std::string step(Choices& choices);
@@ -63,6 +61,7 @@ private:
     std::string drawnNumberViolation() const;
 
     FormFixture& f_;
+    View view_;
     bool justPicked_ = false;
     bool rolledSinceModeChange_ = true;
 };

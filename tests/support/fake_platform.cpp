@@ -22,7 +22,7 @@ double FakePlatform::Rnd() {
 }
 
 Outcome FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
-    auto unwritable = unwritableFolders.find(path.substr(0, path.rfind('/')));
+    auto unwritable = unwritableFolders.find(path.substr(0, path.find_last_of(separators)));
     if (unwritable != unwritableFolders.end()) return Outcome::failed(unwritable->second);
     files[path] = text;
     return Outcome::done();

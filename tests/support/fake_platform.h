@@ -27,6 +27,7 @@ public:
     bool PrevInstance() override { return previousInstance; }
     void End() override { ++ends; }
     std::optional<std::string> ProgramFolder() override { return folder; }
+    const char* PathSeparators() const override { return separators; }
     Outcome WriteTextFile(const std::string& path, const std::string& text) override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedName) override;
     void OpenUrl(const std::string& address) override { openedUrls.push_back(address); }
@@ -48,6 +49,7 @@ public:
     LocalTime now{2024, 3, 15, 9, 5, 7};
     bool previousInstance = false;
     std::optional<std::string> folder = "/programs/kulbo";
+    const char* separators = "/";
     std::map<std::string, std::string> unwritableFolders;  // folder -> reason writing there fails with
     std::deque<std::optional<std::string>> chosenFiles;    // the save dialog's answers; cancel when empty
 };

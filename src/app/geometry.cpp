@@ -1,0 +1,36 @@
+#include "app/geometry.h"
+
+#include "app/window_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kulbo {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+// What a frame and caption take at the design.
+constexpr int kFrameWidthTwips = kDesignOuterWidth - kDesignClientWidth;
+constexpr int kFrameHeightTwips = kDesignOuterHeight - kDesignClientHeight;
+
+}  // namespace
+
+int pixelsFromTwips(int twips, int dpi) { return static_cast<int>(std::lround(twips * double(dpi) / kTwipsPerInch)); }
+
+int twipsFromPixels(int pixels, int dpi) { return static_cast<int>(std::lround(pixels * double(kTwipsPerInch) / dpi)); }
+
+int fontPixels(double points, int dpi) { return std::max(1, static_cast<int>(std::lround(points * dpi / 72))); }
+
+PixelSize clientSizeForOuter(int outerWidthTwips, int outerHeightTwips, int dpi) {
+    return {std::max(1, pixelsFromTwips(outerWidthTwips - kFrameWidthTwips, dpi)),
+            std::max(1, pixelsFromTwips(outerHeightTwips - kFrameHeightTwips, dpi))};
+}
+
+void outerSizeForClient(PixelSize client, int dpi, int& outerWidthTwips, int& outerHeightTwips) {
+    outerWidthTwips = twipsFromPixels(client.width, dpi) + kFrameWidthTwips;
+    outerHeightTwips = twipsFromPixels(client.height, dpi) + kFrameHeightTwips;
+}
+
+}  // namespace kulbo

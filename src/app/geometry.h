@@ -1,0 +1,25 @@
+// Twips, points and pixels: the design speaks twips (1/1440 inch) and
+// points, the screens speak pixels at their dots per inch.
+#pragma once
+
+namespace kulbo {
+
+inline constexpr int kDesignDpi = 96;  // 15 twips a pixel
+
+int pixelsFromTwips(int twips, int dpi = kDesignDpi);
+int twipsFromPixels(int pixels, int dpi = kDesignDpi);
+
+// The height of a font of this many points, in pixels, at least one.
+int fontPixels(double points, int dpi = kDesignDpi);
+
+struct PixelSize {
+    int width = 0, height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+
+// The model holds the window's outer size; the front ends size its client
+// area, which is the outer size less the frame and caption of the design.
+PixelSize clientSizeForOuter(int outerWidthTwips, int outerHeightTwips, int dpi = kDesignDpi);
+void outerSizeForClient(PixelSize client, int dpi, int& outerWidthTwips, int& outerHeightTwips);
+
+}  // namespace kulbo

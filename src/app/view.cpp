@@ -1,0 +1,158 @@
+#include "app/view.h"
+
+#include "app/form1.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kulbo {
+
+namespace {
+
+bool keyboardKind(const Control& c) {
+    return c.kind == Kind::CommandButton || c.kind == Kind::TextBox || c.kind == Kind::OptionButton ||
+           c.kind == Kind::CheckBox;
+}
+
+// The controls the keyboard can reach, by tab index.
+std::vector<Control*> tabOrder(const Form1& form) {
+    std::vector<Control*> order;
+    for (Control* c : form.controls())
+        if (keyboardKind(*c)) order.push_back(c);
+    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    return order;
+}
+
+std::vector<OptionButton*> groupOf(const OptionButton& option) {
+    std::vector<OptionButton*> group;
+    for (Control* sibling : option.container->children)
+        if (sibling->kind == Kind::OptionButton) group.push_back(static_cast<OptionButton*>(sibling));
+    std::stable_sort(group.begin(), group.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    return group;
+}
+
+}  // namespace
+
+bool View::showsWidget(const Control& c) const {
+    if (!c.Visible) return false;
+    if (c.container != &form_) return true;
+    if (c.Left >= form_.ClientWidth || c.Top >= form_.ClientHeight || c.Left + c.Width <= 0 || c.Top + c.Height <= 0)
+        return false;
+    for (const Control* above : form_.children) {
+        if (above == &c) return true;
+        if (above->kind == Kind::PictureBox && above->Visible) return false;  // panels cover what lies below
+    }
+    return true;
+}
+
+bool View::seen(const Control& c) const {
+    for (const Control* p = &c; p && p != &form_; p = p->container)
+        if (!showsWidget(*p)) return false;
+    return true;
+}
+
+bool View::takesFocus(const Control& c) const {
+    if (!keyboardKind(c) || !seen(c)) return false;
+    for (const Control* p = &c; p; p = p->container)
+        if (!p->Enabled) return false;
+    return true;
+}
+
+const Control* View::topPanel() const {
+    for (const Control* c : form_.children)
+        if (c->kind == Kind::PictureBox && c->Visible) return c;
+    return nullptr;
+}
+
+// An option group is one stop: its chosen option, or its first when none is.
+Control* View::stop(Control& c) const {
+    if (c.kind != Kind::OptionButton) return &c;
+    std::vector<OptionButton*> group = groupOf(static_cast<OptionButton&>(c));
+    auto chosen = std::find_if(group.begin(), group.end(), [this](OptionButton* o) { return o->Value && takesFocus(*o); });
+    return chosen != group.end() ? *chosen : group.front();
+}
+
+Control* View::nextFocus(const Control* from, bool backwards) const {
+    const std::vector<Control*> order = tabOrder(form_);
+    const int count = static_cast<int>(order.size());
+    const int step = backwards ? -1 : 1;
+    int at = static_cast<int>(std::find(order.begin(), order.end(), from) - order.begin());
+    if (at == count) at = backwards ? count : -1;
+    for (int i = 1; i <= count; ++i) {
+        Control* c = order[((at + step * i) % count + count) % count];
+        if (takesFocus(*c) && stop(*c) == c) return c;
+    }
+    return nullptr;
+}
+
+Control* View::firstFocus() const { return nextFocus(nullptr, false); }
+
+Control* View::focusAfterChange(const Control* focused) {
+    const Control* panel = topPanel();
+    if (panel != panelBefore_) {
+        if (!panelBefore_) focusBeforePanels_ = focused;
+        panelBefore_ = panel;
+        if (!panel && focusBeforePanels_ && takesFocus(*focusBeforePanels_))
+            return const_cast<Control*>(focusBeforePanels_);
+        return firstFocus();
+    }
+    if (focused && takesFocus(*focused)) return nullptr;
+    return nextFocus(focused, false);
+}
+
+OptionButton* View::neighbourChoice(const OptionButton& option, int step) const {
+    std::vector<OptionButton*> group = groupOf(option);
+    const int count = static_cast<int>(group.size());
+    const int at = static_cast<int>(std::find(group.begin(), group.end(), &option) - group.begin());
+    OptionButton* next = group[((at + step) % count + count) % count];
+    return takesFocus(*next) ? next : nullptr;
+}
+
+// "解锁（&O）": the letter after the ampersand.
+Control* View::accessKeyTarget(int keyCode) const {
+    if (keyCode < 0 || keyCode > 0xFF || !std::isalnum(keyCode)) return nullptr;
+    for (Control* c : form_.controls()) {
+        auto* captioned = dynamic_cast<CaptionedControl*>(c);
+        if (!captioned || !takesFocus(*c)) continue;
+        const std::string& caption = captioned->Caption;
+        for (std::size_t at = caption.find('&'); at != std::string::npos && at + 1 < caption.size();
+             at = caption.find('&', at + 2))
+            if (std::toupper(static_cast<unsigned char>(caption[at + 1])) == std::toupper(keyCode)) return c;
+    }
+    return nullptr;
+}
+
+View::KeyResult View::keyDown(const Control* focused, int keyCode, int shift) {
+    form_.keyDown(keyCode, shift);
+    if (form_.ended()) return {true, nullptr};
+    const bool plain = (shift & (key::kCtrl | key::kAlt)) == 0;
+
+    if (keyCode == key::kTab && plain) return {true, nextFocus(focused, (shift & key::kShift) != 0)};
+
+    const bool arrow = keyCode >= key::kLeft && keyCode <= key::kDown;
+    if (arrow && plain && focused && focused->kind == Kind::OptionButton) {
+        int step = keyCode == key::kDown || keyCode == key::kRight ? 1 : -1;
+        OptionButton* next = neighbourChoice(static_cast<const OptionButton&>(*focused), step);
+        if (next) form_.click(*next);
+        return {true, next};
+    }
+
+    if (keyCode == key::kEscape && plain) {
+        const Control* panel = topPanel();
+        Control* close = panel == &form_.Picture1 ? &form_.Command5 : panel == &form_.Picture3 ? &form_.Command9 : nullptr;
+        if (close) {
+            form_.click(*close);
+            return {true, nullptr};
+        }
+    }
+
+    if ((shift & key::kAlt) && !(shift & key::kCtrl)) {
+        if (Control* target = accessKeyTarget(keyCode)) {
+            form_.click(*target);
+            return {true, nullptr};
+        }
+    }
+    return {};
+}
+
+}  // namespace kulbo

@@ -1,0 +1,81 @@
+// What the user sees of the window and where the keyboard goes. Every front
+// end asks here instead of its toolkit, so that the programs on all
+// platforms show the same controls and move the focus the same way.
+#pragma once
+
+namespace kulbo {
+
+class Control;
+class Form1;
+class OptionButton;
+
+class View {
+public:
+    explicit View(Form1& form) : form_(form) {}
+
+    // Whether the control's own widget is shown while its container's is:
+    // for a control of the main face, that it is visible, lies inside the
+    // client area and is not under a shown panel; for any other, that it is
+    // visible (a hidden container hides what it holds).
+    bool showsWidget(const Control& control) const;
+
+    // On screen: its widget and every container's are shown.
+    bool seen(const Control& control) const;
+
+    // Takes the focus, keys and clicks: seen, enabled, and of a kind that
+    // the keyboard can reach (buttons, boxes, options, check boxes).
+    bool takesFocus(const Control& control) const;
+
+    // The shown panel that covers the main face, if any.
+    const Control* topPanel() const;
+
+    // The first control in the tab order that takes the focus.
+    Control* firstFocus() const;
+
+    // Tab and Shift+Tab: the next control in the tab order that takes the
+    // focus, round and round. An option group is one stop, its chosen option.
+    Control* nextFocus(const Control* from, bool backwards) const;
+
+    // After something was shown, hidden, enabled or disabled: where the
+    // focus must go, or nullptr to leave it. Opening a panel puts the focus
+    // on its first control; closing the last one gives the focus back to
+    // where it was before the first opened; a control that lost the focus's
+    // right hands it on to the next.
+    Control* focusAfterChange(const Control* focused);
+
+    // A key went down in the window, the focus on `focused`. The form sees
+    // it first (key preview), then the window's own keys act: Tab moves the
+    // focus, the arrow keys move the choice in an option group, Escape
+    // closes the lock and the history panels as their buttons do, Alt with
+    // a letter presses the button that has it as its access key.
+    struct KeyResult {
+        bool consumed = false;       // the focused control must not see the key
+        Control* focus = nullptr;    // where the focus goes, if it moves
+    };
+    KeyResult keyDown(const Control* focused, int keyCode, int shift);
+
+private:
+    Control* stop(Control& control) const;
+    OptionButton* neighbourChoice(const OptionButton& option, int step) const;
+    Control* accessKeyTarget(int keyCode) const;
+
+    Form1& form_;
+    const Control* panelBefore_ = nullptr;
+    const Control* focusBeforePanels_ = nullptr;
+};
+
+// Key codes and Shift masks as the form's KeyDown sees them.
+namespace key {
+inline constexpr int kTab = 9;
+inline constexpr int kEnter = 13;
+inline constexpr int kEscape = 27;
+inline constexpr int kLeft = 37;
+inline constexpr int kUp = 38;
+inline constexpr int kRight = 39;
+inline constexpr int kDown = 40;
+inline constexpr int kShift = 1;
+inline constexpr int kCtrl = 2;
+inline constexpr int kAlt = 4;
+}  // namespace key
+
+}  // namespace kulbo

@@ -1,0 +1,34 @@
+// The running program: platform, window model, view and tick source, started
+// the way the program starts.
+#pragma once
+
+#include "app/form1.h"
+#include "qt/close_requests.h"
+#include "qt/main_window.h"
+#include "qt/qt_platform.h"
+#include "qt/tick_source.h"
+
+namespace kulbo {
+
+class Application {
+public:
+    // Loads the window (a second copy ends here), shows it and starts the timers.
+    Application();
+
+    Form1& form() { return form_; }
+    MainWindow& window() { return window_; }
+    TickSource& ticks() { return ticks_; }
+
+private:
+    QtPlatform platform_;
+    Form1 form_{platform_};
+    MainWindow window_{form_};
+    TickSource ticks_{form_};
+    CloseRequests closeRequests_{form_, [this] { ticks_.catchUp(); }};
+};
+
+// Sets up Qt for the program: its name, version and desktop entry, and Qt's
+// own texts in Chinese.
+void prepareQt();
+
+}  // namespace kulbo

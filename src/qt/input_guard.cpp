@@ -1,0 +1,108 @@
+#include "qt/input_guard.h"
+
+#include "app/form1.h"
+#include "app/text_input.h"
+#include "qt/key_codes.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QTextBoundaryFinder>
+#include <QWidget>
+
+namespace kulbo {
+
+namespace {
+
+int characters(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (finder.toNextBoundary() != -1) ++count;
+    return count;
+}
+
+}  // namespace
+
+void InputGuard::guard(TextBox& box, QWidget& widget) {
+    guarded_[&widget] = &box;
+    widget.installEventFilter(this);
+}
+
+bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
+    auto it = guarded_.find(watched);
+    if (it == guarded_.end()) return false;
+    TextBox* box = it->second;
+    auto* widget = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return filterKey(*box, *widget, event);
+    case QEvent::InputMethod:
+        return filterCommit(*box, *widget, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void InputGuard::resend(QWidget& widget, QEvent& event) {
+    resending_ = true;
+    QCoreApplication::sendEvent(&widget, &event);
+    resending_ = false;
+}
+
+// A key that carries several characters is taken as that many keys.
+bool InputGuard::filterKey(TextBox& box, QWidget& widget, QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (resending_) return false;
+    if (key->matches(QKeySequence::Paste)) return true;
+    if (key->text().size() > 1) {
+        typeEach(form_, box, key->text().toStdU32String(), [&](char32_t c) {
+            QString text = QString::fromUcs4(&c, 1);
+            int code = c < 0x80 ? text.toUpper().at(0).unicode() : int(Qt::Key_unknown);
+            QKeyEvent one(QEvent::KeyPress, code, key->modifiers(), text);
+            resend(widget, one);
+        });
+        return true;
+    }
+    auto code = keyAsciiOf(*key);
+    return code && form_.keyPress(box, *code) == 0;
+}
+
+// An input method commits text, not keys: only what the filter admits is
+// committed, one character at a time.
+bool InputGuard::filterCommit(TextBox& box, QWidget& widget, QEvent* event) {
+    auto* input = static_cast<QInputMethodEvent*>(event);
+    if (resending_ || input->commitString().isEmpty()) return false;
+    bool first = true;
+    typeEach(form_, box, input->commitString().toStdU32String(), [&](char32_t c) {
+        QInputMethodEvent one;
+        one.setCommitString(QString::fromUcs4(&c, 1), first ? input->replacementStart() : 0,
+                            first ? input->replacementLength() : 0);
+        first = false;
+        resend(widget, one);
+    });
+    QInputMethodEvent rest(input->preeditString(), input->attributes());
+    resend(widget, rest);
+    return true;
+}
+
+QValidator::State CharacterLimit::validate(QString& text, int& position) const {
+    QString kept;
+    int keptPosition = position;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isControlCharacter(text[i].unicode())) kept += text[i];
+        else if (i < position) --keptPosition;
+    }
+    if (characters(kept) > limit_) return Invalid;
+    text = kept;
+    position = keptPosition;
+    return Acceptable;
+}
+
+}  // namespace kulbo

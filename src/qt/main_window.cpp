@@ -1,0 +1,302 @@
+#include "qt/main_window.h"
+
+#include "app/geometry.h"
+#include "qt/history_view.h"
+#include "qt/key_codes.h"
+#include "qt/widget_factory.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kulbo {
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+// Events that may run a handler.
+bool isInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Form1& form) : form_(form) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(songFont(9));
+    controls_[this] = &form_;
+    buildChildren(form_, this);
+    setWindowTitle(qt(form_.Caption));
+    applyOuterSize();
+    form_.setListener(this);
+    // The form previews every key and the tick source catches up before
+    // every input: one filter for the whole application.
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    form_.setListener(nullptr);
+}
+
+QWidget* MainWindow::widgetFor(const Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+Control* MainWindow::controlFor(const QObject* widget) const {
+    auto it = controls_.find(widget);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void MainWindow::showCentred() {
+    if (QScreen* screen = this->screen()) {
+        QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    show();
+    focusOn(view_.firstFocus());
+}
+
+void MainWindow::buildChildren(Control& container, QWidget* parent) {
+    std::vector<QWidget*> created;
+    for (Control* child : container.children) {
+        QWidget* w = createWidget(*child, parent);
+        if (!w) continue;
+        connectToModel(*child, w);
+        created.push_back(w);
+        buildChildren(*child, w);
+    }
+    // An earlier child lies above a later one.
+    for (auto it = created.rbegin(); it != created.rend(); ++it) (*it)->raise();
+}
+
+// Registers the widget and sends what the user does with it to the model.
+void MainWindow::connectToModel(Control& c, QWidget* w) {
+    widgets_[&c] = w;
+    controls_[w] = &c;
+    switch (c.kind) {
+    case Kind::CommandButton:
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] { form_.click(c); });
+        break;
+    case Kind::OptionButton:
+    case Kind::CheckBox:
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] {
+            form_.click(c);
+            syncContent(c);  // undo the button's own toggle where the model did not follow
+        });
+        break;
+    case Kind::TextBox: {
+        auto& box = static_cast<TextBox&>(c);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            connect(edit, &QLineEdit::textEdited, this, [&box](const QString& text) { box.Text = text.toStdString(); });
+        if (&box == &form_.Text1 || &box == &form_.Text2 || &box == &form_.Text4 || &box == &form_.Text6)
+            guard_.guard(box, *w);
+        break;
+    }
+    default:
+        break;
+    }
+    syncGeometry(c);
+    syncContent(c);
+    w->setEnabled(c.Enabled);
+    w->setVisible(view_.showsWidget(c));
+}
+
+void MainWindow::syncGeometry(Control& c) {
+    if (QWidget* w = widgetFor(c))
+        w->setGeometry(pixelsFromTwips(c.Left), pixelsFromTwips(c.Top), pixelsFromTwips(c.Width), pixelsFromTwips(c.Height));
+}
+
+void MainWindow::syncContent(Control& c) {
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    switch (c.kind) {
+    case Kind::CommandButton:
+        static_cast<QAbstractButton*>(w)->setText(qt(static_cast<CaptionedControl&>(c).Caption));
+        break;
+    case Kind::Label: {
+        auto* label = static_cast<QLabel*>(w);
+        label->setText(qt(static_cast<Label&>(c).Caption));
+        if (c.LabelledBy) label->setAccessibleDescription(label->text());  // the big display's value
+        if (static_cast<Label&>(c).AutoSize) label->adjustSize();
+        break;
+    }
+    case Kind::Frame:
+        static_cast<QGroupBox*>(w)->setTitle(qt(static_cast<Frame&>(c).Caption));
+        break;
+    case Kind::OptionButton: {
+        auto* b = static_cast<QAbstractButton*>(w);
+        b->setText(qt(static_cast<OptionButton&>(c).Caption));
+        b->setChecked(static_cast<OptionButton&>(c).Value);
+        break;
+    }
+    case Kind::CheckBox: {
+        auto* b = static_cast<QAbstractButton*>(w);
+        b->setText(qt(static_cast<CheckBox&>(c).Caption));
+        b->setChecked(static_cast<CheckBox&>(c).Value != 0);
+        break;
+    }
+    case Kind::TextBox: {
+        const std::string& text = static_cast<TextBox&>(c).Text;
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->text().toStdString() != text) edit->setText(qt(text));
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// The history box reads the history text itself; it only learns where the
+// new lines begin.
+void MainWindow::textAppended(Control& c, std::size_t /*from*/) {
+    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c)))
+        history->appended();
+    else
+        propertyChanged(c, Property::Text);
+}
+
+void MainWindow::syncShownSubtree(Control& c) {
+    if (!c.shown()) return;
+    syncContent(c);
+    for (Control* child : c.children) syncShownSubtree(*child);
+}
+
+void MainWindow::propertyChanged(Control& c, Property property) {
+    if (&c == &form_) {
+        if (property == Property::Caption) setWindowTitle(qt(form_.Caption));
+        if (property == Property::WindowState) applyWindowState();
+        if (property == Property::Width || property == Property::Height) applyOuterSize();
+        return;
+    }
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    switch (property) {
+    case Property::Caption:
+    case Property::Text:
+    case Property::Value:
+        // Hidden controls (the rolling number changes a thousand times a
+        // second) catch up when they are shown; the history box keeps up.
+        if (auto* history = dynamic_cast<HistoryView*>(w))
+            history->reset();
+        else if (c.shown())
+            syncContent(c);
+        break;
+    case Property::Enabled: {
+        Control* focused = controlFor(focusWidget());
+        w->setEnabled(c.Enabled);
+        refocus(focused);
+        break;
+    }
+    case Property::Visible: {
+        Control* focused = controlFor(focusWidget());
+        applyVisible();
+        syncShownSubtree(c);
+        refocus(focused);
+        break;
+    }
+    case Property::Left:
+    case Property::Top:
+    case Property::Width:
+    case Property::Height:
+        syncGeometry(c);
+        break;
+    case Property::WindowState:
+        break;
+    }
+}
+
+void MainWindow::applyWindowState() {
+    Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (form_.WindowState == kMinimized) state |= Qt::WindowMinimized;
+    if (form_.WindowState == kMaximized) state |= Qt::WindowMaximized;
+    if (state != windowState()) setWindowState(state);
+}
+
+void MainWindow::applyOuterSize() {
+    PixelSize client = clientSizeForOuter(form_.Width, form_.Height);
+    setFixedSize(client.width, client.height);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        if (beforeEvent_) beforeEvent_();
+        Qt::WindowStates state = windowState();
+        if (state & Qt::WindowMinimized)
+            form_.WindowState = kMinimized;
+        else if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            form_.WindowState = kMaximized;
+        else
+            form_.WindowState = kNormal;
+    }
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    if (beforeEvent_) beforeEvent_();
+    int outerWidth = 0, outerHeight = 0;
+    outerSizeForClient({width(), height()}, kDesignDpi, outerWidth, outerHeight);
+    form_.Width = outerWidth;
+    form_.Height = outerHeight;
+    QWidget::resizeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();  // a confirmed close ends the program at once
+    form_.requestClose();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (beforeEvent_ && isInput(event->type())) beforeEvent_();
+    // The window receives each key once, before it goes on to the focused
+    // control, wherever the focus moves meanwhile.
+    if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))
+        return routeKey(*static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setContextMenuAllowed(const TextBox& box, bool allowed) {
+    if (QWidget* w = widgetFor(box)) w->setContextMenuPolicy(allowed ? Qt::DefaultContextMenu : Qt::NoContextMenu);
+}
+
+bool MainWindow::routeKey(QKeyEvent& key) {
+    View::KeyResult result = view_.keyDown(controlFor(focusWidget()), keyCodeOf(key), shiftMaskOf(key));
+    focusOn(result.focus);
+    return result.consumed;
+}
+
+// What a panel covers is hidden with it, so it takes no focus, key or click.
+void MainWindow::applyVisible() {
+    for (auto [control, widget] : widgets_) widget->setVisible(view_.showsWidget(*control));
+}
+
+void MainWindow::refocus(Control* focusedBefore) { focusOn(view_.focusAfterChange(focusedBefore)); }
+
+void MainWindow::focusOn(Control* control) {
+    if (QWidget* w = control ? widgetFor(*control) : nullptr) w->setFocus(Qt::TabFocusReason);
+}
+
+}  // namespace kulbo

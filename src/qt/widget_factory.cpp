@@ -1,0 +1,181 @@
+#include "qt/widget_factory.h"
+
+#include "qt/input_guard.h"
+#include "qt/history_view.h"
+#include "app/geometry.h"
+#include "app/window_model.h"
+
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kulbo {
+
+namespace {
+
+const QStringList kSongFaces = {"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC",
+                                "Noto Sans CJK SC"};
+
+// The Song faces' Latin letters are monospaced: Latin text takes a
+// proportional serif that sits well beside them.
+const QStringList kLatinFaces = {"Liberation Serif", "Times New Roman", "DejaVu Serif"};
+
+
+// The big display: its digits in the Song face, as bold as the face allows
+// (it has no bold of its own; another face would cost its memory).
+bool isBigDisplay(const Control& c) { return c.kind == Kind::Label && c.FontSize >= 100; }
+
+// As large as the design asks, as long as three digits keep clear of the
+// frame around the display.
+QFont displayFont(const Control& display) {
+    QFont font;
+    font.setFamilies(kSongFaces);
+    font.setPixelSize(fontPixels(display.FontSize));
+    font.setWeight(QFont::Bold);
+    const double width = 0.9 * pixelsFromTwips(display.Width), height = 0.65 * pixelsFromTwips(display.Height);
+    // Scaled in one step: every size tried would keep a font engine alive.
+    QRectF digits = QFontMetricsF(font).tightBoundingRect("888");
+    double scale = std::min({1.0, width / digits.width(), height / digits.height()});
+    font.setPixelSize(std::max(8, static_cast<int>(font.pixelSize() * scale)));
+    return font;
+}
+
+QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+// The pictures are drawings rendered at build time into the program's
+// resources, at the sizes they are shown at, plain and doubled; each is
+// loaded only when asked for. Menus take the installed icons.
+QIcon pictureIcon(const std::string& name, std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (int size : sizes)
+        icon.addFile(QString(":/pictures/%1x%1/apps/%2.png").arg(size).arg(QString::fromStdString(name)), QSize(size, size));
+    return icon;
+}
+
+QPalette::ColorRole backgroundRole(Kind kind) {
+    switch (kind) {
+    case Kind::TextBox: return QPalette::Base;
+    case Kind::CommandButton: return QPalette::Button;
+    default: return QPalette::Window;
+    }
+}
+
+void setPaletteColor(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, const QColor& c) {
+    QPalette palette = widget.palette();
+    for (auto role : roles) palette.setColor(role, c);
+    widget.setPalette(palette);
+}
+
+QWidget* newCommandButton(const CommandButton& button, QWidget* parent) {
+    QAbstractButton* b;
+    if (!button.IconName.empty()) {
+        auto* tool = new QToolButton(parent);
+        tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        tool->setIcon(pictureIcon(button.IconName, {32, 64}));
+        tool->setIconSize(QSize(32, 32));
+        b = tool;
+    } else {
+        b = new QPushButton(parent);
+    }
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+QWidget* newTextBox(const TextBox& box, QWidget* parent) {
+    QWidget* w;
+    if (box.MultiLine) {
+        auto* history = new HistoryView(box.Text.get(), parent);  // the one multi-line box, read-only
+        history->viewport()->setAcceptDrops(false);
+        w = history;
+    } else {
+        auto* edit = new QLineEdit(parent);
+        if (box.MaxLength > 0) edit->setValidator(new CharacterLimit(box.MaxLength, edit));
+        if (box.PasswordChar) {
+            edit->setEchoMode(QLineEdit::Password);
+            edit->setStyleSheet(QString("QLineEdit { lineedit-password-character: %1; }").arg(int(box.PasswordChar)));
+        }
+        edit->setReadOnly(box.Locked);
+        w = edit;
+    }
+    w->setAcceptDrops(false);
+    return w;
+}
+
+QWidget* newLabel(const Label& label, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    Qt::Alignment vertical = isBigDisplay(label) ? Qt::AlignVCenter : Qt::AlignTop;  // the bold face's line is tall
+    l->setAlignment((label.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | vertical);
+    l->setWordWrap(!label.AutoSize && !isBigDisplay(label));
+    return l;
+}
+
+QWidget* newPanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QWidget* newChoice(const Control& c, QWidget* parent) {
+    // Option buttons stay auto-exclusive, as screen readers then hear them as
+    // such; the model keeps the groups all the same.
+    if (c.kind == Kind::OptionButton) return new QRadioButton(parent);
+    return new QCheckBox(parent);
+}
+
+QWidget* newWidget(const Control& c, QWidget* parent) {
+    switch (c.kind) {
+    case Kind::CommandButton: return newCommandButton(static_cast<const CommandButton&>(c), parent);
+    case Kind::TextBox: return newTextBox(static_cast<const TextBox&>(c), parent);
+    case Kind::Label: return newLabel(static_cast<const Label&>(c), parent);
+    case Kind::Frame: return new QGroupBox(parent);
+    case Kind::PictureBox: return newPanel(parent);
+    case Kind::OptionButton:
+    case Kind::CheckBox: return newChoice(c, parent);
+    case Kind::Timer:
+    case Kind::Form: return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QFont songFont(double points) {
+    QFont font;
+    font.setFamilies(kLatinFaces + kSongFaces);
+    font.setPixelSize(fontPixels(points));
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QIcon windowIcon() { return pictureIcon("kulbo", {16, 32, 64}); }
+
+QWidget* createWidget(const Control& c, QWidget* parent) {
+    QWidget* w = newWidget(c, parent);
+    if (!w) return nullptr;
+    w->setObjectName(QString::fromStdString(c.name));
+    w->setFont(isBigDisplay(c) ? displayFont(c) : songFont(c.FontSize));
+    if (c.ForeColor) setPaletteColor(*w, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, color(*c.ForeColor));
+    if (c.BackColor) {
+        // Only the control's own background: a frame's colour must not reach
+        // the text boxes inside it.
+        setPaletteColor(*w, {backgroundRole(c.kind)}, color(*c.BackColor));
+        w->setAutoFillBackground(c.kind == Kind::Frame || c.kind == Kind::PictureBox || c.kind == Kind::Label);
+    }
+    if (c.LabelledBy) {
+        QString name = QString::fromStdString(c.LabelledBy->Caption);
+        if (name.endsWith(u'：')) name.chop(1);
+        w->setAccessibleName(name);
+    }
+    return w;
+}
+
+}  // namespace kulbo

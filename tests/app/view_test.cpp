@@ -1,0 +1,112 @@
+#include "app/view.h"
+
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+namespace {
+
+struct ViewTest : FormFixture {
+    View view{form};
+
+    // The controls that Tab (or Shift+Tab) visits from `from`, once round.
+    std::vector<std::string> tabWalk(Control* from, bool backwards = false) {
+        std::vector<std::string> names;
+        for (Control* c = view.nextFocus(from, backwards); c && names.size() < 60; c = view.nextFocus(c, backwards)) {
+            names.push_back(c->name);
+            if (c == from) break;
+        }
+        return names;
+    }
+};
+
+using Names = std::vector<std::string>;
+
+}  // namespace
+
+TEST(View, WhatIsSeenFollowsThePanels) {
+    ViewTest t;
+    EXPECT_TRUE(t.view.takesFocus(t.form.Command1));
+    EXPECT_FALSE(t.view.seen(t.form.Command12));  // below the client area
+    EXPECT_FALSE(t.view.seen(t.form.Label5));
+    EXPECT_FALSE(t.view.takesFocus(t.form.Text1));  // disabled
+    EXPECT_FALSE(t.view.takesFocus(t.form.Label1));  // a label takes no focus
+    t.form.Picture1.Visible = true;
+    EXPECT_FALSE(t.view.showsWidget(t.form.Command1));
+    EXPECT_TRUE(t.view.takesFocus(t.form.Command4));
+    EXPECT_EQ(t.view.topPanel(), &t.form.Picture1);
+    t.form.Picture3.Visible = true;  // the history panel lies above the lock panel
+    EXPECT_FALSE(t.view.seen(t.form.Command4));
+    EXPECT_TRUE(t.view.takesFocus(t.form.Command9));
+    EXPECT_EQ(t.view.topPanel(), &t.form.Picture3);
+}
+
+TEST(View, TabVisitsTheShownControlsByTabIndexWithAnOptionGroupAsOneStop) {
+    ViewTest t;
+    EXPECT_EQ(t.view.firstFocus(), &t.form.Command1);
+    EXPECT_EQ(t.tabWalk(&t.form.Command1), (Names{"Command2", "Command3", "Command11", "Command1"}));
+    EXPECT_EQ(t.tabWalk(&t.form.Command1, true), (Names{"Command11", "Command3", "Command2", "Command1"}));
+
+    t.form.Picture2.Visible = true;
+    EXPECT_EQ(t.tabWalk(&t.form.Command6), (Names{"Option2", "Check1", "Check2", "Option4", "Command7", "Text5",
+                                                  "Check3", "Check4", "Command13", "Command6"}));
+    t.form.click(t.form.Option1);
+    t.form.click(t.form.Option3);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Command6, false), &t.form.Text4);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Text4, false), &t.form.Option1);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Check2, false), &t.form.Option3);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Option1, true), &t.form.Text4);
+}
+
+TEST(View, PanelsTakeTheFocusAndGiveItBack) {
+    ViewTest t;
+    t.form.click(t.form.Command3);
+    EXPECT_EQ(t.view.focusAfterChange(&t.form.Command3), &t.form.Text3);  // the lock panel's first stop
+    t.form.click(t.form.Command4);
+    EXPECT_EQ(t.view.focusAfterChange(&t.form.Command4), &t.form.Command6);
+    t.form.click(t.form.Command6);
+    EXPECT_EQ(t.view.focusAfterChange(&t.form.Command6), &t.form.Command3);  // where it was before the panels
+
+    EXPECT_EQ(t.view.focusAfterChange(&t.form.Command2), nullptr);  // nothing changed: it stays
+    t.form.click(t.form.Command2);  // 修改 disables 开始
+    EXPECT_EQ(t.view.focusAfterChange(&t.form.Command1), &t.form.Command2);
+}
+
+TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
+    ViewTest t;
+    t.form.click(t.form.Command3);
+    View::KeyResult enter = t.view.keyDown(&t.form.Text3, key::kEnter, key::kShift);
+    EXPECT_FALSE(enter.consumed);  // the form's KeyDown unlocks; the key goes on
+    EXPECT_TRUE(t.form.Picture2.Visible);
+
+    View::KeyResult tab = t.view.keyDown(&t.form.Command6, key::kTab, 0);
+    EXPECT_TRUE(tab.consumed);
+    EXPECT_EQ(tab.focus, &t.form.Option2);
+    View::KeyResult up = t.view.keyDown(&t.form.Option2, key::kUp, 0);
+    EXPECT_EQ(up.focus, &t.form.Option1);
+    EXPECT_TRUE(t.form.Option1.Value);
+    EXPECT_TRUE(t.form.Text4.Enabled);  // its handler ran
+    EXPECT_FALSE(t.view.keyDown(&t.form.Text5, key::kLeft, 0).consumed);  // a box moves its cursor
+    EXPECT_FALSE(t.view.keyDown(&t.form.Command6, key::kEscape, 0).consumed);  // the settings have no cancel
+    t.form.click(t.form.Command6);
+
+    t.form.click(t.form.Command3);
+    EXPECT_TRUE(t.view.keyDown(&t.form.Text3, key::kEscape, 0).consumed);  // does what 取消 does
+    EXPECT_FALSE(t.form.Picture1.Visible);
+    EXPECT_TRUE(t.form.Command11.Enabled);
+    t.form.click(t.form.Command11);
+    t.view.keyDown(&t.form.Text6, key::kEscape, 0);  // and what 关闭 does
+    EXPECT_FALSE(t.form.Picture3.Visible);
+    EXPECT_TRUE(t.form.Command3.Enabled);
+
+    EXPECT_FALSE(t.view.keyDown(&t.form.Command1, 'O', key::kAlt).consumed);  // 解锁 is not shown
+    t.form.click(t.form.Command3);
+    EXPECT_TRUE(t.view.keyDown(&t.form.Text3, 'E', key::kAlt).consumed);
+    EXPECT_FALSE(t.form.Picture1.Visible);
+    t.form.click(t.form.Command3);
+    t.view.keyDown(&t.form.Text3, 'O', key::kAlt);
+    EXPECT_TRUE(t.form.Picture2.Visible);
+}

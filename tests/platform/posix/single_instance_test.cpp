@@ -1,0 +1,110 @@
+// A second copy is simulated in one process: two flock opens of one file
+// conflict even within a process.
+#include "platform/posix/instance_places.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace kulbo;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SingleInstance : public ::testing::Test {
+protected:
+    SingleInstance() {
+        char name[] = "/tmp/kulbo-instance-test-XXXXXX";
+        root = ::mkdtemp(name);
+        runtime = root / "runtime";
+        fs::create_directory(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+    }
+    ~SingleInstance() override { fs::remove_all(root); }
+
+    // The places of a copy in the test's own folders.
+    std::vector<InstancePlace> places(bool withRuntime) const {
+        return instancePlaces({withRuntime ? runtime.string() : "", "", (root / "home").string(), "", root.string()});
+    }
+
+    fs::path root, runtime;
+};
+
+TEST_F(SingleInstance, SecondCopyGivesWayUntilTheFirstEnds) {
+    auto first = std::make_unique<InstanceLock>();
+    EXPECT_EQ(acquireAt(*first, places(true)), InstanceCheck::Alone);
+    InstanceLock second;
+    EXPECT_EQ(acquireAt(second, places(true)), InstanceCheck::AnotherRunning);
+    EXPECT_EQ(acquireAt(second, places(false)), InstanceCheck::AnotherRunning);  // with and without the variable
+    first.reset();
+    EXPECT_EQ(acquireAt(second, places(false)), InstanceCheck::Alone);
+    InstanceLock third;
+    EXPECT_EQ(acquireAt(third, places(true)), InstanceCheck::AnotherRunning);
+}
+
+TEST_F(SingleInstance, UnusableRuntimeFoldersFallBackAndCopiesStillMeet) {
+    fs::path target = root / "elsewhere";
+    fs::create_directory(target);
+    fs::permissions(target, fs::perms::owner_all);
+    auto spoil = [&](int how) {
+        fs::remove_all(runtime);
+        switch (how) {
+        case 0: break;                                                                  // missing
+        case 1: std::ofstream(runtime) << "x"; break;                                   // a file
+        case 2: fs::create_directory(runtime); fs::permissions(runtime, fs::perms::all); break;  // writable by all
+        case 3: fs::create_directory_symlink(target, runtime); break;                   // a link
+        case 4: fs::create_directories(runtime / "kulbo.lock"); break;                  // a folder at the lock's name
+        }
+    };
+    for (int how = 0; how < 5; ++how) {
+        SCOPED_TRACE(how);
+        spoil(how);
+        InstanceLock first, second;
+        EXPECT_EQ(acquireAt(first, places(true)), InstanceCheck::Alone);
+        EXPECT_EQ(acquireAt(second, places(true)), InstanceCheck::AnotherRunning);
+        if (how == 2) {
+            EXPECT_FALSE(fs::exists(runtime / "kulbo.lock"));
+        }
+    }
+    EXPECT_FALSE(fs::exists(target / "kulbo.lock"));
+}
+
+TEST_F(SingleInstance, PlantedLinkIsNotFollowedAndNoPlaceMeansUnknown) {
+    fs::path target = root / "target";
+    fs::create_symlink(target, runtime / "kulbo.lock");
+    InstanceLock lock;
+    EXPECT_EQ(acquireAt(lock, {{runtime.string(), false}}), InstanceCheck::Unknown);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target)));
+    EXPECT_EQ(acquireAt(lock, {{(root / "missing").string(), false}}), InstanceCheck::Unknown);
+}
+
+// Another user who makes the lock file or the folder first and holds the
+// lock blocks nobody.
+TEST_F(SingleInstance, PlacesOfAnotherUserAreNotUsed) {
+    if (::getuid() != 0) GTEST_SKIP() << "needs root to hand files to another user";
+    struct passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    int theirs = ::open((runtime / "kulbo.lock").c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(theirs, 0);
+    ASSERT_EQ(::fchown(theirs, nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(::flock(theirs, LOCK_EX | LOCK_NB), 0);
+    fs::path theirFolder = root / ("kulbo-" + std::to_string(::getuid()));
+    fs::create_directory(theirFolder);
+    ASSERT_EQ(::chown(theirFolder.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    int folderLock = ::open((theirFolder / "kulbo.lock").c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_EQ(::flock(folderLock, LOCK_EX | LOCK_NB), 0);
+
+    InstanceLock lock;
+    EXPECT_EQ(acquireAt(lock, places(true)), InstanceCheck::Unknown);
+    fs::create_directories(root / "home" / ".cache");
+    EXPECT_EQ(acquireAt(lock, places(true)), InstanceCheck::Alone);
+    ::close(theirs);
+    ::close(folderLock);
+}
+
+}  // namespace

@@ -1,0 +1,606 @@
+#include "qt/application.h"
+#include "qt/close_requests.h"
+#include "qt/history_view.h"
+#include "qt/main_window.h"
+#include "qt/qt_platform.h"
+#include "qt/tick_source.h"
+#include "qt/widget_factory.h"
+#include "support/fake_platform.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QAbstractScrollArea>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+namespace {
+
+// Hooking a box keeps its context menu away, and a box takes the focus, as
+// on the desktop.
+struct WindowPlatform : FakePlatform {
+    MainWindow* window = nullptr;
+    int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        return FakePlatform::MsgBox(prompt, flags, title);
+    }
+    void HookTextBox(TextBox& box) override {
+        FakePlatform::HookTextBox(box);
+        if (window) window->setContextMenuAllowed(box, false);
+    }
+    void UnhookTextBox(TextBox& box) override {
+        FakePlatform::UnhookTextBox(box);
+        if (window) window->setContextMenuAllowed(box, true);
+    }
+};
+
+// Counts what reaches a widget.
+struct EventCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent*) override {
+        ++count;
+        return false;
+    }
+};
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+const char* widgetClassFor(const Control& c) {
+    switch (c.kind) {
+    case Kind::CommandButton: return static_cast<const CommandButton&>(c).IconName.empty() ? "QPushButton" : "QToolButton";
+    case Kind::TextBox: return static_cast<const TextBox&>(c).MultiLine ? "QAbstractScrollArea" : "QLineEdit";
+    case Kind::Label: return "QLabel";
+    case Kind::Frame: return "QGroupBox";
+    case Kind::PictureBox: return "QFrame";
+    case Kind::OptionButton: return "QRadioButton";
+    case Kind::CheckBox: return "QCheckBox";
+    default: return "";
+    }
+}
+
+std::string modelText(const Control& c) {
+    if (c.kind == Kind::TextBox) return static_cast<const TextBox&>(c).Text;
+    if (auto* captioned = dynamic_cast<const CaptionedControl*>(&c)) return captioned->Caption;
+    return "";
+}
+
+// The history box's lines, each ending in a line break.
+QString shownLines(const HistoryView& history) {
+    QString text;
+    for (int i = 0; i < history.lineCount(); ++i) text += history.line(i) + "\n";
+    return text;
+}
+
+QString widgetText(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* history = dynamic_cast<HistoryView*>(w)) return shownLines(*history);
+    return {};
+}
+
+// Asks for a context menu and closes whatever popup it opened.
+bool contextMenuOpensOn(QWidget* w) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), w->mapToGlobal(QPoint(4, 4)));
+    QCoreApplication::sendEvent(w, &event);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup) popup->close();
+    QCoreApplication::processEvents();
+    return popup != nullptr;
+}
+
+class FrontEnd : public ::testing::Test {
+protected:
+    FrontEnd() {
+        platform.window = &window;
+        form.load();
+    }
+
+    template <class W = QWidget>
+    W* widget(const Control& c) {
+        return qobject_cast<W*>(window.widgetFor(c));
+    }
+    QAbstractButton* button(const Control& c) { return widget<QAbstractButton>(c); }
+    QLineEdit* line(const Control& c) { return widget<QLineEdit>(c); }
+    QLabel* label(const Control& c) { return widget<QLabel>(c); }
+
+    void showActive() {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    WindowPlatform platform;
+    Form1 form{platform};
+    MainWindow window{form};
+};
+
+// --- The widget tree matches the model -------------------------------------
+
+TEST_F(FrontEnd, EveryControlHasAWidgetOfItsKindAsDesigned) {
+    EXPECT_EQ(window.size(), QSize(441, 426));
+    EXPECT_EQ(window.windowTitle(), "Kulbo");
+    int widgets = 0;
+    for (Control* c : form.controls()) {
+        SCOPED_TRACE(c->name);
+        QWidget* w = window.widgetFor(*c);
+        if (c == &form || c->kind == Kind::Timer) {
+            EXPECT_EQ(w, nullptr);
+            continue;
+        }
+        ASSERT_NE(w, nullptr);
+        ++widgets;
+        EXPECT_EQ(window.controlFor(w), c);
+        EXPECT_STREQ(w->metaObject()->className(), widgetClassFor(*c));
+        EXPECT_EQ(w->parentWidget(), c->container == &form ? &window : window.widgetFor(*c->container));
+        EXPECT_EQ(w->pos(), QPoint(pixels(c->Left), pixels(c->Top)));
+        auto* autoSized = dynamic_cast<Label*>(c);
+        if (!autoSized || !autoSized->AutoSize) {
+            EXPECT_EQ(w->size(), QSize(pixels(c->Width), pixels(c->Height)));
+        }
+        if (c != &form.Label4) {  // the big display fits its digits to the frame
+            EXPECT_EQ(w->font().pixelSize(), std::lround(c->FontSize * 4 / 3));
+        }
+        EXPECT_EQ(w->isVisibleTo(&window), c->shown() && c != &form.Command12);  // below the client area
+        EXPECT_EQ(w->isEnabled(), c->Enabled.get());
+        EXPECT_EQ(widgetText(w).toStdString(), modelText(*c));
+        if (auto* option = dynamic_cast<OptionButton*>(c)) {
+            EXPECT_EQ(button(*c)->isChecked(), option->Value.get());
+        }
+        if (auto* check = dynamic_cast<CheckBox*>(c)) {
+            EXPECT_EQ(button(*c)->isChecked(), check->Value == 1);
+        }
+    }
+    EXPECT_EQ(widgets, 50);  // 55 controls less the five timers
+}
+
+// Tab goes where the view says, and the widget takes the focus.
+TEST_F(FrontEnd, TabAndTheArrowsMoveTheFocusAsTheViewSays) {
+    showActive();
+    window.showCentred();
+    ASSERT_EQ(QApplication::focusWidget(), widget(form.Command1));
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widget(form.Command2));
+    QTest::keyClick(window.windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), widget(form.Command1));
+    QKeyEvent chinese(QEvent::KeyPress, 0x4E09, Qt::NoModifier, "三");  // U+4E09 is no Tab
+    QCoreApplication::sendEvent(window.windowHandle(), &chinese);
+    EXPECT_EQ(QApplication::focusWidget(), widget(form.Command1));
+
+    form.Picture2.Visible = true;
+    widget(form.Option4)->setFocus();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Up);
+    EXPECT_TRUE(form.Option3.Value);
+    EXPECT_EQ(QApplication::focusWidget(), widget(form.Option3));
+    EXPECT_TRUE(button(form.Option3)->isChecked());
+}
+
+TEST_F(FrontEnd, EarlierSiblingsLieAboveLaterOnes) {
+    auto depth = [&](const Control& c) { return window.widgetFor(c)->parentWidget()->children().indexOf(window.widgetFor(c)); };
+    for (Control* container : form.controls()) {
+        const Control* above = nullptr;
+        for (Control* child : container->children) {
+            if (!window.widgetFor(*child)) continue;
+            if (above) {
+                EXPECT_GT(depth(*above), depth(*child)) << above->name << " over " << child->name;
+            }
+            above = child;
+        }
+    }
+    for (Control* panel : {&form.Picture1, &form.Picture2, &form.Picture3})
+        for (Control* face : std::initializer_list<Control*>{&form.Frame1, &form.Command1, &form.Text1, &form.Label1, &form.Label11})
+            EXPECT_GT(depth(*panel), depth(*face)) << panel->name << " over " << face->name;
+}
+
+// Relative luminance contrast, as the accessibility guidelines define it.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(FrontEnd, ScreenReadersFindNamesRolesAndTheDrawnNumber) {
+    const std::pair<TextBox*, const char*> names[] = {
+        {&form.Text1, "输入最小值"}, {&form.Text2, "输入最大值"},         {&form.Text3, "请输入密码"},
+        {&form.Text4, "输入避开的幸运数"}, {&form.Text5, "输入班级或公司名"}, {&form.Text6, "抽到的历史幸运号"}};
+    for (auto [box, name] : names)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(*box))->text(QAccessible::Name), name) << box->name;
+    for (OptionButton* option : {&form.Option1, &form.Option2, &form.Option3, &form.Option4})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(*option))->role(), QAccessible::RadioButton);
+    form.Label5.Caption = "7";
+    form.click(form.Command1);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(widget(form.Text6))->text(QAccessible::Description).endsWith("[7]"));
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(widget(form.Label4));
+    EXPECT_EQ(display->text(QAccessible::Name), "幸运数");
+    EXPECT_EQ(display->text(QAccessible::Description), "7");
+
+    // Disabled text is readable: the range boxes, and a label on a grey frame.
+    QPalette range = widget(form.Text1)->palette(), avoid = widget(form.Label8)->palette();
+    EXPECT_GE(contrast(range.color(QPalette::Disabled, QPalette::Text), range.color(QPalette::Disabled, QPalette::Base)), 4.5);
+    EXPECT_GE(contrast(avoid.color(QPalette::Disabled, QPalette::WindowText), QColor(224, 224, 224)), 4.5);
+    // The frame's grey stays the frame's: the boxes in it keep a white ground.
+    EXPECT_EQ(widget(form.Text5)->palette().color(QPalette::Base), widget(form.Text1)->palette().color(QPalette::Active, QPalette::Base));
+    EXPECT_EQ(widget(form.Frame5)->palette().color(QPalette::Window), QColor(224, 224, 224));
+}
+
+TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
+    const QColor red(255, 0, 0);
+    EXPECT_EQ(label(form.Label4)->palette().color(QPalette::WindowText), red);
+    EXPECT_TRUE(label(form.Label4)->alignment() & Qt::AlignHCenter);
+    for (Control* picture : {&form.Command4, &form.Command5}) {
+        EXPECT_FALSE(button(*picture)->icon().pixmap(32).isNull()) << picture->name;
+        EXPECT_EQ(widget<QToolButton>(*picture)->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);  // and the caption
+    }
+    EXPECT_EQ(label(form.Label11)->palette().color(QPalette::WindowText), red);
+    EXPECT_EQ(line(form.Text3)->echoMode(), QLineEdit::Password);
+    auto limit = [&](const TextBox& box) {
+        auto* validator = dynamic_cast<const CharacterLimit*>(line(box)->validator());
+        return validator ? validator->limit() : line(box)->maxLength();
+    };
+    EXPECT_EQ(limit(form.Text3), 20);
+    EXPECT_EQ(limit(form.Text5), 16);
+    for (TextBox* box : {&form.Text1, &form.Text2, &form.Text4}) EXPECT_EQ(limit(*box), 3) << box->name;
+}
+
+// --- Clicks reach their handlers --------------------------------------------
+
+TEST_F(FrontEnd, ClickingStartPicksTheRollingNumber) {
+    platform.randomValues = {0.5};  // 26 of 1..50
+    form.tick(form.Timer1);
+    ASSERT_EQ(form.Label5.Caption, "26");
+
+    button(form.Command1)->click();
+    EXPECT_EQ(form.Label4.Caption, "26");
+    EXPECT_EQ(label(form.Label4)->text(), "26");
+    EXPECT_EQ(form.Text6.Text.get().size() - form.Text6.Text.get().find("[26]\r\n"), 6u);
+
+    // A disabled button and a button on a hidden panel do nothing.
+    form.Label4.Caption = "";
+    form.Command1.Enabled = false;
+    EXPECT_FALSE(button(form.Command1)->isEnabled());
+    button(form.Command1)->click();
+    EXPECT_EQ(form.Label4.Caption, "");
+
+    form.Text5.Text = "三年二班";
+    button(form.Command6)->click();
+    EXPECT_EQ(form.Caption, "Kulbo");
+    form.Picture2.Visible = true;
+    button(form.Command6)->click();
+    EXPECT_EQ(form.Caption, "三年二班 - Kulbo");
+    EXPECT_EQ(window.windowTitle(), "三年二班 - Kulbo");
+    EXPECT_FALSE(widget(form.Picture2)->isVisibleTo(&window));
+}
+
+TEST_F(FrontEnd, OptionAndCheckClicksGoThroughTheModel) {
+    form.Picture2.Visible = true;
+    auto* enable = button(form.Option1);
+    enable->click();
+    EXPECT_TRUE(form.Option1.Value);
+    EXPECT_FALSE(form.Option2.Value);
+    EXPECT_TRUE(enable->isChecked());
+    EXPECT_FALSE(button(form.Option2)->isChecked());
+    EXPECT_TRUE(line(form.Text4)->isEnabled());  // its handler ran
+
+    enable->click();  // already chosen: stays chosen
+    EXPECT_TRUE(form.Option1.Value);
+    EXPECT_TRUE(enable->isChecked());
+
+    // The other group is untouched.
+    EXPECT_TRUE(button(form.Option4)->isChecked());
+
+    button(form.Check2)->click();
+    EXPECT_EQ(form.Check2.Value, 0);
+    EXPECT_FALSE(button(form.Check2)->isChecked());
+    EXPECT_FALSE(button(form.Check3)->isEnabled());
+    EXPECT_FALSE(button(form.Check4)->isEnabled());
+    button(form.Check2)->click();
+    EXPECT_EQ(form.Check2.Value, 1);
+    EXPECT_TRUE(button(form.Check3)->isEnabled());
+}
+
+// --- Model changes reach their widgets --------------------------------------
+
+TEST_F(FrontEnd, ModelChangesReachTheirWidgets) {
+    form.Label4.Caption = "7";
+    EXPECT_EQ(label(form.Label4)->text(), "7");
+    form.Text1.Text = "12";
+    EXPECT_EQ(line(form.Text1)->text(), "12");
+    form.Text1.Enabled = true;
+    EXPECT_TRUE(line(form.Text1)->isEnabled());
+    form.Caption = "初一 - Kulbo";
+    EXPECT_EQ(window.windowTitle(), "初一 - Kulbo");
+    form.Label11.Visible = false;
+    EXPECT_TRUE(widget(form.Label11)->isHidden());
+
+    // Choices made while the settings are hidden show when they open.
+    form.select(form.Option3);
+    form.Picture2.Visible = true;
+    EXPECT_TRUE(button(form.Option3)->isChecked());
+    EXPECT_FALSE(button(form.Option4)->isChecked());
+    EXPECT_TRUE(widget(form.Option3)->isVisibleTo(&window));
+}
+
+TEST_F(FrontEnd, HistoryWrittenWhileHiddenShowsWhenThePanelOpens) {
+    auto& history = *dynamic_cast<HistoryView*>(widget(form.Text6));
+    auto shownHistory = [&] { return QString::fromStdString(form.Text6.Text).replace("\r\n", "\n"); };
+    platform.randomValues = {0.0, 0.1, 0.2};
+    for (int i = 0; i < 3; ++i) {
+        form.tick(form.Timer1);
+        form.click(form.Command1);
+    }
+    EXPECT_EQ(shownLines(history), shownHistory());  // kept up while hidden: opening costs nothing
+
+    form.Picture3.Visible = true;
+    EXPECT_EQ(shownLines(history), shownHistory());
+    EXPECT_EQ(shownLines(history).count('\n'), 3);
+
+    form.click(form.Command1);  // while shown: at once
+    EXPECT_EQ(shownLines(history), shownHistory());
+
+    form.Picture3.Visible = false;
+    form.click(form.Command1);
+    form.Picture3.Visible = true;
+    EXPECT_EQ(shownLines(history), shownHistory());
+    EXPECT_EQ(shownLines(history).count('\n'), 5);
+
+    form.Text6.Text = "";
+    EXPECT_EQ(shownLines(history), "");
+}
+
+TEST_F(FrontEnd, TicksOfTheHiddenRollingNumberLeaveTheViewAlone) {
+    QLabel* rolling = label(form.Label5);
+    QCoreApplication::processEvents();  // what building the window left behind
+    EventCounter events;
+    rolling->installEventFilter(&events);
+    for (int i = 0; i < 999; ++i) form.tick(form.Timer1);
+    platform.randomValues = {0.99};
+    form.tick(form.Timer1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Label5.Caption, "50");
+    EXPECT_EQ(rolling->text(), "1");  // stale, by design
+    EXPECT_EQ(events.count, 0);
+
+    form.Label5.Visible = true;
+    EXPECT_EQ(rolling->text(), "50");
+}
+
+// --- Keys and the number boxes ----------------------------------------------
+
+TEST_F(FrontEnd, NumberBoxTakesOnlyDigitsAndOnePoint) {
+    showActive();
+    form.Text2.Enabled = true;
+    form.Text2.Text = "";
+    QLineEdit* maximum = line(form.Text2);
+    maximum->setFocus();
+
+    QTest::keyClicks(maximum, "1a.x.5");
+    EXPECT_EQ(maximum->text(), "1.5");
+    EXPECT_EQ(form.Text2.Text, "1.5");
+    QTest::keyClick(maximum, Qt::Key_Backspace);
+    EXPECT_EQ(maximum->text(), "1.");
+    EXPECT_EQ(form.Text2.Text, "1.");
+    maximum->setCursorPosition(1);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));  // as X sends it
+    QCoreApplication::sendEvent(maximum, &del);  // it edits: no character for the filter
+    EXPECT_EQ(form.Text2.Text, "1");
+
+    form.Text2.Text = "9";
+    maximum->setCursorPosition(0);
+    QInputMethodEvent commit;
+    commit.setCommitString("5中2");
+    QCoreApplication::sendEvent(maximum, &commit);
+    EXPECT_EQ(maximum->text(), "529");
+    EXPECT_EQ(form.Text2.Text, "529");
+
+    // Several characters at once are filtered as if typed one by one.
+    form.Text2.Text = "5";
+    maximum->setCursorPosition(1);
+    commit.setCommitString("..");
+    QCoreApplication::sendEvent(maximum, &commit);
+    EXPECT_EQ(form.Text2.Text, "5.");
+    form.Text2.Text = "";
+    QKeyEvent twoCharacters(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1x");
+    QCoreApplication::sendEvent(maximum, &twoCharacters);
+    EXPECT_EQ(maximum->text(), "1");
+}
+
+TEST_F(FrontEnd, NothingIsPastedIntoANumberBox) {
+    showActive();
+    QGuiApplication::clipboard()->setText("42");
+    form.Text2.Enabled = true;
+    form.Text2.Text = "";
+    QLineEdit* maximum = line(form.Text2);
+    maximum->setFocus();
+    QTest::keyClick(maximum, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(maximum, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(maximum->text(), "");
+    EXPECT_EQ(form.Text2.Text, "");
+
+    // The middle button never reaches the box: the cursor stays put.
+    form.Text2.Text = "123";
+    maximum->setCursorPosition(3);
+    const QPoint start(2, maximum->height() / 2);
+    QTest::mouseClick(maximum, Qt::MiddleButton, {}, start);
+    EXPECT_EQ(maximum->cursorPosition(), 3);
+    EXPECT_EQ(maximum->text(), "123");
+    QTest::mouseClick(maximum, Qt::LeftButton, {}, start);
+    EXPECT_EQ(maximum->cursorPosition(), 0);
+
+    // The title box takes anything, pasted or typed.
+    form.Picture2.Visible = true;
+    QLineEdit* title = line(form.Text5);
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(title, "ab");
+    QInputMethodEvent commit;
+    commit.setCommitString("班");
+    QCoreApplication::sendEvent(title, &commit);
+    EXPECT_EQ(title->text(), "42ab班");
+    EXPECT_EQ(form.Text5.Text, "42ab班");
+}
+
+TEST_F(FrontEnd, TitleBoxCountsCharactersAsSeenAndTakesNoControls) {
+    form.Picture2.Visible = true;
+    QLineEdit* title = line(form.Text5);
+    QInputMethodEvent commit;
+    commit.setCommitString(u"三年\t二班\u202E"_qs);
+    QCoreApplication::sendEvent(title, &commit);
+    EXPECT_EQ(form.Text5.Text, "三年二班");
+
+    form.Text5.Text = "";
+    commit.setCommitString(u"aaaaaaaaaaaaaaa😀"_qs);
+    QCoreApplication::sendEvent(title, &commit);
+    QTest::keyClick(title, Qt::Key_B);  // a 17th
+    EXPECT_EQ(form.Text5.Text, "aaaaaaaaaaaaaaa😀");
+    button(form.Command6)->click();
+    EXPECT_EQ(window.windowTitle(), "aaaaaaaaaaaaaaa😀 - Kulbo");
+}
+
+TEST_F(FrontEnd, HookedBoxesShowNoContextMenu) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    form.Text1.Enabled = true;
+    form.Picture3.Visible = true;
+    EXPECT_FALSE(contextMenuOpensOn(line(form.Text1)));
+    EXPECT_FALSE(contextMenuOpensOn(widget<QAbstractScrollArea>(form.Text6)->viewport()));
+    form.Picture3.Visible = false;
+
+    form.Picture2.Visible = true;
+    EXPECT_TRUE(contextMenuOpensOn(line(form.Text5)));
+    form.Picture2.Visible = false;
+
+    form.unload();
+    EXPECT_TRUE(contextMenuOpensOn(line(form.Text1)));
+}
+
+TEST_F(FrontEnd, EnterOpensTheSettingsFromTheLockPanel) {
+    showActive();
+    button(form.Command3)->click();
+    ASSERT_TRUE(widget(form.Picture1)->isVisible());
+    widget(form.Command4)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), widget(form.Command4));
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_Enter);  // the keypad's Enter too
+    EXPECT_TRUE(form.Picture2.Visible);
+    EXPECT_FALSE(form.Picture1.Visible);
+    EXPECT_TRUE(widget(form.Picture2)->isVisible());
+}
+
+TEST_F(FrontEnd, EnterReachesTheFormOnceEvenWhenTheBoxPassesItOn) {
+    showActive();
+    button(form.Command3)->click();
+    QLineEdit* password = line(form.Text3);
+    password->setFocus();
+    QTest::keyClicks(password, "731952846017364528");  // shows the credits instead of unlocking
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, "版权");
+    EXPECT_TRUE(form.Picture1.Visible);  // a second preview would have unlocked
+    EXPECT_FALSE(form.Picture2.Visible);
+    EXPECT_EQ(password->text(), "");
+}
+
+// --- The platform -------------------------------------------------------------
+
+// Window managers match the window to its menu entry by this name.
+TEST(QtPlatformTest, TheProgramNamesItsDesktopEntryAndVersion) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.kulbo.Kulbo");
+    EXPECT_FALSE(QCoreApplication::applicationVersion().isEmpty());
+}
+
+TEST(QtPlatformTest, TwoStartsDrawDifferentNumbers) {
+    QtPlatform first, second;
+    std::vector<double> a, b;
+    for (int i = 0; i < 4; ++i) {
+        a.push_back(first.Rnd());
+        b.push_back(second.Rnd());
+    }
+    EXPECT_NE(a, b);
+}
+
+TEST(QtPlatformTest, QuestionsShowTheirIconAndNoIsTheDefault) {
+    QtPlatform platform;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool noByDefault = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        icon = box->icon();
+        noByDefault = box->standardButton(box->defaultButton()) == QMessageBox::No;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(platform.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"), box::kNo);
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_TRUE(noByDefault);
+}
+
+// --- The timers ---------------------------------------------------------------
+
+// Nothing ticks while nobody touches the window; what a handler changed
+// settles within a period of the input.
+TEST(TickSourceTest, SleepsUntilAnInputAndSettlesRightAfterIt) {
+    FormFixture f;
+    TickSource ticks(f.form);
+    ticks.start();
+    QTest::qWait(20);
+    EXPECT_EQ(ticks.clock().delivered(), std::vector<std::uint64_t>(5, 0));
+    ticks.catchUpNowAndSoon();
+    f.form.Check3.Value = 0;  // as the input's handler would
+    QTest::qWait(20);
+    EXPECT_FALSE(f.form.Command8.Enabled);
+}
+
+// --- Window state -----------------------------------------------------------
+
+TEST_F(FrontEnd, MaximizingIsMirroredAndUndone) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.setWindowState(Qt::WindowMaximized);
+    EXPECT_EQ(form.WindowState, kMaximized);
+
+    form.tick(form.Timer2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.WindowState, kNormal);
+    EXPECT_FALSE(window.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window.size(), QSize(441, 426));
+
+    window.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(form.WindowState, kMinimized);
+    form.tick(form.Timer2);
+    EXPECT_EQ(form.WindowState, kMinimized);  // only a maximized window is put back
+    form.WindowState = kNormal;
+    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
+}
+
+}  // namespace
+
+// The application outlives every test and is gone before Qt's own statics.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    kulbo::prepareQt();
+    return RUN_ALL_TESTS();
+}

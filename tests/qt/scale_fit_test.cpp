@@ -1,0 +1,25 @@
+#include "qt/scale_fit.h"
+
+#include <gtest/gtest.h>
+
+using kulbo::fittingScaleFactor;
+
+namespace {
+
+// The design window, 441x426, in a frame 6 wider and 28 higher.
+double factorFor(double requested, int screenWidth, int screenHeight) {
+    return fittingScaleFactor(requested, 441, 426, 6, 28, screenWidth, screenHeight);
+}
+
+}  // namespace
+
+TEST(ScaleFit, LargestStepThatFitsAndNoneAboveTheRequest) {
+    EXPECT_EQ(factorFor(2, 1920, 1080), 2);
+    EXPECT_EQ(factorFor(2, 1024, 768), 1.5);    // 852 + 28 > 768
+    EXPECT_EQ(factorFor(1.75, 1024, 768), 1.5);
+    EXPECT_EQ(factorFor(1.25, 1024, 768), 1.25);  // fits as asked
+    EXPECT_EQ(factorFor(3, 1024, 768), 1.5);
+    EXPECT_EQ(factorFor(2, 880, 1080), 1.5);    // too narrow: 882 + 6
+    EXPECT_EQ(factorFor(1.5, 640, 480), 1);
+    EXPECT_EQ(factorFor(2, 447, 454), 1);       // exactly the design window
+}
