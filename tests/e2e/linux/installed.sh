@@ -4,7 +4,7 @@
 # Then, installed into a staging prefix and started by a user who cannot
 # write its folder, exporting fails with a Kulbo box; 是 opens the file
 # dialog, and the report is written where the user typed, named in a 提示 box.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib.sh"
 BUILD=${2:?usage: $0 path/to/kulbo build-folder}
 start_x
 start_window_manager

@@ -2,7 +2,7 @@
 # One copy per user, whatever the session says: a copy started without
 # XDG_RUNTIME_DIR still meets the one started with it, and gives way; with no
 # place of its own to lock, a copy says so and runs.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib.sh"
 start_x
 start_window_manager
 start_kulbo

@@ -2,7 +2,7 @@
 # Enlarged for a projector: on the 1024x768 screen a factor of 2 would put
 # the window's foot off screen, so the program starts over at 1.5 and its
 # client area is the design's 441x426 times 1.5.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib.sh"
 start_x
 start_window_manager
 QT_SCALE_FACTOR=2 start_kulbo

@@ -2,7 +2,7 @@
 # The system's requests to close (SIGTERM, SIGHUP, SIGINT) ask the window's
 # question like the close button: No keeps the program and its history, a
 # request that comes while a box is open waits for it, Yes ends the program.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib.sh"
 start_x
 start_window_manager
 start_kulbo
