@@ -1,0 +1,87 @@
+# The Windows program: the Win32 front end over the core, its pictures and
+# resources; and how its tests run under Wine on the build machine.
+
+if(KULBO_FRONT_END)
+  # The drawings become icon files, rendered by a tool made for the build
+  # machine: the program itself carries no SVG renderer.
+  include(ExternalProject)
+  set(render_png ${CMAKE_BINARY_DIR}/host-tools/kulbo_render_png)
+  ExternalProject_Add(kulbo_host_tools
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+    INSTALL_COMMAND ""
+    BUILD_BYPRODUCTS ${render_png})
+  set(KULBO_PICTURES ${CMAKE_BINARY_DIR}/pictures)
+  set(icons)
+  foreach(drawing IN ITEMS "kulbo 16 20 24 32 40 48 64 128 256" "unlock 32 48 64" "cancel 32 48 64")
+    separate_arguments(drawing)
+    list(POP_FRONT drawing name)
+    add_custom_command(OUTPUT ${KULBO_PICTURES}/${name}.ico
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${KULBO_PICTURES}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_png}
+              ${CMAKE_CURRENT_SOURCE_DIR}/data/icons/${name}.svg ${KULBO_PICTURES}/${name}.ico ${drawing}
+      DEPENDS kulbo_host_tools data/icons/${name}.svg)
+    list(APPEND icons ${KULBO_PICTURES}/${name}.ico)
+  endforeach()
+  configure_file(src/win32/kulbo.rc.in kulbo.rc @ONLY)
+  set_source_files_properties(${CMAKE_BINARY_DIR}/kulbo.rc PROPERTIES
+    OBJECT_DEPENDS "${icons};${CMAKE_SOURCE_DIR}/src/win32/kulbo.manifest")
+
+  # The native view and the platform behind the core's port.
+  add_library(kulbo_front_end STATIC
+    src/win32/application.cpp
+    src/win32/main_window.cpp
+    src/win32/child_window.cpp
+    src/win32/looks.cpp
+    src/win32/input_guard.cpp
+    src/win32/accessible_name.cpp
+    src/win32/win32_platform.cpp
+  )
+  target_link_libraries(kulbo_front_end PUBLIC kulbo_platform comctl32 comdlg32 shell32 ole32 oleacc imm32 uuid)
+  kulbo_warnings(kulbo_front_end)
+
+  add_executable(kulbo WIN32 src/win32/main.cpp ${CMAKE_BINARY_DIR}/kulbo.rc)
+  target_include_directories(kulbo PRIVATE src/win32)
+  target_link_libraries(kulbo PRIVATE kulbo_front_end)
+  # -municode only here: gtest_main wants the narrow main.
+  target_link_options(kulbo PRIVATE -municode -s -Wl,--gc-sections)
+  kulbo_warnings(kulbo)
+endif()
+
+
+if(BUILD_TESTING)
+  # Debian ships GoogleTest's sources, built here with the program (they
+  # name their targets GTest::gtest and GTest::gtest_main themselves).
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  # Every test program runs under Wine, in this build folder's prefix; the
+  # tests are listed when ctest starts, so the build never runs Wine.
+  set(KULBO_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+  configure_file(tests/win32/wine-run.in wine-run @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+endif()
+
+# The end-to-end scripts of both programs, and Windows' own, against the
+# real program under Wine. One copy of the program at a time runs in the
+# prefix: the copies would meet as one user's.
+function(kulbo_windows_tests)
+  set(scripts)
+  foreach(script IN LISTS KULBO_END_TO_END_TESTS)
+    list(APPEND scripts ${CMAKE_SOURCE_DIR}/tests/e2e/${script}.sh)
+  endforeach()
+  file(GLOB windows_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/windows/*.sh)
+  foreach(script IN LISTS scripts windows_scripts)
+    get_filename_component(name ${script} NAME_WE)
+    get_filename_component(folder ${script} DIRECTORY)
+    set(test e2e.${name})
+    if(folder MATCHES "/windows$")
+      set(test e2e.windows.${name})
+    endif()
+    add_test(NAME ${test} COMMAND bash ${script} $<TARGET_FILE:kulbo> ${CMAKE_BINARY_DIR})
+    set_tests_properties(${test} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_program
+      ENVIRONMENT "KULBO_WINE=${CMAKE_BINARY_DIR}/wine-run")
+  endforeach()
+endfunction()

@@ -1,0 +1,44 @@
+// The window's fonts, colours and the way its graphical buttons, panels and
+// frames are drawn.
+#pragma once
+
+#include "app/controls.h"
+
+#include <windows.h>
+
+#include <map>
+
+namespace kulbo {
+
+class Looks {
+public:
+    explicit Looks(int dpi) : dpi_(dpi) {}
+    ~Looks();
+    Looks(const Looks&) = delete;
+    Looks& operator=(const Looks&) = delete;
+
+    int dpi() const { return dpi_; }
+    void setDpi(int dpi);  // fonts are made anew at the new size
+
+    // "宋体" with the GB2312 character set, at this many points.
+    HFONT font(double points);
+    HBRUSH brush(COLORREF colour);
+
+    // The ground a control stands on: its own background colour, or the
+    // nearest container's, or the system's face colour.
+    COLORREF background(const Control& control) const;
+    COLORREF text(const Control& control) const;
+
+private:
+    int dpi_;
+    std::map<double, HFONT> fonts_;
+    std::map<COLORREF, HBRUSH> brushes_;
+};
+
+// Disabled text stays readable, at 4.5:1 or more on every ground of the window.
+inline constexpr COLORREF kDisabledText = RGB(88, 88, 88);
+
+void paintGraphicalButton(const DRAWITEMSTRUCT& item, const CommandButton& button, Looks& looks, HICON picture);
+void paintContainer(HDC dc, HWND window, const Control& container, Looks& looks);
+
+}  // namespace kulbo

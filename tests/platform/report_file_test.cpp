@@ -1,0 +1,46 @@
+// What the report file must be on every platform.
+#include "platform/report_file.h"
+#include "platform/report_file_fixture.h"
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+TEST_F(ReportFile, OneLineIsWrittenAsGbkWithNoByteOrderMarkUnderItsChineseName) {
+    ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine + "\r\n").ok());
+    EXPECT_EQ(readBytes(report), kLineGbk + "\r\n");
+    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
+}
+
+TEST_F(ReportFile, ReplacesAnExistingFileWhole) {
+    writeBytes(report, std::string(4096, 'x'));
+    ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine + "\r\n").ok());
+    EXPECT_EQ(readBytes(report), kLineGbk + "\r\n");
+}
+
+// Nothing is dropped: a character without a GBK form fails the whole report.
+TEST_F(ReportFile, CharacterWithoutGbkFormFailsAndKeepsTheEarlierReport) {
+    ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine).ok());
+    Outcome written = writeGbkFile(utf8Path(report), kLine + "\xF0\x9F\x98\x80\r\n");
+    EXPECT_FALSE(written.ok());
+    EXPECT_NE(written.reason().find("GBK"), std::string::npos) << written.reason();
+    EXPECT_EQ(readBytes(report), kLineGbk);
+    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
+}
+
+// A folder where the file should go, a file where the folder should be:
+// a failure with its reason, and nothing left behind.
+TEST_F(ReportFile, UnusablePlacesFailWithAReasonAndLeaveNothing) {
+    fs::create_directory(report);
+    Outcome written = writeGbkFile(utf8Path(report), kLine);
+    EXPECT_FALSE(written.ok());
+    EXPECT_NE(written.reason(), "");
+    EXPECT_TRUE(fs::is_directory(report));
+    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
+
+    fs::path notAFolder = folder / "plain";
+    writeBytes(notAFolder, "");
+    written = writeGbkFile(utf8Path(notAFolder / report.filename()), kLine);
+    EXPECT_FALSE(written.ok());
+    EXPECT_NE(written.reason(), "");
+    EXPECT_EQ(readBytes(notAFolder), "");
+}

@@ -1,0 +1,62 @@
+// What Windows adds: the report's read-only twin, long paths, temporaries of
+// ended copies; the one-copy lock in the session's namespace; the program's
+// folder.
+#include "platform/report_file.h"
+#include "platform/report_file_fixture.h"
+#include "platform/system.h"
+#include "platform/windows/instance_name.h"
+
+#include <windows.h>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+TEST_F(ReportFile, AReadOnlyReportIsNotReplacedAndTheFailureSaysWhy) {
+    ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine).ok());
+    SetFileAttributesW(report.c_str(), FILE_ATTRIBUTE_READONLY);
+    Outcome written = writeGbkFile(utf8Path(report), kLine + kLine);
+    SetFileAttributesW(report.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(written.ok());
+    EXPECT_NE(written.reason().find("(5)"), std::string::npos) << written.reason();  // access denied
+    EXPECT_EQ(readBytes(report), kLineGbk);
+    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
+}
+
+TEST_F(ReportFile, AFolderPastTheOldPathLimitTakesTheReport) {
+    fs::path deep = folder;
+    while (deep.native().size() < 300) deep /= std::wstring(40, L'深');
+    fs::create_directories(L"\\\\?\\" + deep.native());
+    ASSERT_TRUE(writeGbkFile(utf8Path(deep / report.filename()), kLine).ok());
+    EXPECT_EQ(readBytes(L"\\\\?\\" + (deep / report.filename()).native()), kLineGbk);
+    std::error_code ignored;
+    fs::remove_all(L"\\\\?\\" + folder.native(), ignored);
+}
+
+TEST_F(ReportFile, TemporariesOfEndedCopiesGoAndARunningCopysStay) {
+    std::wstring running = L".kulbo-report-" + std::to_wstring(GetCurrentProcessId()) + L"-7.tmp";
+    std::wstring ended = L".kulbo-report-1-0.tmp";  // Windows numbers its processes by fours
+    for (const std::wstring& name : {running, ended}) writeBytes(folder / name, "half");
+    ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine).ok());
+    std::vector<fs::path> kept{running, report.filename()};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(entries(), kept);
+}
+
+TEST(WindowsInstance, ASecondCopyGivesWayUntilTheFirstEnds) {
+    std::wstring name = L"Local\\kulbo-test-" + std::to_wstring(GetCurrentProcessId());
+    auto first = std::make_unique<InstanceLock>();
+    EXPECT_EQ(acquireNamed(*first, name), InstanceCheck::Alone);
+    InstanceLock second;
+    EXPECT_EQ(acquireNamed(second, name), InstanceCheck::AnotherRunning);
+    first.reset();
+    EXPECT_EQ(acquireNamed(second, name), InstanceCheck::Alone);
+    EXPECT_EQ(instanceName().rfind(L"Local\\org.example.kulbo.Kulbo-S-1-5-", 0), 0u) << instanceName().size();
+}
+
+TEST(WindowsSystem, TheProgramsFolderHoldsTheProgram) {
+    std::optional<std::string> folder = os::programFolder();
+    ASSERT_TRUE(folder);
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    EXPECT_EQ(fs::path(std::u8string(folder->begin(), folder->end())), fs::path(path).parent_path());
+}
