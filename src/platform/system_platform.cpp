@@ -4,7 +4,7 @@
 #include "platform/report_file.h"
 #include "platform/system.h"
 
-#include <iostream>
+#include <cstdio>
 
 namespace kulbo {
 
@@ -30,8 +30,7 @@ double SystemPlatform::Rnd() { return static_cast<double>(random_() >> 11) * 0x1
 bool SystemPlatform::PrevInstance() {
     InstanceCheck check = instanceLock_.acquire();
     if (check == InstanceCheck::Unknown)
-        std::cerr << kAppTitle << ": 无法确认是否已有另一个 " << kAppTitle
-                  << " 在运行，照常启动\n";
+        std::fprintf(stderr, "%s: 无法确认是否已有另一个 %s 在运行，照常启动\n", kAppTitle, kAppTitle);
     return check == InstanceCheck::AnotherRunning;
 }
 

@@ -1,17 +1,24 @@
 # Shared by the end-to-end tests: a private X server (and, when asked, a small
 # window manager), a private runtime folder and home, and a copy of the
-# program in a folder of its own.
+# program in a folder of its own. The program is the Linux one (kulbo), or
+# the Windows one (kulbo.exe), which runs under Wine by $KULBO_WINE.
 set -euo pipefail
 
-KULBO_BINARY=${1:?usage: $0 path/to/kulbo}
+KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe]}
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export HOME=$WORK/home
 mkdir -m 700 "$HOME"
 mkdir "$WORK/program"
-cp "$KULBO_BINARY" "$WORK/program/kulbo"
-PROGRAM=$WORK/program/kulbo
+PLATFORM=linux
+LAUNCH=()    # what starts the program: nothing on Linux, Wine for Windows
+if [[ $KULBO_BINARY == *.exe ]]; then
+  PLATFORM=windows
+  LAUNCH=("${KULBO_WINE:?KULBO_WINE names the script that runs a program under Wine}")
+fi
+PROGRAM=$WORK/program/$(basename "$KULBO_BINARY")
+cp "$KULBO_BINARY" "$PROGRAM"
 RUN_AS=()    # a command that starts the program as another user, when set
 PIDS=()
 
@@ -23,7 +30,7 @@ ACCOUNT_HOME=$(getent passwd "$(id -u)" | cut -d: -f6)
 USER_TEMP=/tmp/kulbo-$(id -u)
 mkdir -m 700 "$WORK/user-temp"
 PRIVATE_LOCKS=no
-if [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null; then
+if [ "$PLATFORM" = linux ] && [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null; then
   PRIVATE_LOCKS=yes
 fi
 
@@ -78,7 +85,7 @@ exec_kulbo() {
     exec unshare -m sh -c 'mount --bind "$1" "$2" && mount --bind "$3" "$4" && shift 4 && exec "$@"' \
       sh "$WORK/user-temp" "$USER_TEMP" "$HOME" "$ACCOUNT_HOME" "${RUN_AS[@]}" "$PROGRAM"
   fi
-  exec "${RUN_AS[@]}" "$PROGRAM"
+  exec "${RUN_AS[@]}" "${LAUNCH[@]}" "$PROGRAM"
 }
 
 # Starts the program; KULBO_PID is its process.
