@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every action by keyboard alone, in the tab order of the design: draw, edit
-# the range, lock, unlock, settings (an option by the arrow keys, a check box
-# by Space), history, report, clear, and closing with N and Y.
+# the range, lock, Escape on the lock and history panels, unlock, settings
+# (an option by the arrow keys, a check box by Space), history, report,
+# clear, and closing with N and Y.
 source "$(dirname "$0")/lib.sh"
 start_x
 start_window_manager
@@ -20,6 +21,8 @@ no_other_window Kulbo "$main" || fail "the range 1..30 was refused"
 pass "drawn, and the range edited, by keys"
 
 keys Tab space                              # 设置: the focus goes to the password box
+keys Escape Tab space                       # Escape cancels the lock: 历史记录 can be pressed again
+keys Escape shift+Tab space                 # and closes the history: back over 历史记录 to 设置
 keys a b c Return                           # unlocks; the focus goes to 确定
 keys Tab Up                                 # the avoidance group: 启用避开
 keys Tab space                              # 抽到号数时弹窗提示

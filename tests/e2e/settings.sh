@@ -47,3 +47,19 @@ box=$(wait_window "Kulbo - 选中的幸运号") || fail "the history panel cover
 keys_to "$box" Return
 wait_window_gone "$box" || fail "the announcement stayed open"
 pass "switching viewing off refuses the history"
+
+# 关于 shows its box; 进入官网 shows nothing and leaves the panel open, also
+# when no browser can take the address.
+click_settings "$main"
+keys_to "$main" Return
+click_at "$main" 292 396                          # 关于
+box=$(wait_window "Kulbo - 关于") || fail "关于 showed no box"
+keys_to "$box" Return
+wait_window_gone "$box" || fail "the About box stayed open"
+click_at "$main" 204 396                          # 进入官网
+no_other_window "Kulbo - 关于" "" || fail "a box came up"
+click_at "$main" 292 396                          # the settings are still there
+box=$(wait_window "Kulbo - 关于") || fail "进入官网 closed the settings"
+keys_to "$box" Return
+alive "$KULBO_PID" || fail "the website ended the program"
+pass "关于 shows its box; 进入官网 keeps the settings open"
