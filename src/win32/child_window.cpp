@@ -11,6 +11,8 @@ HWND createChild(const ChildWindow& child) {
 
 namespace {
 
+constexpr const wchar_t* kFontProperty = L"Kulbo.Font";
+
 LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND top = GetAncestor(window, GA_ROOT);
     switch (message) {
@@ -20,6 +22,14 @@ LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam, LP
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
         return SendMessageW(top, message, wParam, lParam);
+    case WM_SETFONT:
+        SetPropW(window, kFontProperty, reinterpret_cast<HANDLE>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(GetPropW(window, kFontProperty));
+    case WM_NCDESTROY:
+        RemovePropW(window, kFontProperty);
+        break;
     case WM_ERASEBKGND:
         return 1;  // painted whole in WM_PAINT
     case WM_PAINT: {
@@ -30,8 +40,9 @@ LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     }
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ void paintContainer(HDC dc, HWND window, const Control& container, Looks& looks)
     FillRect(dc, &area, looks.brush(looks.background(container)));
     if (container.kind != Kind::Frame) return;
 
-    HGDIOBJ before = SelectObject(dc, looks.font(container.FontSize));
+    HGDIOBJ before = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
     std::wstring caption = captionOf(container);
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
