@@ -1,18 +1,10 @@
-// The front end's figures. Two modes:
-//
+// The front end's figures, in this process: time to the window being shown,
+// ticks per timer per second as seen at an input every 100 ms, a pick
+// reaching the screen, the cost of a pick and peak memory over 10^5 picks
+// with the history hidden, and opening the history after them.
 //   kulbo_front_end_bench [seconds]
-//     runs the front end in this process: time to the window being shown,
-//     ticks per timer per second as seen at an input every 100 ms, a pick
-//     reaching the screen, the cost of a pick and peak memory over 10^5 picks
-//     with the history hidden, and opening the history after them.
-//
-//   kulbo_front_end_bench idle ROUNDS SECONDS KULBO BARE [BEFORE]
-//     starts the given programs side by side, each with a runtime folder of
-//     its own, leaves them alone and samples them together: CPU share of one
-//     core, wake-ups per second and peak memory at start.
-//
-// Besides its details, each mode prints one line per figure for the summary:
-//   row <TAB> figure <TAB> Kulbo <TAB> bare <TAB> before <TAB> bar <TAB> PASS|FAIL|-
+// Besides its details, it prints one summary row per figure (bench_rows.h).
+#include "bench_rows.h"
 #include "qt/application.h"
 
 #include <QAbstractButton>
@@ -43,167 +35,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void row(const std::string& figure, const std::string& kulbo, const std::string& bare, const std::string& before,
-         const std::string& bar, const char* result) {
-    std::printf("row\t%s\t%s\t%s\t%s\t%s\t%s\n", figure.c_str(), kulbo.c_str(), bare.c_str(), before.c_str(),
-                bar.c_str(), result);
-}
-
-const char* verdict(bool pass) { return pass ? "PASS" : "FAIL"; }
-
-std::string format(const char* pattern, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
-// Peak resident memory of a process in kB, or -1 when it is gone.
-long peakResidentKilobytes(const std::string& pid = "self") {
-    std::ifstream status("/proc/" + pid + "/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
-
-// ---------------------------------------------------------------- idle mode
-
-struct TaskCounters {
-    std::uint64_t cpuNanoseconds = 0;
-    std::uint64_t switches = 0;
-};
-
-// Per thread: time on the CPU in nanoseconds (schedstat; the ticks of
-// /proc/PID/stat are 10 ms, too coarse for a tenth of a percent) and context
-// switches. A thread that sleeps and is woken leaves the CPU voluntarily
-// once per sleep, one that is preempted leaves it nonvoluntarily: their sum
-// over all threads counts how often the process was put back on the CPU,
-// that is its wake-ups, whatever woke it (a timer, a socket, a signal).
-std::map<int, TaskCounters> sample(pid_t pid) {
-    std::map<int, TaskCounters> tasks;
-    std::error_code error;
-    std::filesystem::path folder = "/proc/" + std::to_string(pid) + "/task";
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        TaskCounters counters;
-        std::ifstream(entry.path() / "schedstat") >> counters.cpuNanoseconds;
-        std::ifstream status(entry.path() / "status");
-        std::string line;
-        while (std::getline(status, line)) {
-            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
-                counters.switches += std::stoull(line.substr(line.find(':') + 1));
-        }
-        tasks[std::stoi(entry.path().filename().string())] = counters;
-    }
-    return tasks;
-}
-
-// What the process did between two samples; a thread born meanwhile counts
-// from zero, one that ended takes its share with it.
-TaskCounters difference(const std::map<int, TaskCounters>& from, const std::map<int, TaskCounters>& to) {
-    TaskCounters sum;
-    for (const auto& [tid, end] : to) {
-        auto start = from.find(tid);
-        TaskCounters begin = start == from.end() ? TaskCounters{} : start->second;
-        sum.cpuNanoseconds += end.cpuNanoseconds - begin.cpuNanoseconds;
-        sum.switches += end.switches - begin.switches;
-    }
-    return sum;
-}
-
-struct Watched {
-    std::string name;
-    std::string path;
-    std::string runtime;
-    pid_t pid = -1;
-    long peakAtStartKb = -1;
-    double cpuSeconds = 0;
-    std::uint64_t switches = 0;
-    bool running = true;
-};
-
-pid_t launch(const std::string& path, const std::string& runtime) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);  // a lock of its own, beside any running copy
-        int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    return pid;
-}
-
-bool alive(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
-
-int idle(int rounds, double seconds, const std::vector<std::pair<std::string, std::string>>& programs) {
-    std::vector<Watched> watched;
-    for (const auto& [name, path] : programs) {
-        char runtime[] = "/tmp/kulbo-idle-XXXXXX";
-        if (!mkdtemp(runtime)) return 1;
-        watched.push_back({name, path, runtime});
-    }
-    // Kulbo starts last, so that it is the active window, as in a classroom.
-    for (auto w = watched.rbegin(); w != watched.rend(); ++w) w->pid = launch(w->path, w->runtime);
-    std::this_thread::sleep_for(std::chrono::seconds(2));  // started, shown and settled
-    for (auto& w : watched) w.peakAtStartKb = peakResidentKilobytes(std::to_string(w.pid));
-
-    // All are sampled over the same rounds; who is read first turns round.
-    std::printf("Idle, %d rounds of %.1f s after 2 s to settle\n", rounds, seconds);
-    double elapsed = 0;
-    for (int round = 0; round < rounds; ++round) {
-        std::size_t n = watched.size();
-        std::vector<std::map<int, TaskCounters>> start(n), end(n);
-        for (std::size_t k = 0; k < n; ++k) start[(round + k) % n] = sample(watched[(round + k) % n].pid);
-        auto begun = Clock::now();
-        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-        for (std::size_t k = 0; k < n; ++k) end[(round + k) % n] = sample(watched[(round + k) % n].pid);
-        double took = std::chrono::duration<double>(Clock::now() - begun).count();
-        elapsed += took;
-        std::printf("  round %d:", round + 1);
-        for (std::size_t i = 0; i < n; ++i) {
-            TaskCounters d = difference(start[i], end[i]);
-            watched[i].cpuSeconds += d.cpuNanoseconds / 1e9;
-            watched[i].switches += d.switches;
-            std::printf("  %s %.3f %% %.1f/s", watched[i].name.c_str(), 100 * d.cpuNanoseconds / 1e9 / took,
-                        d.switches / took);
-        }
-        std::printf("\n");
-    }
-    for (auto& w : watched) {
-        w.running = alive(w.pid);
-        kill(w.pid, SIGKILL);  // Kulbo asks before it ends on SIGTERM
-        waitpid(w.pid, nullptr, 0);
-        std::error_code error;
-        std::filesystem::remove_all(w.runtime, error);
-    }
-
-    auto cpu = [&](const Watched& w) { return 100 * w.cpuSeconds / elapsed; };
-    auto wakes = [&](const Watched& w) { return w.switches / elapsed; };
-    auto megabytes = [](const Watched& w) { return w.peakAtStartKb / 1024.0; };
-    auto column = [&](std::size_t i, auto figure, const char* pattern) {
-        if (i >= watched.size()) return std::string("-");
-        if (!watched[i].running) return std::string("exited");
-        return format(pattern, figure(watched[i]));
-    };
-    const Watched& kulbo = watched[0];
-    const Watched& bare = watched[1];
-    for (const auto& w : watched)
-        std::printf("  %-7s %6.3f %% of one core  %6.1f wake-ups/s  %5.1f MB at start%s\n", w.name.c_str(), cpu(w),
-                    wakes(w), megabytes(w), w.running ? "" : "  (exited early)");
-    bool bothRan = kulbo.running && bare.running;
-    row("idle: wake-ups", column(0, wakes, "%.1f/s"), column(1, wakes, "%.1f/s"), column(2, wakes, "%.1f/s"),
-        "<= 2/s", verdict(bothRan && wakes(kulbo) <= 2));
-    row("idle: CPU of one core", column(0, cpu, "%.3f %%"), column(1, cpu, "%.3f %%"), column(2, cpu, "%.3f %%"),
-        "-", "-");
-    row("idle: CPU above the bare window", format("%+.3f pt", cpu(kulbo) - cpu(bare)), "-",
-        watched.size() > 2 ? format("%+.3f pt", cpu(watched[2]) - cpu(bare)) : "-", "<= 0.1 pt",
-        verdict(bothRan && cpu(kulbo) - cpu(bare) <= 0.1));
-    row("peak memory at start", column(0, megabytes, "%.1f MB"), column(1, megabytes, "%.1f MB"),
-        column(2, megabytes, "%.1f MB"), "<= 35 MB", verdict(kulbo.running && megabytes(kulbo) <= 35));
-    return 0;
-}
+using namespace kulbo::bench;
 
 // ------------------------------------------------------------ in-process mode
 
@@ -366,10 +198,5 @@ int inProcess(int argc, char* argv[], int seconds) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc >= 6 && std::string(argv[1]) == "idle") {
-        std::vector<std::pair<std::string, std::string>> programs = {{"Kulbo", argv[4]}, {"bare", argv[5]}};
-        if (argc > 6) programs.emplace_back("before", argv[6]);
-        return idle(std::atoi(argv[2]), std::atof(argv[3]), programs);
-    }
     return inProcess(argc, argv, argc > 1 ? std::atoi(argv[1]) : 5);
 }

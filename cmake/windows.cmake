@@ -93,3 +93,14 @@ function(kulbo_windows_tests)
       ENVIRONMENT "KULBO_WINE=${CMAKE_BINARY_DIR}/wine-run")
   endforeach()
 endfunction()
+
+# What the benchmarks run (scripts/bench-windows): a bare window built as
+# the program is, and the program's timers seen at inputs.
+if(KULBO_FRONT_END)
+  add_executable(kulbo_bare_window WIN32 bench/bare_window_win32.cpp)
+  target_link_options(kulbo_bare_window PRIVATE -municode -s -Wl,--gc-sections)
+  add_executable(kulbo_ticks_bench bench/win32_ticks_bench.cpp)
+  target_link_libraries(kulbo_ticks_bench PRIVATE kulbo_front_end)
+  target_link_options(kulbo_ticks_bench PRIVATE -municode)
+  kulbo_warnings(kulbo_ticks_bench)
+endif()

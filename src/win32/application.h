@@ -19,7 +19,7 @@ public:
 
     Form1& form() { return form_; }
     MainWindow& window() { return window_; }
-    const TimerClock& clock() const { return clock_; }
+    TimerClock& clock() { return clock_; }
 
 private:
     Win32Platform platform_;
