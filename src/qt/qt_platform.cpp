@@ -38,13 +38,18 @@ int QtPlatform::MsgBox(const std::string& prompt, int flags, const std::string& 
     return box::kOk;
 }
 
+// In the documents folder, or the home folder when there is none. A name
+// typed without an extension gets ".txt" before the dialog looks for a file
+// of that name to ask about.
 std::optional<std::string> QtPlatform::ChooseSaveFile(const std::string& proposedName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    QString chosen = QFileDialog::getSaveFileName(window_, "保存txt报告", folder + "/" + QString::fromStdString(proposedName),
-                                                  "文本文件 (*.txt)");
-    if (chosen.isEmpty()) return std::nullopt;
-    return QFile::encodeName(chosen).toStdString();
+    QFileDialog dialog(window_, "保存txt报告", folder, "文本文件 (*.txt)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    dialog.selectFile(QString::fromStdString(proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 void QtPlatform::OpenUrl(const std::string& address) {

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QTimer>
 #include <QAbstractScrollArea>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -554,6 +556,40 @@ TEST(QtPlatformTest, QuestionsShowTheirIconAndNoIsTheDefault) {
     EXPECT_EQ(platform.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"), box::kNo);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(noByDefault);
+}
+
+// The dialog opens in the XDG documents folder, or the home folder when
+// there is none, and a name typed without an extension gets ".txt".
+TEST(QtPlatformTest, SaveDialogStartsInTheDocumentsFolderAndAddsTxt) {
+    QTemporaryDir home;
+    const QByteArray homeBefore = qgetenv("HOME"), configBefore = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    QDir(home.path()).mkpath(".config");
+    QFile dirs(home.filePath(".config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/文档\"\n");
+    dirs.close();
+    auto chooseAs = [](const QString& typed, QString& startedIn) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectFile(typed);
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+        return QtPlatform().ChooseSaveFile("Kulbo的历史幸运号报告20240315090507.txt");
+    };
+
+    QString startedIn;
+    EXPECT_EQ(chooseAs("名单", startedIn), home.filePath("名单.txt").toStdString());
+    EXPECT_EQ(startedIn, home.path());
+    QDir(home.path()).mkdir("文档");
+    EXPECT_EQ(chooseAs("名单.txt", startedIn), home.filePath("文档/名单.txt").toStdString());
+    EXPECT_EQ(startedIn, home.filePath("文档"));
+
+    qputenv("HOME", homeBefore);
+    if (!configBefore.isEmpty()) qputenv("XDG_CONFIG_HOME", configBefore);
 }
 
 // --- The timers ---------------------------------------------------------------
