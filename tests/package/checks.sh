@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and puts it through lintian
-# (no errors allowed), desktop-file-validate and appstreamcli. The metainfo's
+# (no tag at all, informational ones included), desktop-file-validate and
+# appstreamcli. The metainfo's
 # web address lies in a reserved domain that never resolves, so the address
 # is not fetched.
 set -euo pipefail
@@ -16,8 +17,9 @@ deb=$(ls "$WORK"/kulbo_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 dpkg-deb -f "$deb" Depends Recommends
 
-findings=$(lintian --fail-on error "$deb" 2>&1) || { echo "$findings"; echo "FAIL: lintian finds errors"; exit 1; }
-grep -v 'running with root privileges' <<< "$findings" || echo "lintian: nothing to report"
+findings=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+[ -z "$findings" ] || { echo "$findings"; echo "FAIL: lintian has something to say"; exit 1; }
+echo "lintian --info: nothing to report"
 dpkg-deb -x "$deb" "$WORK/root"
 desktop-file-validate "$WORK"/root/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$WORK"/root/usr/share/metainfo/*.metainfo.xml
