@@ -79,6 +79,13 @@ void MainWindow::showCentred() {
     focusOn(view_.firstFocus());
 }
 
+void MainWindow::bringToFront() {
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::buildChildren(Control& container, QWidget* parent) {
     std::vector<QWidget*> created;
     for (Control* child : container.children) {

@@ -32,6 +32,9 @@ public:
     // Shows the window centred on the screen at its design size.
     void showCentred();
 
+    // Raises the window, restored if it was minimized, and activates it.
+    void bringToFront();
+
     const View& view() const { return view_; }
 
 protected:

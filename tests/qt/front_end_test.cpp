@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QAbstractScrollArea>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -556,6 +557,28 @@ TEST(QtPlatformTest, QuestionsShowTheirIconAndNoIsTheDefault) {
     EXPECT_EQ(platform.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"), box::kNo);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(noByDefault);
+}
+
+// A box shows its whole title, and while the window is not shown (a refused
+// second copy has none) it is centred on the screen.
+TEST(QtPlatformTest, ABoxShowsItsWholeTitleCentredOnTheScreenBeforeTheWindowShows) {
+    FakePlatform model;
+    Form1 form{model};
+    MainWindow window{form};
+    QtPlatform platform;
+    platform.setWindow(&window);
+    QRect shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        shown = box->geometry();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    platform.MsgBox("该程序已在运行！", box::kExclamation, "运行中断 - Kulbo");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(shown.width(), QFontMetrics(bold).horizontalAdvance("运行中断 - Kulbo") + 100);
+    EXPECT_LE((shown.center() - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength(), 2);
 }
 
 // The dialog opens in the XDG documents folder, or the home folder when
