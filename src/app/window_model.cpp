@@ -170,6 +170,9 @@ WindowModel::WindowModel() {
     Text5.LabelledBy = &Label10;
     Text6.LabelledBy = &Label12;
     Label4.LabelledBy = &Frame1;
+    Picture1.LabelledBy = &Label6;
+    Picture2.LabelledBy = &Label9;
+    Picture3.LabelledBy = &Label12;
     Command4.IconName = "unlock";
     Command5.IconName = "cancel";
     Option4.Value = true;

@@ -1,5 +1,6 @@
 #include "qt/application.h"
 
+#include "qt/accessibility.h"
 #include "qt/widget_factory.h"
 #include "app/messages.h"
 
@@ -93,6 +94,7 @@ void prepareQt() {
     QGuiApplication::setDesktopFileName(KULBO_APP_ID);  // window managers match the window to its menu entry
     QApplication::setFont(songFont(9));  // message boxes too
     QApplication::setWindowIcon(windowIcon());
+    installAccessibility();
     // Disabled text stays readable, at 4.5:1 or more on every background
     // of the window.
     QPalette palette = QApplication::palette();
