@@ -37,17 +37,30 @@ private:
     MainWindow& window_;
 };
 
-// Qt's own interface for a line edit calls it editable even while it is
-// disabled. Edits come only by the keyboard, through the boxes' filters into
-// the model, so no editable-text interface is offered.
-class BoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A box whose text a screen reader reads through Qt's text interface; the
+// text carries no attributes.
+class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit BoxAccessible(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText), edit_(*edit) {}
+    explicit TextAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+};
+
+// Qt's own interface for a line edit calls it editable even while it is
+// disabled. Edits come only by the keyboard, through the boxes' filters into
+// the model, so no editable-text interface is offered.
+class BoxAccessible : public TextAccessible {
+public:
+    explicit BoxAccessible(QLineEdit* edit) : TextAccessible(edit), edit_(*edit) {}
+
     QString text(QAccessible::Text which) const override {
         return which == QAccessible::Value ? edit_.displayText() : QAccessibleWidget::text(which);
     }
@@ -91,11 +104,6 @@ public:
         edit_.setCursorPosition(endIndex);
         edit_.setCursorPosition(startIndex);
     }
-    QString attributes(int, int* startOffset, int* endOffset) const override {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
 
 private:
     QLineEdit& edit_;
@@ -103,14 +111,10 @@ private:
 
 // Offsets are those of the text as read aloud (HistoryView::text); a query
 // converts only the lines it touches.
-class HistoryAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class HistoryAccessible : public TextAccessible {
 public:
-    explicit HistoryAccessible(HistoryView* view) : QAccessibleWidget(view, QAccessible::EditableText), view_(*view) {}
+    explicit HistoryAccessible(HistoryView* view) : TextAccessible(view), view_(*view) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.readOnly = true;
@@ -174,11 +178,6 @@ public:
         return view_.lineOffset(index) + column;
     }
     void scrollToSubstring(int startIndex, int) override { view_.scrollToLine(view_.lineAtOffset(startIndex)); }
-    QString attributes(int, int* startOffset, int* endOffset) const override {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
 
 private:
     // The unit of text that holds the offset: a line for lines, sentences and
