@@ -34,6 +34,12 @@ add_custom_command(
 add_custom_target(kulbo_install_files ALL DEPENDS ${icon_pngs} changelog.gz kulbo.1.gz)
 
 install(TARGETS kulbo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) drops the compiler's notes as well, as
+# Debian strips its own programs.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulbo\" COMMAND_ERROR_IS_FATAL ANY)
+endif()")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KULBO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KULBO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES data/icons/kulbo.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps RENAME ${KULBO_APP_ID}.svg)

@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 
+#include <string>
 #include <vector>
 
 namespace kulbo {
@@ -92,6 +93,10 @@ public:
     OptionButton Option1{"Option1"};
     TextBox Text4{"Text4"};
     Label Label8{"Label8"};
+
+    // Where the last report went that the program's own folder could not
+    // take: later reports of the run go straight there. Empty until then.
+    std::string ReportFolder;
 
     // Every control, the form first, then each container's children in
     // stacking order, depth first.

@@ -1,5 +1,6 @@
 // "生成txt报告": writes the whole history to a text file beside the program,
-// or, when that folder cannot take it, wherever the user chooses.
+// or, when that folder cannot take it, wherever the user chooses; later in
+// the run, into the folder the user chose.
 #include "app/form1.h"
 #include "app/messages.h"
 #include "history/history_text.h"
@@ -33,25 +34,42 @@ void Form1::Command10_Click() {
     }
     std::string fileName = reportFileName(Label13.Caption.get());
     std::string text = Text6.Text.get() + "\r\n";
+    const char* separators = platform_.PathSeparators();
+    auto savedAt = [this](const std::string& path) {
+        platform_.MsgBox("txt报告生成成功!已生成在:\r\n" + path, box::kInformation, "提示");
+    };
 
     std::optional<std::string> programFolder = platform_.ProgramFolder();
-    Outcome written = programFolder ? platform_.WriteTextFile(inFolder(*programFolder, fileName, platform_.PathSeparators()), text)
+    Outcome written = programFolder ? platform_.WriteTextFile(inFolder(*programFolder, fileName, separators), text)
                                     : Outcome::failed("无法确定本程序所在的文件夹");
     if (written.ok()) {
         platform_.MsgBox("txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示");
         return;
     }
-
     std::string question = writeFailedQuestion("本程序的同一路径内", programFolder.value_or("(文件夹未知)"), written.reason());
+
+    // Once the user has saved elsewhere, the program's folder failing again
+    // is no news: the report goes where the last one went.
+    if (!ReportFolder.empty()) {
+        std::string path = inFolder(ReportFolder, fileName, separators);
+        written = platform_.WriteTextFile(path, text);
+        if (written.ok()) {
+            savedAt(path);
+            return;
+        }
+        question = writeFailedQuestion("所选位置", ReportFolder, written.reason());
+    }
+
     while (platform_.MsgBox(question, box::kCriticalIcon | box::kYesNoButtons, kAppTitle) == box::kYes) {
         std::optional<std::string> chosen = platform_.ChooseSaveFile(fileName);
         if (!chosen) return;
         written = platform_.WriteTextFile(*chosen, text);
         if (written.ok()) {
-            platform_.MsgBox("txt报告生成成功!已生成在:\r\n" + *chosen, box::kInformation, "提示");
+            ReportFolder = folderOf(*chosen, separators);
+            savedAt(*chosen);
             return;
         }
-        question = writeFailedQuestion("所选位置", folderOf(*chosen, platform_.PathSeparators()), written.reason());
+        question = writeFailedQuestion("所选位置", folderOf(*chosen, separators), written.reason());
     }
 }
 

@@ -24,6 +24,9 @@ public:
     Outcome WriteTextFile(const std::string& path, const std::string& text) override;
     const char* PathSeparators() const override;
 
+protected:
+    InstanceLock& instanceLock() { return instanceLock_; }
+
 private:
     std::mt19937_64 random_;
     InstanceLock instanceLock_;

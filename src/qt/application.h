@@ -8,6 +8,8 @@
 #include "qt/qt_platform.h"
 #include "qt/tick_source.h"
 
+#include <optional>
+
 namespace kulbo {
 
 class Application {
@@ -25,6 +27,23 @@ private:
     MainWindow window_{form_};
     TickSource ticks_{form_};
     CloseRequests closeRequests_{form_, [this] { ticks_.catchUp(); }};
+};
+
+// Answers --version and --help, which need no display. Returns the exit
+// status when the program is to end here.
+std::optional<int> answerCommandLine(int argc, char* argv[]);
+
+// Qt ends the program with abort() when it cannot reach a display, after
+// words of its own. While this lives, Qt's words are held back; without a
+// display, one line in Chinese and English says so and the program exits
+// with status 1. started() lets the held words out once Qt has its display.
+class DisplayStart {
+public:
+    DisplayStart();
+    ~DisplayStart();
+    DisplayStart(const DisplayStart&) = delete;
+    DisplayStart& operator=(const DisplayStart&) = delete;
+    void started();
 };
 
 // Sets up Qt for the program: its name, version and desktop entry, and Qt's

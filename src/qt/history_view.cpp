@@ -1,10 +1,32 @@
 #include "qt/history_view.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
 
 namespace kulbo {
+
+namespace {
+
+constexpr int kMargin = 4;
+
+// UTF-16 units of UTF-8 bytes: one for each character, two for those past
+// the Basic Multilingual Plane.
+std::uint32_t utf16Length(const char* bytes, std::size_t size) {
+    std::uint32_t units = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        auto byte = static_cast<unsigned char>(bytes[i]);
+        units += (byte & 0xC0) != 0x80;
+        units += byte >= 0xF0;
+    }
+    return units;
+}
+
+}  // namespace
 
 HistoryView::HistoryView(const std::string& text, QWidget* parent) : QAbstractScrollArea(parent), text_(text) {
     setFocusPolicy(Qt::StrongFocus);
@@ -14,18 +36,29 @@ HistoryView::HistoryView(const std::string& text, QWidget* parent) : QAbstractSc
 }
 
 void HistoryView::appended() {
-    for (std::size_t at; (at = text_.find("\r\n", indexed_)) != std::string::npos; indexed_ = at + 2)
+    const int firstNew = lineCount();
+    for (std::size_t at; (at = text_.find("\r\n", indexed_)) != std::string::npos; indexed_ = at + 2) {
         starts_.push_back(static_cast<std::uint32_t>(indexed_));
+        offsets_.push_back(characters_);
+        characters_ += utf16Length(text_.data() + indexed_, at - indexed_) + 1;
+    }
     // What a screen reader says of the box besides its name.
     setAccessibleDescription(starts_.empty() ? QString("没有记录")
                                              : QString("共 %1 条，最新：%2").arg(lineCount()).arg(line(lineCount() - 1)));
+    if (firstNew < lineCount() && QAccessible::isActive()) {
+        QAccessibleTextInsertEvent inserted(this, lineOffset(firstNew), text(lineOffset(firstNew), characterCount()));
+        QAccessible::updateAccessibility(&inserted);
+    }
     updateScrollRange();
     viewport()->update();
 }
 
 void HistoryView::reset() {
     starts_.clear();
+    offsets_.clear();
+    characters_ = 0;
     indexed_ = 0;
+    current_ = 0;
     appended();
 }
 
@@ -35,8 +68,55 @@ QString HistoryView::line(int index) const {
     return QString::fromUtf8(text_.data() + start, static_cast<qsizetype>(end - start));
 }
 
+int HistoryView::lineAtOffset(int offset) const {
+    auto after = std::upper_bound(offsets_.begin(), offsets_.end(), static_cast<std::uint32_t>(std::max(0, offset)));
+    return std::max(0, static_cast<int>(after - offsets_.begin()) - 1);
+}
+
+// Only the lines the range touches are converted.
+QString HistoryView::text(int start, int end) const {
+    start = std::clamp(start, 0, characterCount());
+    end = std::clamp(end, start, characterCount());
+    QString text;
+    for (int i = lineAtOffset(start); i < lineCount() && lineOffset(i) < end; ++i) text += line(i) + u'\n';
+    const int first = lineCount() > 0 ? lineOffset(lineAtOffset(start)) : 0;
+    return text.mid(start - first, end - start);
+}
+
+int HistoryView::linesInSight() const { return std::max(1, (viewport()->height() - kMargin) / fontMetrics().lineSpacing()); }
+
+void HistoryView::setCurrentLine(int index) {
+    index = std::clamp(index, 0, std::max(0, lineCount() - 1));
+    if (index == current_) return;
+    current_ = index;
+    scrollToLine(index);
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent moved(this, lineCount() > 0 ? lineOffset(index) : 0);
+        QAccessible::updateAccessibility(&moved);
+    }
+}
+
+void HistoryView::scrollToLine(int index) {
+    QScrollBar& bar = *verticalScrollBar();
+    if (index < bar.value()) bar.setValue(index);
+    if (index >= bar.value() + linesInSight()) bar.setValue(index - linesInSight() + 1);
+}
+
+QRect HistoryView::lineRect(int index) const {
+    const int row = index - verticalScrollBar()->value(), height = fontMetrics().lineSpacing();
+    QRect rect(kMargin, kMargin + row * height, viewport()->width() - 2 * kMargin, height);
+    return row >= 0 && index < lineCount() && rect.top() < viewport()->height() ? rect : QRect();
+}
+
+int HistoryView::lineAtPoint(QPoint inViewport) const {
+    if (inViewport.y() < kMargin || !viewport()->rect().contains(inViewport)) return -1;
+    int index = verticalScrollBar()->value() + (inViewport.y() - kMargin) / fontMetrics().lineSpacing();
+    return index < lineCount() ? index : -1;
+}
+
 void HistoryView::updateScrollRange() {
-    int inSight = std::max(1, viewport()->height() / fontMetrics().lineSpacing());
+    int inSight = linesInSight();
     verticalScrollBar()->setPageStep(inSight);
     verticalScrollBar()->setRange(0, std::max(0, lineCount() - inSight));
 }
@@ -44,11 +124,19 @@ void HistoryView::updateScrollRange() {
 void HistoryView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    const int height = fontMetrics().lineSpacing(), margin = 4;
-    int y = margin;
-    for (int i = verticalScrollBar()->value(); i < lineCount() && y < viewport()->height(); ++i, y += height)
-        painter.drawText(QRect(margin, y, viewport()->width() - 2 * margin, height), Qt::AlignLeft | Qt::AlignVCenter,
-                         line(i));
+    for (int i = verticalScrollBar()->value(); i < lineCount(); ++i) {
+        QRect rect = lineRect(i);
+        if (rect.isEmpty()) break;
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, line(i));
+    }
+    // The current line, for the keyboard.
+    QRect current = lineRect(current_);
+    if (hasFocus() && !current.isEmpty()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = current.adjusted(-2, 0, 2, 0);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void HistoryView::resizeEvent(QResizeEvent* event) {
@@ -56,18 +144,27 @@ void HistoryView::resizeEvent(QResizeEvent* event) {
     updateScrollRange();
 }
 
-// Read-only: the keys scroll.
+// Read-only: the keys move the current line, and the view follows it.
 void HistoryView::keyPressEvent(QKeyEvent* event) {
-    QScrollBar& bar = *verticalScrollBar();
     switch (event->key()) {
-    case Qt::Key_Up: bar.triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Down: bar.triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_PageUp: bar.triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_PageDown: bar.triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_Home: bar.triggerAction(QAbstractSlider::SliderToMinimum); break;
-    case Qt::Key_End: bar.triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case Qt::Key_Up: setCurrentLine(current_ - 1); break;
+    case Qt::Key_Down: setCurrentLine(current_ + 1); break;
+    case Qt::Key_PageUp: setCurrentLine(current_ - linesInSight()); break;
+    case Qt::Key_PageDown: setCurrentLine(current_ + linesInSight()); break;
+    case Qt::Key_Home: setCurrentLine(0); break;
+    case Qt::Key_End: setCurrentLine(lineCount() - 1); break;
     default: QAbstractScrollArea::keyPressEvent(event); return;
     }
+}
+
+void HistoryView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void HistoryView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 }  // namespace kulbo

@@ -79,6 +79,13 @@ void MainWindow::showCentred() {
     focusOn(view_.firstFocus());
 }
 
+void MainWindow::bringToFront() {
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::buildChildren(Control& container, QWidget* parent) {
     std::vector<QWidget*> created;
     for (Control* child : container.children) {
@@ -120,8 +127,17 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     }
     syncGeometry(c);
     syncContent(c);
-    w->setEnabled(c.Enabled);
+    applyEnabled(c, *w);
     w->setVisible(view_.showsWidget(c));
+}
+
+// A disabled control takes neither the focus nor typing, and does not tell
+// a screen reader that it would.
+void MainWindow::applyEnabled(Control& c, QWidget& w) {
+    if (c.kind == Kind::CommandButton || c.kind == Kind::TextBox || c.kind == Kind::OptionButton || c.kind == Kind::CheckBox)
+        w.setFocusPolicy(c.Enabled ? Qt::StrongFocus : Qt::NoFocus);
+    if (auto* edit = qobject_cast<QLineEdit*>(&w)) edit->setReadOnly(!c.Enabled || static_cast<TextBox&>(c).Locked);
+    w.setEnabled(c.Enabled);
 }
 
 void MainWindow::syncGeometry(Control& c) {
@@ -139,7 +155,7 @@ void MainWindow::syncContent(Control& c) {
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
         label->setText(qt(static_cast<Label&>(c).Caption));
-        if (c.LabelledBy) label->setAccessibleDescription(label->text());  // the big display's value
+        if (c.LabelledBy) label->setAccessibleName((readerName(c) + " " + label->text()).trimmed());  // "幸运数 36"
         if (static_cast<Label&>(c).AutoSize) label->adjustSize();
         break;
     }
@@ -171,12 +187,23 @@ void MainWindow::syncContent(Control& c) {
 }
 
 // The history box reads the history text itself; it only learns where the
-// new lines begin.
+// new lines begin. A line comes with every pick.
 void MainWindow::textAppended(Control& c, std::size_t /*from*/) {
-    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c)))
+    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c))) {
         history->appended();
-    else
+        announcePick();
+    } else {
         propertyChanged(c, Property::Text);
+    }
+}
+
+// Screen readers speak a new description of the focused control, and "开始"
+// has the focus at a pick: it says what was drawn. The count makes each
+// announcement differ from the one before, the same number drawn or not.
+void MainWindow::announcePick() {
+    ++picks_;
+    if (QWidget* start = widgetFor(form_.Command1))
+        start->setAccessibleDescription(QString("第 %1 次抽到 %2 号").arg(picks_).arg(qt(form_.Label4.Caption)));
 }
 
 void MainWindow::syncShownSubtree(Control& c) {
@@ -207,15 +234,19 @@ void MainWindow::propertyChanged(Control& c, Property property) {
         break;
     case Property::Enabled: {
         Control* focused = controlFor(focusWidget());
-        w->setEnabled(c.Enabled);
+        applyEnabled(c, *w);
         refocus(focused);
         break;
     }
     case Property::Visible: {
+        // What comes into sight takes the focus before what goes out of
+        // sight lets it go: Qt would hand it on meanwhile, and a screen
+        // reader would name a control that was never meant to have it.
         Control* focused = controlFor(focusWidget());
-        applyVisible();
+        applyVisible(true);
         syncShownSubtree(c);
         refocus(focused);
+        applyVisible(false);
         break;
     }
     case Property::Left:
@@ -289,8 +320,9 @@ bool MainWindow::routeKey(QKeyEvent& key) {
 }
 
 // What a panel covers is hidden with it, so it takes no focus, key or click.
-void MainWindow::applyVisible() {
-    for (auto [control, widget] : widgets_) widget->setVisible(view_.showsWidget(*control));
+void MainWindow::applyVisible(bool shown) {
+    for (auto [control, widget] : widgets_)
+        if (view_.showsWidget(*control) == shown) widget->setVisible(shown);
 }
 
 void MainWindow::refocus(Control* focusedBefore) { focusOn(view_.focusAfterChange(focusedBefore)); }

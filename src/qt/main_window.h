@@ -32,7 +32,14 @@ public:
     // Shows the window centred on the screen at its design size.
     void showCentred();
 
+    // Raises the window, restored if it was minimized, and activates it.
+    void bringToFront();
+
     const View& view() const { return view_; }
+
+    // Left out of what a screen reader is told of: the rolling number, never
+    // shown, which changes a thousand times a second.
+    bool hiddenFromReaders(const QWidget* widget) const { return controlFor(widget) == &form_.Label5; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,12 +54,14 @@ private:
     void buildChildren(Control& container, QWidget* parent);
     void connectToModel(Control& control, QWidget* widget);
     void syncContent(Control& control);
+    void applyEnabled(Control& control, QWidget& widget);
+    void announcePick();
     void syncGeometry(Control& control);
     void syncShownSubtree(Control& control);
     void applyWindowState();
     void applyOuterSize();
     bool routeKey(QKeyEvent& key);
-    void applyVisible();
+    void applyVisible(bool shown);  // shows, or hides, what the view says
     void refocus(Control* focusedBefore);
     void focusOn(Control* control);
 
@@ -62,6 +71,7 @@ private:
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
     std::function<void()> beforeEvent_;
+    int picks_ = 0;  // in this run, so that every pick's announcement is new
 };
 
 }  // namespace kulbo

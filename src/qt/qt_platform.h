@@ -4,13 +4,26 @@
 
 #include "platform/system_platform.h"
 
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
+
 namespace kulbo {
 
 class MainWindow;
 
 class QtPlatform : public SystemPlatform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
+
     void setWindow(MainWindow* window) { window_ = window; }
+
+    // The copy that runs brings its window to the front when a later copy
+    // gives way to it; the later one asks as it ends.
+    bool PrevInstance() override;
+    void End() override;
 
     int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedName) override;
@@ -20,6 +33,8 @@ public:
 
 private:
     MainWindow* window_ = nullptr;
+    bool gaveWay_ = false;
+    std::vector<std::unique_ptr<QSocketNotifier>> showRequests_;
 };
 
 }  // namespace kulbo

@@ -158,6 +158,13 @@ QFont songFont(double points) {
 
 QIcon windowIcon() { return pictureIcon("kulbo", {16, 32, 64}); }
 
+QString readerName(const Control& c) {
+    if (!c.LabelledBy) return {};
+    QString name = QString::fromStdString(c.LabelledBy->Caption);
+    if (name.endsWith(u'：')) name.chop(1);
+    return name;
+}
+
 QWidget* createWidget(const Control& c, QWidget* parent) {
     QWidget* w = newWidget(c, parent);
     if (!w) return nullptr;
@@ -170,11 +177,7 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
         setPaletteColor(*w, {backgroundRole(c.kind)}, color(*c.BackColor));
         w->setAutoFillBackground(c.kind == Kind::Frame || c.kind == Kind::PictureBox || c.kind == Kind::Label);
     }
-    if (c.LabelledBy) {
-        QString name = QString::fromStdString(c.LabelledBy->Caption);
-        if (name.endsWith(u'：')) name.chop(1);
-        w->setAccessibleName(name);
-    }
+    if (c.LabelledBy) w->setAccessibleName(readerName(c));
     return w;
 }
 

@@ -116,6 +116,41 @@ TEST(Report, SavedWhereTheUserChoosesAndThePathIsNamed) {
     EXPECT_EQ(f.platform.boxes[2].title, "提示");
 }
 
+// Saved elsewhere once, a later report still tries the program's folder
+// first, then goes straight to the folder chosen, under its own stamp; when
+// that folder fails as well, the failure box comes again.
+TEST(Report, LaterReportsGoStraightToTheFolderChosenBefore) {
+    ReportFixture f{"7"};
+    f.platform.unwritableFolders["/programs/kulbo"] = "权限不够";
+    f.platform.answers = {box::kYes};
+    f.platform.chosenFiles = {"/home/t/报告.txt"};
+    f.form.click(f.form.Command10);
+    f.platform.boxes.clear();
+    auto exportAt = [&f](int minute) {
+        f.platform.now.minute = minute;
+        f.form.tick(f.form.Timer5);
+        f.form.click(f.form.Command10);
+    };
+
+    exportAt(6);
+    const std::string later = "/home/t/Kulbo的历史幸运号报告20220101000609.txt";
+    EXPECT_EQ(f.platform.files.count(later), 1u);
+    EXPECT_EQ(f.platform.proposedNames.size(), 1u);
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.boxes[0].prompt, "txt报告生成成功!已生成在:\r\n" + later);
+    EXPECT_EQ(f.platform.boxes[0].title, "提示");
+
+    f.platform.unwritableFolders["/home/t"] = "设备已移除";
+    exportAt(7);  // answered No
+    ASSERT_EQ(f.platform.boxes.size(), 2u);
+    EXPECT_NE(f.platform.boxes[1].prompt.find("所选位置:\r\n/home/t\r\n原因: 设备已移除"), std::string::npos);
+    EXPECT_EQ(f.platform.boxes[1].flags, box::kCriticalIcon | box::kYesNoButtons);
+
+    f.platform.unwritableFolders.clear();
+    exportAt(8);
+    EXPECT_EQ(f.platform.files.count("/programs/kulbo/Kulbo的历史幸运号报告20220101000809.txt"), 1u);
+}
+
 // An unknown folder is a failure, never "/" or the working folder.
 TEST(Report, UnknownFolderIsAFailureOfferingAnotherPlace) {
     ReportFixture f{"7"};

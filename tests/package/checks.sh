@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and puts it through lintian
-# (no errors allowed), desktop-file-validate and appstreamcli. The metainfo's
+# (no tag at all, informational ones included), desktop-file-validate and
+# appstreamcli. The metainfo's
 # web address lies in a reserved domain that never resolves, so the address
 # is not fetched.
 set -euo pipefail
@@ -16,10 +17,17 @@ deb=$(ls "$WORK"/kulbo_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 dpkg-deb -f "$deb" Depends Recommends
 
-findings=$(lintian --fail-on error "$deb" 2>&1) || { echo "$findings"; echo "FAIL: lintian finds errors"; exit 1; }
-grep -v 'running with root privileges' <<< "$findings" || echo "lintian: nothing to report"
+findings=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+[ -z "$findings" ] || { echo "$findings"; echo "FAIL: lintian has something to say"; exit 1; }
+echo "lintian --info: nothing to report"
 dpkg-deb -x "$deb" "$WORK/root"
-desktop-file-validate "$WORK"/root/usr/share/applications/*.desktop
+# desktop-file-validate before 0.27 (Debian 12 has 0.26) does not know
+# SingleMainWindow, a key of Desktop Entry 1.5 that lintian and the desktops
+# know: that one complaint is let through, no other.
+validation=$(desktop-file-validate "$WORK"/root/usr/share/applications/*.desktop 2>&1 |
+  grep -v 'contains key "SingleMainWindow" in group "Desktop Entry", but keys extending' || true)
+[ -z "$validation" ] || { echo "$validation"; echo "FAIL: desktop-file-validate"; exit 1; }
+grep -qx 'SingleMainWindow=true' "$WORK"/root/usr/share/applications/*.desktop || { echo "FAIL: the entry does not say SingleMainWindow=true"; exit 1; }
 appstreamcli validate --no-net "$WORK"/root/usr/share/metainfo/*.metainfo.xml
 icon=$(sed -n 's/^Icon=//p' "$WORK"/root/usr/share/applications/*.desktop)
 [ -f "$WORK/root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || { echo "FAIL: no icon named $icon"; exit 1; }

@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -21,6 +23,8 @@
 #include <QTimer>
 #include <QAbstractScrollArea>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -121,6 +125,7 @@ protected:
     QAbstractButton* button(const Control& c) { return widget<QAbstractButton>(c); }
     QLineEdit* line(const Control& c) { return widget<QLineEdit>(c); }
     QLabel* label(const Control& c) { return widget<QLabel>(c); }
+    QAccessibleInterface* reader(const Control& c) { return QAccessible::queryAccessibleInterface(window.widgetFor(c)); }
 
     void showActive() {
         window.show();
@@ -224,16 +229,21 @@ TEST_F(FrontEnd, ScreenReadersFindNamesRolesAndTheDrawnNumber) {
     const std::pair<TextBox*, const char*> names[] = {
         {&form.Text1, "输入最小值"}, {&form.Text2, "输入最大值"},         {&form.Text3, "请输入密码"},
         {&form.Text4, "输入避开的幸运数"}, {&form.Text5, "输入班级或公司名"}, {&form.Text6, "抽到的历史幸运号"}};
-    for (auto [box, name] : names)
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(*box))->text(QAccessible::Name), name) << box->name;
+    for (auto [box, name] : names) EXPECT_EQ(reader(*box)->text(QAccessible::Name), name) << box->name;
     for (OptionButton* option : {&form.Option1, &form.Option2, &form.Option3, &form.Option4})
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(*option))->role(), QAccessible::RadioButton);
+        EXPECT_EQ(reader(*option)->role(), QAccessible::RadioButton);
+    QAccessibleInterface* display = reader(form.Label4);
+    EXPECT_EQ(display->text(QAccessible::Name), "幸运数");
+
+    // Each pick is named on the display and told on the focused "开始" by a
+    // description of its own, the same number drawn again too (the events
+    // that carry them are heard in tests/e2e/linux/screen_reader.sh).
     form.Label5.Caption = "7";
     form.click(form.Command1);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(widget(form.Text6))->text(QAccessible::Description).endsWith("[7]"));
-    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(widget(form.Label4));
-    EXPECT_EQ(display->text(QAccessible::Name), "幸运数");
-    EXPECT_EQ(display->text(QAccessible::Description), "7");
+    form.click(form.Command1);
+    EXPECT_EQ(display->text(QAccessible::Name), "幸运数 7");
+    EXPECT_EQ(reader(form.Command1)->text(QAccessible::Description), "第 2 次抽到 7 号");
+    EXPECT_TRUE(reader(form.Text6)->text(QAccessible::Description).endsWith("[7]"));
 
     // Disabled text is readable: the range boxes, and a label on a grey frame.
     QPalette range = widget(form.Text1)->palette(), avoid = widget(form.Label8)->palette();
@@ -242,6 +252,73 @@ TEST_F(FrontEnd, ScreenReadersFindNamesRolesAndTheDrawnNumber) {
     // The frame's grey stays the frame's: the boxes in it keep a white ground.
     EXPECT_EQ(widget(form.Text5)->palette().color(QPalette::Base), widget(form.Text1)->palette().color(QPalette::Active, QPalette::Base));
     EXPECT_EQ(widget(form.Frame5)->palette().color(QPalette::Window), QColor(224, 224, 224));
+}
+
+// The window is a frame named by its title; its panels are named by their
+// headings; the rolling number is not there at all; what is disabled takes
+// neither the focus nor typing.
+TEST_F(FrontEnd, ScreenReadersFindAFrameOfPanelsAndOnlyWhatTakesInput) {
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Kulbo");
+    QList<QObject*> children;
+    for (int i = 0; i < frame->childCount(); ++i) children.append(frame->child(i)->object());
+    EXPECT_FALSE(children.contains(widget(form.Label5)));
+    EXPECT_EQ(children.size(), window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size() - 1);
+    const std::pair<Control*, const char*> panels[] = {
+        {&form.Picture1, "管理员模式"}, {&form.Picture2, "设置"}, {&form.Picture3, "抽到的历史幸运号"}};
+    for (auto [panel, heading] : panels) {
+        EXPECT_EQ(reader(*panel)->role(), QAccessible::Pane) << panel->name;
+        EXPECT_EQ(reader(*panel)->text(QAccessible::Name), heading);
+    }
+
+    EXPECT_FALSE(reader(form.Text2)->state().focusable);
+    EXPECT_FALSE(reader(form.Text2)->state().editable);
+    form.click(form.Command2);  // 修改: the maximum opens, 开始 closes
+    EXPECT_TRUE(reader(form.Text2)->state().focusable);
+    EXPECT_TRUE(reader(form.Text2)->state().editable);
+    EXPECT_FALSE(reader(form.Command1)->state().focusable);
+}
+
+// The history box reads by line, word and character, and whole; the keys
+// move its caret from line to line. A query converts only the lines it
+// touches, so a long history answers at once.
+TEST_F(FrontEnd, ScreenReadersReadTheHistoryLineByLineAndWhole) {
+    for (const char* number : {"7", "8", "9"}) {
+        form.Label5.Caption = std::string(number);
+        form.click(form.Command1);
+    }
+    auto& history = *dynamic_cast<HistoryView*>(widget(form.Text6));
+    QAccessibleTextInterface* text = reader(form.Text6)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QString all = shownLines(history);
+    const int second = static_cast<int>(all.indexOf('\n')) + 1, nine = static_cast<int>(all.lastIndexOf('9'));
+    int start = 0, end = 0;
+    EXPECT_EQ(text->text(0, text->characterCount()), all);
+    EXPECT_EQ(text->textAtOffset(second + 3, QAccessible::LineBoundary, &start, &end), history.line(1) + "\n");
+    EXPECT_EQ(start, second);
+    EXPECT_EQ(text->textBeforeOffset(second, QAccessible::LineBoundary, &start, &end), history.line(0) + "\n");
+    EXPECT_EQ(text->textAfterOffset(second, QAccessible::LineBoundary, &start, &end), history.line(2) + "\n");
+    EXPECT_EQ(text->textAtOffset(nine, QAccessible::WordBoundary, &start, &end), "9");
+    EXPECT_EQ(text->textAtOffset(nine + 1, QAccessible::CharBoundary, &start, &end), "]");
+
+    showActive();
+    form.Picture3.Visible = true;
+    ASSERT_EQ(QApplication::focusWidget(), &history);
+    QTest::keyClick(&history, Qt::Key_Down);
+    EXPECT_EQ(text->cursorPosition(), second);
+    QTest::keyClick(&history, Qt::Key_End);
+    EXPECT_EQ(text->cursorPosition(), all.lastIndexOf(history.line(2)));
+
+    std::string day;
+    for (int i = 0; i < 100000; ++i) day += "2024年03月15日_09:05:07抽到幸运数: [" + std::to_string(i % 999 + 1) + "]\r\n";
+    form.Text6.Text = day;
+    QElapsedTimer clock;
+    clock.start();
+    for (int offset = 0; offset < text->characterCount(); offset += 397) text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(text->textAtOffset(text->characterCount() - 2, QAccessible::LineBoundary, &start, &end),
+              "2024年03月15日_09:05:07抽到幸运数: [100]\n");
 }
 
 TEST_F(FrontEnd, BoxesAndColoursFollowTheDesign) {
@@ -554,6 +631,62 @@ TEST(QtPlatformTest, QuestionsShowTheirIconAndNoIsTheDefault) {
     EXPECT_EQ(platform.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"), box::kNo);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(noByDefault);
+}
+
+// A box shows its whole title, and while the window is not shown (a refused
+// second copy has none) it is centred on the screen.
+TEST(QtPlatformTest, ABoxShowsItsWholeTitleCentredOnTheScreenBeforeTheWindowShows) {
+    FakePlatform model;
+    Form1 form{model};
+    MainWindow window{form};
+    QtPlatform platform;
+    platform.setWindow(&window);
+    QRect shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        shown = box->geometry();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    platform.MsgBox("该程序已在运行！", box::kExclamation, "运行中断 - Kulbo");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(shown.width(), QFontMetrics(bold).horizontalAdvance("运行中断 - Kulbo") + 100);
+    EXPECT_LE((shown.center() - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength(), 2);
+}
+
+// The dialog opens in the XDG documents folder, or the home folder when
+// there is none, and a name typed without an extension gets ".txt".
+TEST(QtPlatformTest, SaveDialogStartsInTheDocumentsFolderAndAddsTxt) {
+    QTemporaryDir home;
+    const QByteArray homeBefore = qgetenv("HOME"), configBefore = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    QDir(home.path()).mkpath(".config");
+    QFile dirs(home.filePath(".config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/文档\"\n");
+    dirs.close();
+    auto chooseAs = [](const QString& typed, QString& startedIn) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectFile(typed);
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+        return QtPlatform().ChooseSaveFile("Kulbo的历史幸运号报告20240315090507.txt");
+    };
+
+    QString startedIn;
+    EXPECT_EQ(chooseAs("名单", startedIn), home.filePath("名单.txt").toStdString());
+    EXPECT_EQ(startedIn, home.path());
+    QDir(home.path()).mkdir("文档");
+    EXPECT_EQ(chooseAs("名单.txt", startedIn), home.filePath("文档/名单.txt").toStdString());
+    EXPECT_EQ(startedIn, home.filePath("文档"));
+
+    qputenv("HOME", homeBefore);
+    if (!configBefore.isEmpty()) qputenv("XDG_CONFIG_HOME", configBefore);
 }
 
 // --- The timers ---------------------------------------------------------------

@@ -36,4 +36,16 @@ std::vector<InstancePlace> instancePlaces(const UserFolders& folders);
 // Locks every usable place of the list, held by the lock until it goes.
 InstanceCheck acquireAt(InstanceLock& lock, const std::vector<InstancePlace>& places);
 
+// A later copy that gives way asks the holder to show its window, through a
+// socket beside each lock. The holder's listening sockets, non-blocking, one
+// for each place it holds; they close with the lock.
+std::vector<int> listenForShowRequests(InstanceLock& lock);
+
+// Takes every request waiting on a listening socket; whether there was one.
+bool takeShowRequests(int listener);
+
+// Asks the copy that holds one of the places to show its window, without
+// ever waiting for it; whether the request went out.
+bool askToShow(const std::vector<InstancePlace>& places);
+
 }  // namespace kulbo

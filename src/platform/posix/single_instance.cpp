@@ -6,7 +6,9 @@
 #include <pwd.h>
 #include <set>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <utility>
 
@@ -15,6 +17,7 @@ namespace kulbo {
 namespace {
 
 constexpr const char* kLockName = "kulbo.lock";
+constexpr const char* kSocketName = "kulbo.socket";  // where the holder hears a later copy
 
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
@@ -33,6 +36,16 @@ int openOwnFolder(const InstancePlace& place) {
         return -1;
     }
     return dir;
+}
+
+// The socket beside the lock in folder; false when the path is too long for one.
+bool socketAddress(const std::string& folder, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    std::string path = folder + "/" + kSocketName;
+    if (path.size() >= sizeof address.sun_path) return false;
+    path.copy(address.sun_path, path.size());
+    return true;
 }
 
 }  // namespace
@@ -67,9 +80,14 @@ std::vector<InstancePlace> instancePlaces(const UserFolders& folders) {
 
 struct InstanceLock::Held {
     std::vector<int> descriptors;
+    std::vector<std::string> folders;  // where the locks are
+    std::vector<int> listeners;
     void release() {
         for (int fd : descriptors) ::close(fd);
+        for (int fd : listeners) ::close(fd);
         descriptors.clear();
+        folders.clear();
+        listeners.clear();
     }
 };
 
@@ -100,6 +118,7 @@ InstanceCheck acquireAt(InstanceLock& lock, const std::vector<InstancePlace>& pl
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             held.descriptors.push_back(fd);
+            held.folders.push_back(place.folder);
             continue;
         }
         bool heldElsewhere = errno == EWOULDBLOCK;
@@ -110,6 +129,51 @@ InstanceCheck acquireAt(InstanceLock& lock, const std::vector<InstancePlace>& pl
         }
     }
     return held.descriptors.empty() ? InstanceCheck::Unknown : InstanceCheck::Alone;
+}
+
+// Holding the lock there, no other copy listens: a socket left by a copy
+// that was killed is replaced.
+std::vector<int> listenForShowRequests(InstanceLock& lock) {
+    InstanceLock::Held& held = lock.held();
+    for (const std::string& folder : held.folders) {
+        sockaddr_un address;
+        if (!socketAddress(folder, address)) continue;
+        struct stat st{};
+        if (::lstat(address.sun_path, &st) == 0 && S_ISSOCK(st.st_mode)) ::unlink(address.sun_path);
+        int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0) continue;
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 8) != 0) {
+            ::close(fd);
+            continue;
+        }
+        held.listeners.push_back(fd);
+    }
+    return held.listeners;
+}
+
+bool takeShowRequests(int listener) {
+    bool asked = false;
+    for (int fd; (fd = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; asked = true) ::close(fd);
+    return asked;
+}
+
+// The connection is the request: nothing is written, nothing awaited. A
+// copy that hangs leaves it in its queue, or, with the queue full, the
+// connection fails at once.
+bool askToShow(const std::vector<InstancePlace>& places) {
+    for (const InstancePlace& place : places) {
+        int dir = openOwnFolder({place.folder, false});
+        if (dir < 0) continue;
+        ::close(dir);
+        sockaddr_un address;
+        if (!socketAddress(place.folder, address)) continue;
+        int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0) continue;
+        bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        if (connected) return true;
+    }
+    return false;
 }
 
 }  // namespace kulbo

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
@@ -81,6 +82,37 @@ TEST_F(SingleInstance, PlantedLinkIsNotFollowedAndNoPlaceMeansUnknown) {
     EXPECT_EQ(acquireAt(lock, {{runtime.string(), false}}), InstanceCheck::Unknown);
     EXPECT_FALSE(fs::exists(fs::symlink_status(target)));
     EXPECT_EQ(acquireAt(lock, {{(root / "missing").string(), false}}), InstanceCheck::Unknown);
+}
+
+// A copy that gives way asks the holder to show its window, through a
+// socket a killed copy may have left; a holder that never takes the
+// requests holds nobody up, and one that has ended is not asked.
+TEST_F(SingleInstance, ALaterCopyAsksTheHolderToShowWithoutWaiting) {
+    {
+        InstanceLock killed;
+        ASSERT_EQ(acquireAt(killed, places(true)), InstanceCheck::Alone);
+        ASSERT_FALSE(listenForShowRequests(killed).empty());
+    }
+    auto holder = std::make_unique<InstanceLock>();
+    ASSERT_EQ(acquireAt(*holder, places(true)), InstanceCheck::Alone);
+    std::vector<int> listeners = listenForShowRequests(*holder);
+    ASSERT_EQ(listeners.size(), 2u);  // the runtime and the temporary folder
+    auto asked = [&] {
+        bool any = false;
+        for (int fd : listeners) any = takeShowRequests(fd) || any;
+        return any;
+    };
+    EXPECT_FALSE(asked());
+    EXPECT_TRUE(askToShow(places(false)));
+    EXPECT_TRUE(asked());
+
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100; ++i) askToShow(places(true));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_FALSE(askToShow(places(true)));  // every queue is full
+
+    holder.reset();
+    EXPECT_FALSE(askToShow(places(true)));
 }
 
 // Another user who makes the lock file or the folder first and holds the

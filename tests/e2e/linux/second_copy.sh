@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A second copy's refusal is centred on the screen and wide enough for its
+# whole title; once it is answered, the window of the copy that runs comes
+# to the front, restored from the task bar. A copy that hangs holds the
+# second one up no longer than one that runs.
+source "$(dirname "$0")/../lib.sh"
+start_x
+start_window_manager
+start_kulbo
+main=$(wait_window Kulbo) || fail "main window did not appear"
+timeout 5 xdotool windowminimize --sync "$main" || fail "the window could not be minimized"
+
+(exec_kulbo) > "$WORK/second.log" 2>&1 &
+second=$!
+PIDS+=($second)
+refusal=$(wait_window "运行中断 - Kulbo") || fail "the second copy showed no refusal"
+read -r x y w h < <(xwininfo -id "$refusal" |
+  awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')
+[ $(( (x + w / 2 - 512) ** 2 + (y + h / 2 - 384) ** 2 )) -lt 400 ] || fail "the refusal is not centred: ${w}x$h at $x,$y"
+[ "$w" -ge 220 ] || fail "the refusal is $w pixels wide, too narrow for its title"
+pass "the refusal is centred on the screen, $w pixels wide"
+
+keys_to "$refusal" Return
+for _ in $(seq 50); do alive "$second" || break; sleep 0.1; done
+alive "$second" && fail "the second copy still runs after its refusal"
+for _ in $(seq 50); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && break; sleep 0.1; done
+xwininfo -id "$main" | grep -q IsViewable || fail "the running window stayed minimized"
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] || fail "the running window was not activated"
+pass "the running window comes to the front"
+
+kill -STOP "$KULBO_PID"
+second_copy_is_refused true
+kill -CONT "$KULBO_PID"
+pass "a hung copy does not hold up the second"
