@@ -9,9 +9,12 @@ namespace kulbo {
 
 namespace {
 
+// The root of a file system or a drive keeps its separator.
 std::string folderOf(const std::string& path, const char* separators) {
     std::size_t slash = path.find_last_of(separators);
-    return slash == std::string::npos ? "." : slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+    if (slash == std::string::npos) return ".";
+    bool root = slash == 0 || path[slash - 1] == ':';
+    return path.substr(0, root ? slash + 1 : slash);
 }
 
 std::string inFolder(const std::string& folder, const std::string& fileName, const char* separators) {

@@ -151,6 +151,24 @@ TEST(Report, LaterReportsGoStraightToTheFolderChosenBefore) {
     EXPECT_EQ(f.platform.files.count("/programs/kulbo/Kulbo的历史幸运号报告20220101000809.txt"), 1u);
 }
 
+// Windows paths: a drive's root keeps its separator ("D:" alone is somewhere else).
+TEST(Report, AReportSavedAtADrivesRootLeadsTheNextThere) {
+    ReportFixture f{"7"};
+    f.platform.separators = "\\/";
+    f.platform.folder = "Z:\\k";
+    f.platform.unwritableFolders["Z:\\k"] = "拒绝访问";
+    f.platform.answers = {box::kYes};
+    f.platform.chosenFiles = {"D:\\报告.txt"};
+    f.form.click(f.form.Command10);
+    f.platform.now.minute = 6;
+    f.form.tick(f.form.Timer5);
+    f.form.click(f.form.Command10);
+    EXPECT_EQ(f.platform.files.count("D:\\Kulbo的历史幸运号报告20220101000609.txt"), 1u);
+    f.platform.unwritableFolders["D:"] = "设备未就绪";
+    f.form.click(f.form.Command10);
+    EXPECT_NE(f.platform.boxes.back().prompt.find("所选位置:\r\nD:\\\r\n"), std::string::npos) << f.platform.boxes.back().prompt;
+}
+
 // An unknown folder is a failure, never "/" or the working folder.
 TEST(Report, UnknownFolderIsAFailureOfferingAnotherPlace) {
     ReportFixture f{"7"};
