@@ -2,10 +2,7 @@
 # The password box and the history box open no context menu, by right click,
 # Shift+F10 or the menu key; the title box keeps its menu.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 
 visible_windows() { xdotool search --onlyvisible --pid "$KULBO_PID" 2>/dev/null | sort; }
 before=$(visible_windows)

@@ -4,10 +4,7 @@
 # an unlock by Enter it confirms the settings instead of locking again; the
 # credits code with Enter leaves the lock panel as it was.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 
 click_history "$main"
 keys_to "$main" Tab Tab Tab space             # the history box, 清除历史, 关闭, 生成txt报告

@@ -4,10 +4,7 @@
 # (an option by the arrow keys, a check box by Space), history, report,
 # clear, and closing with N and Y.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 keys() { keys_to "$main" "$@"; }
 answer() {  # answers the box with this title by keys, and waits for it to go
   local box; box=$(wait_other_window "$1" "$main") || fail "no \"$1\" box"; shift

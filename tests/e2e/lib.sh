@@ -95,6 +95,14 @@ start_kulbo() {
   PIDS+=($KULBO_PID)
 }
 
+# Starts the program in a desktop of its own; $main is its window.
+open_kulbo() {
+  start_x
+  start_window_manager
+  start_kulbo
+  main=$(wait_window Kulbo) || fail "main window did not appear"
+}
+
 # Waits for a window whose title matches the pattern exactly; prints its id.
 wait_window() {
   local id

@@ -4,10 +4,7 @@
 # window in editing, and a valid maximum sets the range the draw uses. The
 # picks are read back from the text report.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 
 # Replaces by typing what the maximum box holds; the box must be open.
 type_maximum() {

@@ -3,10 +3,7 @@
 # a title typed in Chinese becomes the window's title, the announcement shows
 # its box on a pick, and switching viewing off refuses the history.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 
 confirm_settings() { click_at "$main" 380 396; }   # 确定
 

@@ -2,10 +2,7 @@
 # The window keeps its design size: maximising, resizing and minimising
 # through a window manager all end at 441x426 in the normal state.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 
 maximized() { xprop -id "$main" _NET_WM_STATE | grep -q MAXIMIZED; }
 settles_at_design() {

@@ -2,10 +2,7 @@
 # The window opens at its design size; a second copy is refused; closing asks
 # first, and only Yes ends the program; a killed copy blocks nothing.
 source "$(dirname "$0")/lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 [ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
 read -r x y < <(xwininfo -id "$main" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
 [ $(( (x + 220 - 512) ** 2 + (y + 213 - 384) ** 2 )) -lt 900 ] || fail "the window is not centred: its client area is at $x,$y"

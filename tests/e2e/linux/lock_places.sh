@@ -3,10 +3,7 @@
 # XDG_RUNTIME_DIR still meets the one started with it, and gives way; with no
 # place of its own to lock, a copy says so and runs.
 source "$(dirname "$0")/../lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 
 second_copy_is_refused unset XDG_RUNTIME_DIR
 pass "a copy without XDG_RUNTIME_DIR gives way"

@@ -4,10 +4,7 @@
 # to the front, restored from the task bar. A copy that hangs holds the
 # second one up no longer than one that runs.
 source "$(dirname "$0")/../lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 timeout 5 xdotool windowminimize --sync "$main" || fail "the window could not be minimized"
 
 (exec_kulbo) > "$WORK/second.log" 2>&1 &

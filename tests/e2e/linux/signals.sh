@@ -3,10 +3,7 @@
 # question like the close button: No keeps the program and its history, a
 # request that comes while a box is open waits for it, Yes ends the program.
 source "$(dirname "$0")/../lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 click_start "$main"
 
 kill -TERM "$KULBO_PID"

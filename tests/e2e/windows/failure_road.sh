@@ -5,10 +5,7 @@
 # gets it, and a 提示 box names where the report went. The read-only file is
 # left as it was.
 source "$(dirname "$0")/../lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 click_start "$main"
 
 # A read-only file at every name the next minute's reports could take.

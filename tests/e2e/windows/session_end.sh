@@ -3,10 +3,7 @@
 # box: No keeps the program and cancels the end, Yes ends the program and
 # lets the session end. (Wine's wineboot sends WM_QUERYENDSESSION.)
 source "$(dirname "$0")/../lib.sh"
-start_x
-start_window_manager
-start_kulbo
-main=$(wait_window Kulbo) || fail "main window did not appear"
+open_kulbo
 click_start "$main"
 
 end_session() {
