@@ -61,21 +61,18 @@ void paintGraphicalButton(const DRAWITEMSTRUCT& item, const CommandButton& butto
     if (pressed) OffsetRect(&area, 1, 1);
 
     RECT caption = area;
-    UINT placing = DT_CENTER | DT_SINGLELINE | DT_VCENTER;
-    if (picture) {
+    if (picture) {  // the picture above, the caption in the room below it
         const int side = MulDiv(32, looks.dpi(), kDesignDpi);
         const int top = area.top + MulDiv(4, looks.dpi(), kDesignDpi);
-        DrawIconEx(dc, (area.left + area.right - side) / 2, top, picture, side, side, 0, nullptr,
-                   DI_NORMAL);
+        DrawIconEx(dc, (area.left + area.right - side) / 2, top, picture, side, side, 0, nullptr, DI_NORMAL);
         caption.top = top + side;
-        placing = DT_CENTER | DT_SINGLELINE | DT_VCENTER;
     }
     HGDIOBJ before = SelectObject(dc, looks.font(button.FontSize));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, item.itemState & ODS_DISABLED ? kDisabledText : looks.text(button));
     std::wstring text = captionOf(button);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
-              placing | (item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
+              DT_CENTER | DT_SINGLELINE | DT_VCENTER | (item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
     SelectObject(dc, before);
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
