@@ -24,6 +24,8 @@ if(KULBO_FRONT_END)
       DEPENDS kulbo_host_tools data/icons/${name}.svg)
     list(APPEND icons ${KULBO_PICTURES}/${name}.ico)
   endforeach()
+  # The maker, as the file's properties and the packages name it.
+  set(KULBO_VENDOR "Kulbo developers")
   configure_file(src/win32/kulbo.rc.in kulbo.rc @ONLY)
   set_source_files_properties(${CMAKE_BINARY_DIR}/kulbo.rc PROPERTIES
     OBJECT_DEPENDS "${icons};${CMAKE_SOURCE_DIR}/src/win32/kulbo.manifest")
@@ -47,6 +49,8 @@ if(KULBO_FRONT_END)
   # -municode only here: gtest_main wants the narrow main.
   target_link_options(kulbo PRIVATE -municode -s -Wl,--gc-sections)
   kulbo_warnings(kulbo)
+
+  include(cmake/windows-package.cmake)
 endif()
 
 
