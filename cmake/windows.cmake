@@ -73,12 +73,14 @@ endif()
 # prefix: the copies would meet as one user's.
 function(kulbo_windows_tests)
   # The view in real windows: an X server of its own when none is there.
+  # One program with windows at a time: Wine's desktop process serves the
+  # whole prefix on the display it started on, and goes when that one goes.
   add_executable(kulbo_front_end_tests tests/win32/front_end_test.cpp)
   target_link_libraries(kulbo_front_end_tests PRIVATE kulbo_front_end kulbo_test_support GTest::gtest oleaut32)
   set_target_properties(kulbo_front_end_tests PROPERTIES CROSSCOMPILING_EMULATOR
     "bash;${CMAKE_SOURCE_DIR}/tests/win32/with-display.sh;${CMAKE_BINARY_DIR}/wine-run")
   kulbo_warnings(kulbo_front_end_tests)
-  gtest_discover_tests(kulbo_front_end_tests TEST_PREFIX front_end. PROPERTIES TIMEOUT 60)
+  gtest_discover_tests(kulbo_front_end_tests TEST_PREFIX front_end. PROPERTIES TIMEOUT 60 RESOURCE_LOCK wine_program)
 
   set(scripts)
   foreach(script IN LISTS KULBO_END_TO_END_TESTS)
