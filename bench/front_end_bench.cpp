@@ -6,6 +6,7 @@
 // Besides its details, it prints one summary row per figure (bench_rows.h).
 #include "bench_rows.h"
 #include "qt/application.h"
+#include "qt/qt_setup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,7 +88,8 @@ int inProcess(int argc, char* argv[], int seconds) {
     QApplication app(argc, argv);
     kulbo::prepareQt();
     kulbo::Application program;
-    kulbo::Form1& form = program.form();
+    program.start();
+    kulbo::Form1& form = program.program().form();
     kulbo::MainWindow& window = program.window();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
@@ -109,7 +111,7 @@ int inProcess(int argc, char* argv[], int seconds) {
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         auto at = Clock::now();
         QCoreApplication::sendEvent(display, &release);
-        seen.push_back({at, program.ticks().clock().delivered()});
+        seen.push_back({at, program.program().clock().delivered()});
     });
     inputs.start(100);
     runFor(seconds * 1000);
@@ -132,7 +134,7 @@ int inProcess(int argc, char* argv[], int seconds) {
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 1000; ++i) {
-            program.ticks().catchUp();
+            program.program().beforeInput();
             form.click(form.Command1);
         }
         double microseconds = clock.nsecsElapsed() / 1e3 / 1000;
@@ -165,9 +167,9 @@ int inProcess(int argc, char* argv[], int seconds) {
     std::printf("  %zu inputs over %.2f s; the worst saw %.2f periods off a tick per millisecond\n", seen.size(), span,
                 worst);
     double slowest = 1e9, fastest = 0;
-    for (std::size_t i = 0; i < program.ticks().clock().timers().size(); ++i) {
+    for (std::size_t i = 0; i < program.program().clock().timers().size(); ++i) {
         double rate = span > 0 ? (seen.back().delivered[i] - seen.front().delivered[i]) / span : 0;
-        std::printf("  %-7s %9.1f ticks/s\n", program.ticks().clock().timers()[i]->name.c_str(), rate);
+        std::printf("  %-7s %9.1f ticks/s\n", program.program().clock().timers()[i]->name.c_str(), rate);
         slowest = std::min(slowest, rate);
         fastest = std::max(fastest, rate);
     }

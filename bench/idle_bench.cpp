@@ -1,6 +1,7 @@
 // The real programs left alone side by side and sampled together: CPU share
 // of one core, wake-ups per second and peak memory at start.
-//   kulbo_idle_bench ROUNDS SECONDS KULBO BARE [BEFORE]
+//   kulbo_idle_bench ROUNDS SECONDS KULBO BARE [THIRD [NAME]]
+// THIRD is an older Kulbo ("before", the default NAME) or another floor.
 // Each starts with a runtime folder of its own. A program whose name ends in
 // .exe runs under Wine by the script $KULBO_WINE names. Besides its details,
 // it prints one summary row per figure (bench_rows.h).
@@ -150,7 +151,7 @@ int idle(int rounds, double seconds, const std::vector<std::pair<std::string, st
     const Watched& kulbo = watched[0];
     const Watched& bare = watched[1];
     for (const auto& w : watched)
-        std::printf("  %-7s %6.3f %% of one core  %6.1f wake-ups/s  %5.1f MB at start%s\n", w.name.c_str(), cpu(w),
+        std::printf("  %-10s %6.3f %% of one core  %6.1f wake-ups/s  %5.1f MB at start%s\n", w.name.c_str(), cpu(w),
                     wakes(w), megabytes(w), w.running ? "" : "  (exited early)");
     bool bothRan = kulbo.running && bare.running;
     row("idle: wake-ups", column(0, wakes, "%.1f/s"), column(1, wakes, "%.1f/s"), column(2, wakes, "%.1f/s"),
@@ -169,10 +170,10 @@ int idle(int rounds, double seconds, const std::vector<std::pair<std::string, st
 
 int main(int argc, char* argv[]) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: %s ROUNDS SECONDS KULBO BARE [BEFORE]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ROUNDS SECONDS KULBO BARE [THIRD [NAME]]\n", argv[0]);
         return 2;
     }
     std::vector<std::pair<std::string, std::string>> programs = {{"Kulbo", argv[3]}, {"bare", argv[4]}};
-    if (argc > 5) programs.emplace_back("before", argv[5]);
+    if (argc > 5) programs.emplace_back(argc > 6 ? argv[6] : "before", argv[5]);
     return idle(std::atoi(argv[1]), std::atof(argv[2]), programs);
 }

@@ -1,5 +1,6 @@
 # The summary table of the benchmarks: one "row" line per figure in, one
-# aligned table out. With -v before= empty, the "before" column is left out.
+# aligned table out. With -v before= empty, the "before" column is left out;
+# -v third=NAME gives it another heading.
 #   row <TAB> figure <TAB> Kulbo <TAB> bare <TAB> before <TAB> bar <TAB> result
   $1 != "row" { next }
   {
@@ -10,7 +11,7 @@
     }
   }
   END {
-    split("figure\tKulbo\tbare window\tbefore\tbar\tresult", head, "\t")
+    split("figure\tKulbo\tbare window\t" (third == "" ? "before" : third) "\tbar\tresult", head, "\t")
     for (i = 2; i <= 7; i++) { cell[0, i] = head[i - 1]; if (length(head[i - 1]) > width[i]) width[i] = length(head[i - 1]) }
     for (r = 0; r <= n; r++) {
       line = ""

@@ -26,10 +26,12 @@ set(CPACK_PACKAGE_FILE_NAME Kulbo-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Kulbo)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${KULBO_APP_ID})
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/package/LICENSE.txt)
-# The zip's files at its top: Windows' "extract all" makes the folder.
+# The installer takes the files as they are; the zip puts them in a folder.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/packaging/windows/cpack-options.cmake)
 # Our own installer script (per user, Chinese, 64-bit), in packaging/windows.
 set(CPACK_MODULE_PATH ${CMAKE_SOURCE_DIR}/packaging/windows)
 set(CPACK_NSIS_MUI_ICON ${KULBO_PICTURES}/kulbo.ico)
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${KULBO_PICTURES}/installer.bmp)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 include(CPack)

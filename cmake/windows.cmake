@@ -10,6 +10,7 @@ if(KULBO_FRONT_END)
     SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
     BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+    BUILD_ALWAYS ON  # its own build notices when tools/ changes
     INSTALL_COMMAND ""
     BUILD_BYPRODUCTS ${render_png})
   set(KULBO_PICTURES ${CMAKE_BINARY_DIR}/pictures)
@@ -24,6 +25,13 @@ if(KULBO_FRONT_END)
       DEPENDS kulbo_host_tools data/icons/${name}.svg)
     list(APPEND icons ${KULBO_PICTURES}/${name}.ico)
   endforeach()
+  # The picture beside the installer's finish page, at the size it is shown.
+  add_custom_command(OUTPUT ${KULBO_PICTURES}/installer.bmp
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KULBO_PICTURES}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_png}
+            ${CMAKE_CURRENT_SOURCE_DIR}/data/icons/installer.svg ${KULBO_PICTURES}/installer.bmp
+    DEPENDS kulbo_host_tools data/icons/installer.svg)
+  add_custom_target(kulbo_installer_picture ALL DEPENDS ${KULBO_PICTURES}/installer.bmp)
   # The maker, as the file's properties and the packages name it.
   set(KULBO_VENDOR "Kulbo developers")
   configure_file(src/win32/kulbo.rc.in kulbo.rc @ONLY)
@@ -33,14 +41,28 @@ if(KULBO_FRONT_END)
   # The native view and the platform behind the core's port.
   add_library(kulbo_front_end STATIC
     src/win32/application.cpp
+    src/win32/message_loop.cpp
     src/win32/main_window.cpp
+    src/win32/window_size.cpp
+    src/win32/focus_keeper.cpp
+    src/win32/key_router.cpp
+    src/win32/control_set.cpp
+    src/win32/native_control.cpp
     src/win32/child_window.cpp
+    src/win32/buttons.cpp
+    src/win32/labels.cpp
+    src/win32/containers.cpp
+    src/win32/text_boxes.cpp
+    src/win32/history_box.cpp
     src/win32/looks.cpp
-    src/win32/input_guard.cpp
-    src/win32/accessible_name.cpp
-    src/win32/win32_platform.cpp
+    src/win32/reader_object.cpp
+    src/win32/reader_news.cpp
+    src/win32/question_box.cpp
+    src/win32/win32_dialogs.cpp
   )
-  target_link_libraries(kulbo_front_end PUBLIC kulbo_platform comctl32 comdlg32 shell32 ole32 oleacc imm32 uuid)
+  # The libraries of the Save dialog, the shell and screen readers are loaded
+  # when they are needed (platform/windows/system_library.h).
+  target_link_libraries(kulbo_front_end PUBLIC kulbo_platform comctl32 ole32 imm32 uuid)
   kulbo_warnings(kulbo_front_end)
 
   add_executable(kulbo WIN32 src/win32/main.cpp ${CMAKE_BINARY_DIR}/kulbo.rc)
@@ -75,12 +97,20 @@ function(kulbo_windows_tests)
   # The view in real windows: an X server of its own when none is there.
   # One program with windows at a time: Wine's desktop process serves the
   # whole prefix on the display it started on, and goes when that one goes.
-  add_executable(kulbo_front_end_tests tests/win32/front_end_test.cpp)
-  target_link_libraries(kulbo_front_end_tests PRIVATE kulbo_front_end kulbo_test_support GTest::gtest oleaut32)
+  add_executable(kulbo_front_end_tests tests/win32/front_end_test.cpp tests/win32/win32_driver.cpp
+    tests/front_end/scenarios.cpp ${CMAKE_BINARY_DIR}/kulbo.rc)  # the program's pictures and manifest
+  target_include_directories(kulbo_front_end_tests PRIVATE src/win32)
+  target_link_libraries(kulbo_front_end_tests PRIVATE kulbo_front_end kulbo_test_support GTest::gtest oleacc oleaut32)
   set_target_properties(kulbo_front_end_tests PROPERTIES CROSSCOMPILING_EMULATOR
     "bash;${CMAKE_SOURCE_DIR}/tests/win32/with-display.sh;${CMAKE_BINARY_DIR}/wine-run")
   kulbo_warnings(kulbo_front_end_tests)
   gtest_discover_tests(kulbo_front_end_tests TEST_PREFIX front_end. PROPERTIES TIMEOUT 60 RESOURCE_LOCK wine_program)
+
+  # What another program's window shows, for the installer's test.
+  add_executable(kulbo_window_texts tests/win32/window_texts.cpp)
+  target_link_libraries(kulbo_window_texts PRIVATE kulbo_platform)
+  target_link_options(kulbo_window_texts PRIVATE -municode)
+  kulbo_warnings(kulbo_window_texts)
 
   set(scripts)
   foreach(script IN LISTS KULBO_END_TO_END_TESTS)
@@ -101,10 +131,18 @@ function(kulbo_windows_tests)
 endfunction()
 
 # What the benchmarks run (scripts/bench-windows): a bare window built as
-# the program is, and the program's timers seen at inputs.
+# the program is, the same with one label in the Song face, and the
+# program's timers seen at inputs.
 if(KULBO_FRONT_END)
-  add_executable(kulbo_bare_window WIN32 bench/bare_window_win32.cpp)
-  target_link_options(kulbo_bare_window PRIVATE -municode -s -Wl,--gc-sections)
+  foreach(floor IN ITEMS "kulbo_bare_window false" "kulbo_song_label_window true")
+    separate_arguments(floor)
+    list(GET floor 0 name)
+    list(GET floor 1 song_label)
+    add_executable(${name} WIN32 bench/bare_window_win32.cpp)
+    target_compile_definitions(${name} PRIVATE KULBO_SONG_LABEL=${song_label})
+    target_link_options(${name} PRIVATE -municode -s -Wl,--gc-sections)
+    kulbo_warnings(${name})
+  endforeach()
   add_executable(kulbo_ticks_bench bench/win32_ticks_bench.cpp)
   target_link_libraries(kulbo_ticks_bench PRIVATE kulbo_front_end)
   target_link_options(kulbo_ticks_bench PRIVATE -municode)

@@ -2,7 +2,9 @@
 //   render_png drawing.svg out-folder name size...  writes the PNGs of an
 //     icon theme, out-folder/<size>x<size>/apps/<name>.png for each size;
 //   render_png drawing.svg picture.ico size...  writes one Windows icon
-//     file that holds every size, each layer a 32-bit PNG.
+//     file that holds every size, each layer a 32-bit PNG;
+//   render_png drawing.svg picture.bmp  writes a bitmap of the drawing at
+//     its own size, on white (an installer's page has no transparency).
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -17,8 +19,8 @@
 
 namespace {
 
-QImage render(QSvgRenderer& drawing, int size) {
-    QImage picture(size, size, QImage::Format_ARGB32);
+QImage render(QSvgRenderer& drawing, QSize size) {
+    QImage picture(size, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -39,7 +41,7 @@ bool writeIcon(QSvgRenderer& drawing, const QString& path, const std::vector<int
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!render(drawing, size).save(&buffer, "PNG")) return false;
+        if (!render(drawing, QSize(size, size)).save(&buffer, "PNG")) return false;
         layers.push_back(png);
     }
     QByteArray file;
@@ -64,19 +66,28 @@ bool writeIcon(QSvgRenderer& drawing, const QString& path, const std::vector<int
 bool writeThemePngs(QSvgRenderer& drawing, const QString& root, const QString& name, const std::vector<int>& sizes) {
     for (int size : sizes) {
         QString folder = QString("%1/%2x%2/apps").arg(root).arg(size);
-        if (!QDir().mkpath(folder) || !render(drawing, size).save(folder + "/" + name + ".png", "PNG")) return false;
+        if (!QDir().mkpath(folder) || !render(drawing, QSize(size, size)).save(folder + "/" + name + ".png", "PNG")) return false;
     }
     return true;
+}
+
+bool writeBitmap(QSvgRenderer& drawing, const QString& path) {
+    QImage picture(drawing.defaultSize(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).drawImage(0, 0, render(drawing, picture.size()));
+    return picture.save(path, "BMP");
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
+    const bool bitmap = argc == 3 && QString(argv[2]).endsWith(".bmp");
     const bool icon = argc >= 4 && QString(argv[2]).endsWith(".ico");
-    if (argc < (icon ? 4 : 5)) {
+    if (argc < (icon ? 4 : 5) && !bitmap) {
         std::fprintf(stderr, "usage: %s drawing.svg out-folder name size...\n"
-                             "       %s drawing.svg picture.ico size...\n", argv[0], argv[0]);
+                             "       %s drawing.svg picture.ico size...\n"
+                             "       %s drawing.svg picture.bmp\n", argv[0], argv[0], argv[0]);
         return 2;
     }
     QSvgRenderer drawing(QString::fromLocal8Bit(argv[1]));
@@ -86,8 +97,10 @@ int main(int argc, char* argv[]) {
     }
     std::vector<int> sizes;
     for (int i = icon ? 3 : 4; i < argc; ++i) sizes.push_back(QString(argv[i]).toInt());
-    bool written = icon ? writeIcon(drawing, QString::fromLocal8Bit(argv[2]), sizes)
-                        : writeThemePngs(drawing, QString::fromLocal8Bit(argv[2]), argv[3], sizes);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    bool written = bitmap ? writeBitmap(drawing, out)
+                   : icon ? writeIcon(drawing, out, sizes)
+                          : writeThemePngs(drawing, out, argv[3], sizes);
     if (!written) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;

@@ -53,6 +53,10 @@ public:
     void append(const std::string& more)
         requires std::same_as<T, std::string>;
 
+    // How often the value was replaced (appends are not counted): while this
+    // stays the same, what was read of a text is still the start of it.
+    std::uint64_t replacements() const { return replacements_; }
+
     friend bool operator==(const Prop& a, const Prop& b) { return a.value_ == b.value_; }
     friend bool operator==(const Prop& a, const T& b) { return a.value_ == b; }
 
@@ -60,6 +64,7 @@ private:
     Control& owner_;
     Property id_;
     T value_;
+    std::uint64_t replacements_ = 0;
 };
 
 class Control {
@@ -106,6 +111,7 @@ template <class T>
 Prop<T>& Prop<T>::operator=(const T& value) {
     if (!(value_ == value)) {
         value_ = value;
+        ++replacements_;
         owner_.notify(id_);
     }
     return *this;
@@ -132,6 +138,7 @@ public:
     explicit CommandButton(std::string name) : CaptionedControl(std::move(name), Kind::CommandButton) {}
     bool Graphical = true;
     std::string IconName;  // a picture shown above the caption, if any
+    int IconSize = 0;      // its side, in pixels at 96 dots per inch
 };
 
 class Label : public CaptionedControl {
@@ -139,6 +146,7 @@ public:
     explicit Label(std::string name) : CaptionedControl(std::move(name), Kind::Label) {}
     bool Centered = false;
     bool AutoSize = false;
+    bool BigDisplay = false;  // the drawn number's display, as large as its frame allows
 };
 
 class Frame : public CaptionedControl {

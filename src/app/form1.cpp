@@ -2,7 +2,7 @@
 
 namespace kulbo {
 
-Form1::Form1(Platform& platform) : platform_(platform) {}
+Form1::Form1(SystemPort& system, DialogPort& dialogs) : system_(system), dialogs_(dialogs) {}
 
 template <class Handler>
 void Form1::dispatch(Handler&& handler) {
@@ -10,11 +10,15 @@ void Form1::dispatch(Handler&& handler) {
     handling_ = true;
     handler();
     handling_ = false;
+    if (closePending_) {
+        closePending_ = false;
+        requestClose();
+    }
 }
 
 void Form1::endProgram() {
     ended_ = true;
-    platform_.End();
+    system_.End();
 }
 
 void Form1::load() {
@@ -22,6 +26,10 @@ void Form1::load() {
 }
 
 void Form1::requestClose() {
+    if (handling_ && !ended_) {
+        closePending_ = true;
+        return;
+    }
     dispatch([this] {
         std::int16_t cancel = 0;
         Form_QueryUnload(cancel, 0);
@@ -72,7 +80,7 @@ void Form1::runClickHandler(Control& control) {
         {&Command11, &Form1::Command11_Click}, {&Command13, &Form1::Command13_Click},
         {&Option1, &Form1::Option1_Click},     {&Option2, &Form1::Option2_Click},
         {&Option3, &Form1::Option3_Click},     {&Option4, &Form1::Option4_Click},
-        {&Check2, &Form1::Check2_Click},
+        {&Option5, &Form1::Option5_Click},     {&Check2, &Form1::Check2_Click},
     };
     for (const Route& route : routes)
         if (route.control == &control) (this->*route.handler)();

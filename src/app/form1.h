@@ -1,14 +1,17 @@
 // The window with its event handlers. Each handler is named after its control
 // and event and lives in the folder of its subsystem:
 //   app/       Form_Load, Form_QueryUnload, Form_Unload, Timer2/Timer3 (size guard)
-//   draw/      Command1 (pick), Timer1 (rolling), Command2 (range), Text*_KeyPress
+//   draw/      Command1 (pick), Timer1 (rolling), Command2 (range), Text*_KeyPress,
+//              the rounds of 不重复方式
 //   history/   Command11, Command9, Command8, Timer5 (stamps), Command10 (report)
 //   settings/  Command3..5 and Form_KeyDown (lock), Command6, Option*, Check2,
 //              Timer4 (settings), Command7, Command13 (about, website)
 #pragma once
 
-#include "app/platform.h"
+#include "app/dialog_port.h"
+#include "app/system_port.h"
 #include "app/window_model.h"
+#include "draw/round.h"
 
 #include <cstdint>
 #include <string>
@@ -17,11 +20,12 @@ namespace kulbo {
 
 class Form1 : public WindowModel {
 public:
-    explicit Form1(Platform& platform);
+    Form1(SystemPort& system, DialogPort& dialogs);
 
     // Events as the front end delivers them. They run one at a time: an event
     // that arrives while a handler is still running (a timer tick behind a
-    // modal box, say) is dropped, never nested. After the program has ended
+    // modal box, say) is dropped, never nested, but for a request to close,
+    // which is asked once that handler is done. After the program has ended
     // nothing runs.
     void load();
     void requestClose();
@@ -66,6 +70,7 @@ public:
     void Option2_Click();
     void Option3_Click();
     void Option4_Click();
+    void Option5_Click();
     void Check2_Click();
 
     void Text1_KeyPress(std::int16_t& KeyAscii);
@@ -92,8 +97,17 @@ private:
     void startDraw();
     void unlockCheck();
 
-    Platform& platform_;
+    // 不重复方式: the round as the history stands, the rolling among the
+    // numbers left, and the check before a pick.
+    const Round& roundSoFar();
+    void rollAmongTheLeft();
+    bool readyToPickWithoutRepeat();
+
+    SystemPort& system_;
+    DialogPort& dialogs_;
+    Round round_;  // what was read of the history, to read on from there
     bool handling_ = false;
+    bool closePending_ = false;
     bool ended_ = false;
 };
 

@@ -6,16 +6,16 @@
 namespace kulbo {
 
 void Form1::Form_Load() {
-    if (platform_.PrevInstance()) {
-        platform_.MsgBox("该程序已在运行！", box::kExclamation, std::string("运行中断 - ") + kAppTitle);
+    if (system_.PrevInstance()) {
+        dialogs_.MsgBox("该程序已在运行！", box::kExclamation, std::string("运行中断 - ") + kAppTitle);
         endProgram();
         return;
     }
-    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Hook(platform_, *box);
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Hook(dialogs_, *box);
 }
 
 void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) {
-    if (platform_.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, kAppTitle) == box::kYes) {
+    if (dialogs_.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, kAppTitle) == box::kYes) {
         endProgram();
         return;
     }
@@ -23,7 +23,7 @@ void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) 
 }
 
 void Form1::Form_Unload(std::int16_t& /*Cancel*/) {
-    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Unhook(platform_, *box);
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Unhook(dialogs_, *box);
 }
 
 }  // namespace kulbo

@@ -1,11 +1,11 @@
 #include "app/textbox_hook.h"
 
-#include "app/platform.h"
+#include "app/dialog_port.h"
 
 namespace kulbo {
 
-void Hook(Platform& platform, TextBox& box) { platform.HookTextBox(box); }
+void Hook(DialogPort& dialogs, TextBox& box) { dialogs.HookTextBox(box); }
 
-void Unhook(Platform& platform, TextBox& box) { platform.UnhookTextBox(box); }
+void Unhook(DialogPort& dialogs, TextBox& box) { dialogs.UnhookTextBox(box); }
 
 }  // namespace kulbo

@@ -4,10 +4,10 @@
 
 namespace kulbo {
 
-class Platform;
+class DialogPort;
 class TextBox;
 
-void Hook(Platform& platform, TextBox& box);
-void Unhook(Platform& platform, TextBox& box);
+void Hook(DialogPort& dialogs, TextBox& box);
+void Unhook(DialogPort& dialogs, TextBox& box);
 
 }  // namespace kulbo

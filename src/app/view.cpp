@@ -9,16 +9,11 @@ namespace kulbo {
 
 namespace {
 
-bool keyboardKind(const Control& c) {
-    return c.kind == Kind::CommandButton || c.kind == Kind::TextBox || c.kind == Kind::OptionButton ||
-           c.kind == Kind::CheckBox;
-}
-
 // The controls the keyboard can reach, by tab index.
 std::vector<Control*> tabOrder(const Form1& form) {
     std::vector<Control*> order;
     for (Control* c : form.controls())
-        if (keyboardKind(*c)) order.push_back(c);
+        if (View::reachableByKeyboard(*c)) order.push_back(c);
     std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
     return order;
 }
@@ -51,8 +46,13 @@ bool View::seen(const Control& c) const {
     return true;
 }
 
+bool View::reachableByKeyboard(const Control& c) {
+    return c.kind == Kind::CommandButton || c.kind == Kind::TextBox || c.kind == Kind::OptionButton ||
+           c.kind == Kind::CheckBox;
+}
+
 bool View::takesFocus(const Control& c) const {
-    if (!keyboardKind(c) || !seen(c)) return false;
+    if (!reachableByKeyboard(c) || !seen(c)) return false;
     for (const Control* p = &c; p; p = p->container)
         if (!p->Enabled) return false;
     return true;
@@ -62,6 +62,13 @@ const Control* View::topPanel() const {
     for (const Control* c : form_.children)
         if (c->kind == Kind::PictureBox && c->Visible) return c;
     return nullptr;
+}
+
+// An option group stands in the tab order where its first option stands,
+// whatever the tab indices of the others.
+const Control* View::place(const Control& c) const {
+    if (c.kind != Kind::OptionButton) return &c;
+    return groupOf(static_cast<const OptionButton&>(c)).front();
 }
 
 // An option group is one stop: its chosen option, or its first when none is.
@@ -76,11 +83,14 @@ Control* View::nextFocus(const Control* from, bool backwards) const {
     const std::vector<Control*> order = tabOrder(form_);
     const int count = static_cast<int>(order.size());
     const int step = backwards ? -1 : 1;
-    int at = static_cast<int>(std::find(order.begin(), order.end(), from) - order.begin());
+    const Control* start = from ? place(*from) : nullptr;
+    int at = static_cast<int>(std::find(order.begin(), order.end(), start) - order.begin());
     if (at == count) at = backwards ? count : -1;
     for (int i = 1; i <= count; ++i) {
         Control* c = order[((at + step * i) % count + count) % count];
-        if (takesFocus(*c) && stop(*c) == c) return c;
+        if (place(*c) != c) continue;
+        Control* target = stop(*c);
+        if (takesFocus(*target)) return target;
     }
     return nullptr;
 }
@@ -153,6 +163,21 @@ View::KeyResult View::keyDown(const Control* focused, int keyCode, int shift) {
         }
     }
     return {};
+}
+
+std::optional<int> View::historyLineAfterKey(int keyCode, int current, int lineCount, int linesInSight) {
+    const int page = linesInSight > 1 ? linesInSight : 1;
+    int line;
+    switch (keyCode) {
+    case key::kUp: line = current - 1; break;
+    case key::kDown: line = current + 1; break;
+    case key::kPageUp: line = current - page; break;
+    case key::kPageDown: line = current + page; break;
+    case key::kHome: line = 0; break;
+    case key::kEnd: line = lineCount - 1; break;
+    default: return std::nullopt;
+    }
+    return lineCount > 0 ? std::clamp(line, 0, lineCount - 1) : 0;
 }
 
 }  // namespace kulbo

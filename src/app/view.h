@@ -3,6 +3,10 @@
 // platforms show the same controls and move the focus the same way.
 #pragma once
 
+#include "app/keys.h"
+
+#include <optional>
+
 namespace kulbo {
 
 class Control;
@@ -22,8 +26,11 @@ public:
     // On screen: its widget and every container's are shown.
     bool seen(const Control& control) const;
 
-    // Takes the focus, keys and clicks: seen, enabled, and of a kind that
-    // the keyboard can reach (buttons, boxes, options, check boxes).
+    // Of a kind the keyboard can reach: buttons, boxes, options, check boxes.
+    static bool reachableByKeyboard(const Control& control);
+
+    // Takes the focus, keys and clicks: seen, enabled, and reachable by the
+    // keyboard.
     bool takesFocus(const Control& control) const;
 
     // The shown panel that covers the main face, if any.
@@ -54,7 +61,13 @@ public:
     };
     KeyResult keyDown(const Control* focused, int keyCode, int shift);
 
+    // In the history box the arrow keys, Page Up and Page Down move the
+    // current line by one or by the lines in sight, Home and End to the
+    // first and the last. The line a key moves to, or none for another key.
+    static std::optional<int> historyLineAfterKey(int keyCode, int current, int lineCount, int linesInSight);
+
 private:
+    const Control* place(const Control& control) const;
     Control* stop(Control& control) const;
     OptionButton* neighbourChoice(const OptionButton& option, int step) const;
     Control* accessKeyTarget(int keyCode) const;
@@ -64,18 +77,5 @@ private:
     const Control* focusBeforePanels_ = nullptr;
 };
 
-// Key codes and Shift masks as the form's KeyDown sees them.
-namespace key {
-inline constexpr int kTab = 9;
-inline constexpr int kEnter = 13;
-inline constexpr int kEscape = 27;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
-inline constexpr int kShift = 1;
-inline constexpr int kCtrl = 2;
-inline constexpr int kAlt = 4;
-}  // namespace key
 
 }  // namespace kulbo

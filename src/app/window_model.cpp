@@ -94,6 +94,7 @@ const DesignRow kDesign[] = {
     {"Text5",      "Frame5",   "",                         2400,   360,  3255,   300,  34, 12},
     {"Label10",    "Frame5",   "输入班级或公司名：",        240,   360,  2295,   255,  33, 12},
 
+    {"Option5",    "Frame4",   "不重复方式",                 240,  1440,  1695,   330,  50, 12, true, true, {}, kPanelGrey},
     {"Option4",    "Frame4",   "随机方式",                  240,   960,  1455,   375,  29, 12, true, true, {}, kPanelGrey},
     {"Option3",    "Frame4",   "顺序方式",                  240,   480,  1455,   375,  28, 12, true, true, {}, kPanelGrey},
 
@@ -124,7 +125,7 @@ WindowModel::WindowModel() {
         &Timer5, &Command10, &Command9, &Command8, &Text6, &Label14, &Label13, &Label12,
         &Timer3, &Timer2, &Command5, &Command4, &Text3, &Label15, &Label7, &Label6,
         &Command13, &Timer4, &Frame5, &Command7, &Frame4, &Frame3, &Frame2, &Command6, &Label9,
-        &Text5, &Label10, &Option4, &Option3, &Check4, &Check3, &Check2, &Check1,
+        &Text5, &Label10, &Option5, &Option4, &Option3, &Check4, &Check3, &Check2, &Check1,
         &Option2, &Option1, &Text4, &Label8,
     };
     auto member = [&](std::string_view name) -> Control* {
@@ -161,6 +162,7 @@ WindowModel::WindowModel() {
     Text6.VerticalScrollBar = true;
     Text6.Locked = true;
     Label4.Centered = true;
+    Label4.BigDisplay = true;
     Label12.Centered = true;
     for (Label* label : {&Label12, &Label13, &Label14, &Label15}) label->AutoSize = true;
     Text1.LabelledBy = &Label2;
@@ -175,6 +177,7 @@ WindowModel::WindowModel() {
     Picture3.LabelledBy = &Label12;
     Command4.IconName = "unlock";
     Command5.IconName = "cancel";
+    for (CommandButton* button : {&Command4, &Command5}) button->IconSize = 32;
     Option4.Value = true;
     Option2.Value = true;
     for (CheckBox* box : {&Check2, &Check3, &Check4}) box->Value = 1;

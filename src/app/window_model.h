@@ -1,4 +1,4 @@
-// The one window of the program and its 55 controls, by name. Everything the
+// The one window of the program and its 56 controls, by name. Everything the
 // user sees and every piece of state that outlives an event lives here.
 #pragma once
 
@@ -26,6 +26,9 @@ inline constexpr int kDesignClientWidth = 6615;
 inline constexpr int kDesignClientHeight = 6390;
 inline constexpr int kDesignOuterWidth = 6705;
 inline constexpr int kDesignOuterHeight = 6810;
+
+// Disabled text stays readable, at 4.5:1 or more on every ground of the window.
+inline constexpr Rgb kDisabledText{88, 88, 88};
 
 class WindowModel : public Form {
 public:
@@ -83,6 +86,7 @@ public:
     Label Label9{"Label9"};
     TextBox Text5{"Text5"};
     Label Label10{"Label10"};
+    OptionButton Option5{"Option5"};
     OptionButton Option4{"Option4"};
     OptionButton Option3{"Option3"};
     CheckBox Check4{"Check4"};

@@ -8,7 +8,8 @@ namespace kulbo {
 
 void Form1::Timer1_Timer() {
     if (Option3.Value) Label5.Caption = nextInSequence(Label5.Caption.get(), Text1.Text.get(), Text2.Text.get());
-    if (Option4.Value) Label5.Caption = randomNumber(platform_.Rnd(), Text1.Text.get(), Text2.Text.get());
+    if (Option4.Value) Label5.Caption = randomNumber(system_.Rnd(), Text1.Text.get(), Text2.Text.get());
+    if (Option5.Value) rollAmongTheLeft();
 }
 
 // Only the last of many random draws can be seen; the count wraps through
@@ -16,10 +17,13 @@ void Form1::Timer1_Timer() {
 void Form1::Timer1_Advance(std::uint64_t periods) {
     if (Option3.Value)
         Label5.Caption = advanceInSequence(Label5.Caption.get(), Text1.Text.get(), Text2.Text.get(), periods);
-    if (Option4.Value) Label5.Caption = randomNumber(platform_.Rnd(), Text1.Text.get(), Text2.Text.get());
+    if (Option4.Value) Label5.Caption = randomNumber(system_.Rnd(), Text1.Text.get(), Text2.Text.get());
+    if (Option5.Value) rollAmongTheLeft();
 }
 
 void Form1::Command1_Click() {
+    if (Option5.Value && !readyToPickWithoutRepeat()) return;
+    const bool lastOfRound = Option5.Value && roundSoFar().left() == 1;
     Label4.Caption = Label5.Caption;
     if (Option1.Value && Label4.Caption == Text4.Text) {
         if (Label4.Caption != Text1.Text)
@@ -29,8 +33,10 @@ void Form1::Command1_Click() {
     }
     // Announced after the avoidance, so the box names what is shown and recorded.
     if (Check1.Value != 0)
-        platform_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, std::string(kAppTitle) + " - 选中的幸运号");
+        dialogs_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, std::string(kAppTitle) + " - 选中的幸运号");
     Text6.Text.append(historyLine(Label14.Caption.get(), Label4.Caption.get()));
+    if (Option5.Value) rollAmongTheLeft();  // a click before the next tick draws afresh too
+    if (lastOfRound) dialogs_.MsgBox(kRoundComplete, box::kInformation, kAppTitle);
 }
 
 }  // namespace kulbo

@@ -6,7 +6,7 @@
 namespace kulbo {
 
 void Form1::Command2_Click() {
-    if (!Option3.Value && !Option4.Value) return;
+    if (!Option3.Value && !Option4.Value && !Option5.Value) return;
 
     if (Command2.Caption == "修改") {
         Command2.Caption = "完成";
@@ -20,6 +20,8 @@ void Form1::Command2_Click() {
                 reject("最小值必须是数字");
             else if (lenientNumber(Text2.Text.get()) <= lenientNumber(Text1.Text.get()))
                 reject("最小值不能大于等于最大值");
+            else if (Option5.Value && roundSoFar().left() == 0)
+                reject(kNothingToDraw);
             else
                 startDraw();
         }
@@ -36,7 +38,7 @@ void Form1::Command2_Click() {
 
 // Random mode keeps the minimum locked at its text.
 void Form1::applyEditingGroup() {
-    if (Option3.Value) Text1.Enabled = true;
+    if (Option3.Value || Option5.Value) Text1.Enabled = true;
     Text2.Enabled = true;
     Label4.Caption = "";
     Timer1.Enabled = false;
@@ -47,7 +49,7 @@ void Form1::applyEditingGroup() {
 
 void Form1::reject(const std::string& message) {
     applyEditingGroup();
-    platform_.MsgBox(message, box::kCritical, kAppTitle);
+    dialogs_.MsgBox(message, box::kCritical, kAppTitle);
     Command2.Caption = "完成";
 }
 

@@ -1,7 +1,7 @@
 // The history text: one line per pick, oldest first, each ending in CR LF.
 #pragma once
 
-#include "app/platform.h"
+#include "app/system_port.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // each platform, in its folder.
 #pragma once
 
-#include "app/platform.h"
+#include "app/system_port.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +18,11 @@ LocalTime localNow();
 
 // Ends the process at once: nothing more runs, no destructor included.
 [[noreturn]] void endNow();
+
+// The user's documents folder (as the desktop names it) and home folder,
+// when they exist.
+std::optional<std::string> documentsFolder();
+std::optional<std::string> homeFolder();
 
 // The characters that separate the folders of a path, the usual one first.
 const char* pathSeparators();

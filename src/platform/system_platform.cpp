@@ -44,4 +44,8 @@ Outcome SystemPlatform::WriteTextFile(const std::string& path, const std::string
 
 const char* SystemPlatform::PathSeparators() const { return os::pathSeparators(); }
 
+std::optional<std::string> SystemPlatform::DocumentsFolder() { return os::documentsFolder(); }
+
+std::optional<std::string> SystemPlatform::HomeFolder() { return os::homeFolder(); }
+
 }  // namespace kulbo

@@ -1,10 +1,9 @@
-// The part of the platform that is the operating system's, alike for every
-// front end: the clock, chance, the one-copy lock, the end, the program's
-// folder and the report file. A front end adds its boxes, dialogs and
-// browser.
+// The operating system's half of the platform, alike for every front end:
+// the clock, chance, the one-copy lock, the end, the program's folder, the
+// user's folders and the report file.
 #pragma once
 
-#include "app/platform.h"
+#include "app/system_port.h"
 #include "platform/single_instance.h"
 
 #include <cstdint>
@@ -12,7 +11,7 @@
 
 namespace kulbo {
 
-class SystemPlatform : public Platform {
+class SystemPlatform : public SystemPort {
 public:
     SystemPlatform();
 
@@ -23,6 +22,8 @@ public:
     std::optional<std::string> ProgramFolder() override;
     Outcome WriteTextFile(const std::string& path, const std::string& text) override;
     const char* PathSeparators() const override;
+    std::optional<std::string> DocumentsFolder() override;
+    std::optional<std::string> HomeFolder() override;
 
 protected:
     InstanceLock& instanceLock() { return instanceLock_; }

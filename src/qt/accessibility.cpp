@@ -29,7 +29,8 @@ private:
         QList<QWidget*> list;
         for (QObject* object : window_.children()) {
             auto* w = qobject_cast<QWidget*>(object);
-            if (w && !w->isWindow() && !window_.hiddenFromReaders(w)) list.append(w);
+            const Control* control = w ? window_.controlFor(w) : nullptr;
+            if (w && !w->isWindow() && !(control && window_.readers().leftOut(*control))) list.append(w);
         }
         return list;
     }
@@ -217,11 +218,12 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     if (auto* history = dynamic_cast<HistoryView*>(object)) return new HistoryAccessible(history);
     if (auto* window = dynamic_cast<MainWindow*>(object)) return new WindowAccessible(window);
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || !dynamic_cast<MainWindow*>(widget->window())) return nullptr;  // a dialog's widgets stay Qt's
+    auto* window = widget ? dynamic_cast<MainWindow*>(widget->window()) : nullptr;
+    if (!window) return nullptr;  // a dialog's widgets stay Qt's
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return new BoxAccessible(edit);
-    // The panels, the window's plain QFrames, which Qt takes for windows' frames.
-    if (widget->metaObject() == &QFrame::staticMetaObject && dynamic_cast<MainWindow*>(widget->parentWidget()))
-        return new QAccessibleWidget(widget, QAccessible::Pane);
+    // The panels, which Qt would take for windows' frames.
+    const Control* control = window->controlFor(widget);
+    if (control && control->kind == Kind::PictureBox) return new QAccessibleWidget(widget, QAccessible::Pane);
     return nullptr;
 }
 

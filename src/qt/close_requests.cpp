@@ -1,6 +1,6 @@
 #include "qt/close_requests.h"
 
-#include "app/form1.h"
+#include "app/program.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -30,11 +30,7 @@ void onSignal(int) {
 
 }  // namespace
 
-CloseRequests::CloseRequests(Form1& form, std::function<void()> beforeInput)
-    : form_(form), beforeInput_(std::move(beforeInput)) {
-    retry_.setSingleShot(true);
-    retry_.setInterval(50);
-    connect(&retry_, &QTimer::timeout, this, &CloseRequests::deliver);
+CloseRequests::CloseRequests(Program& program) : program_(program) {
     connect(qApp, &QGuiApplication::commitDataRequest, this, &CloseRequests::sessionEnds, Qt::DirectConnection);
 
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;  // the signals keep ending the program
@@ -43,7 +39,6 @@ CloseRequests::CloseRequests(Form1& form, std::function<void()> beforeInput)
         char bytes[64];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
         }
-        pending_ = true;
         deliver();
     });
     struct sigaction action {};
@@ -62,23 +57,15 @@ CloseRequests::~CloseRequests() {
     signalPipe[0] = signalPipe[1] = -1;
 }
 
-// A request that comes while a handler runs (a box is open) waits for it to
-// finish instead of being dropped.
 void CloseRequests::deliver() {
-    if (!pending_) return;
-    if (form_.busy()) {
-        retry_.start();
-        return;
-    }
-    pending_ = false;
-    if (beforeInput_) beforeInput_();
-    form_.requestClose();
+    program_.beforeInput();
+    program_.form().requestClose();
 }
 
 void CloseRequests::sessionEnds(QSessionManager& manager) {
     bool mayAsk = manager.allowsInteraction();
-    if (mayAsk && beforeInput_) beforeInput_();
-    if (form_.cancelSessionEnd(mayAsk)) manager.cancel();
+    if (mayAsk) program_.beforeInput();
+    if (program_.form().cancelSessionEnd(mayAsk)) manager.cancel();
     if (mayAsk) manager.release();
 }
 

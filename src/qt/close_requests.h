@@ -4,33 +4,26 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
-
-#include <functional>
 
 class QSessionManager;
 class QSocketNotifier;
 
 namespace kulbo {
 
-class Form1;
+class Program;
 
 class CloseRequests : public QObject {
 public:
-    // One per process: it takes the signals over. beforeInput runs before
-    // each request reaches the window, as before every input.
-    CloseRequests(Form1& form, std::function<void()> beforeInput);
+    // One per process: it takes the signals over.
+    explicit CloseRequests(Program& program);
     ~CloseRequests() override;
 
 private:
     void deliver();
     void sessionEnds(QSessionManager& manager);
 
-    Form1& form_;
-    std::function<void()> beforeInput_;
+    Program& program_;
     QSocketNotifier* notifier_ = nullptr;
-    QTimer retry_;
-    bool pending_ = false;
 };
 
 }  // namespace kulbo

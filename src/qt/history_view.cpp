@@ -1,5 +1,8 @@
 #include "qt/history_view.h"
 
+#include "app/view.h"
+#include "qt/key_codes.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
@@ -42,9 +45,6 @@ void HistoryView::appended() {
         offsets_.push_back(characters_);
         characters_ += utf16Length(text_.data() + indexed_, at - indexed_) + 1;
     }
-    // What a screen reader says of the box besides its name.
-    setAccessibleDescription(starts_.empty() ? QString("没有记录")
-                                             : QString("共 %1 条，最新：%2").arg(lineCount()).arg(line(lineCount() - 1)));
     if (firstNew < lineCount() && QAccessible::isActive()) {
         QAccessibleTextInsertEvent inserted(this, lineOffset(firstNew), text(lineOffset(firstNew), characterCount()));
         QAccessible::updateAccessibility(&inserted);
@@ -146,15 +146,11 @@ void HistoryView::resizeEvent(QResizeEvent* event) {
 
 // Read-only: the keys move the current line, and the view follows it.
 void HistoryView::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up: setCurrentLine(current_ - 1); break;
-    case Qt::Key_Down: setCurrentLine(current_ + 1); break;
-    case Qt::Key_PageUp: setCurrentLine(current_ - linesInSight()); break;
-    case Qt::Key_PageDown: setCurrentLine(current_ + linesInSight()); break;
-    case Qt::Key_Home: setCurrentLine(0); break;
-    case Qt::Key_End: setCurrentLine(lineCount() - 1); break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
-    }
+    std::optional<int> line = View::historyLineAfterKey(keyCodeOf(*event), current_, lineCount(), linesInSight());
+    if (line)
+        setCurrentLine(*line);
+    else
+        QAbstractScrollArea::keyPressEvent(event);
 }
 
 void HistoryView::focusInEvent(QFocusEvent* event) {

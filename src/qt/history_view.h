@@ -35,6 +35,9 @@ public:
     int currentLine() const { return current_; }
     void setCurrentLine(int index);
 
+    // How many whole lines the box shows at once.
+    int linesInSight() const;
+
     // Where a line is painted, in the viewport; empty when out of sight.
     QRect lineRect(int index) const;
     int lineAtPoint(QPoint inViewport) const;  // -1 where there is none
@@ -49,7 +52,6 @@ protected:
 
 private:
     void updateScrollRange();
-    int linesInSight() const;
 
     const std::string& text_;
     std::vector<std::uint32_t> starts_;   // where each whole line begins in the text's bytes

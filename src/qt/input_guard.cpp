@@ -6,21 +6,9 @@
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
-#include <QTextBoundaryFinder>
 #include <QWidget>
 
 namespace kulbo {
-
-namespace {
-
-int characters(const QString& text) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (finder.toNextBoundary() != -1) ++count;
-    return count;
-}
-
-}  // namespace
 
 void InputGuard::guard(TextBox& box, QWidget& widget) {
     guarded_[&widget] = &box;
@@ -60,7 +48,7 @@ void InputGuard::resend(QWidget& widget, QEvent& event) {
 bool InputGuard::filterKey(TextBox& box, QWidget& widget, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (resending_) return false;
-    if (key->matches(QKeySequence::Paste)) return true;
+    if (isPasteKey(keyCodeOf(*key), shiftMaskOf(*key))) return true;
     if (key->text().size() > 1) {
         typeEach(form_, box, key->text().toStdU32String(), [&](char32_t c) {
             QString text = QString::fromUcs4(&c, 1);
@@ -90,19 +78,6 @@ bool InputGuard::filterCommit(TextBox& box, QWidget& widget, QEvent* event) {
     QInputMethodEvent rest(input->preeditString(), input->attributes());
     resend(widget, rest);
     return true;
-}
-
-QValidator::State CharacterLimit::validate(QString& text, int& position) const {
-    QString kept;
-    int keptPosition = position;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isControlCharacter(text[i].unicode())) kept += text[i];
-        else if (i < position) --keptPosition;
-    }
-    if (characters(kept) > limit_) return Invalid;
-    text = kept;
-    position = keptPosition;
-    return Acceptable;
 }
 
 }  // namespace kulbo

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QValidator>
 
 #include <map>
 
@@ -31,22 +30,6 @@ private:
     Form1& form_;
     std::map<const QObject*, TextBox*> guarded_;
     bool resending_ = false;
-};
-
-// Limits a single-line box to a number of characters as the user sees them
-// (an emoji sequence is one), refusing an edit that would go beyond rather
-// than cutting a character in half, and keeps control characters (tabs, line
-// breaks, direction marks and overrides) out. As a validator it sees every
-// road: typing, input methods, pasting and dropping.
-class CharacterLimit : public QValidator {
-public:
-    CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
-
-    int limit() const { return limit_; }
-    State validate(QString& text, int& position) const override;
-
-private:
-    int limit_;
 };
 
 }  // namespace kulbo

@@ -1,41 +1,45 @@
 #include "qt/key_codes.h"
 
+#include "app/keys.h"
 #include "app/text_input.h"
-#include "app/view.h"
+
+#include <optional>
 
 namespace kulbo {
 
-int keyCodeOf(const QKeyEvent& key) {
-    switch (key.key()) {
+namespace {
+
+std::optional<NamedKey> namedKeyOf(int qtKey) {
+    switch (qtKey) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return key::kEnter;
-    case Qt::Key_Backspace:
-        return 8;
+    case Qt::Key_Enter: return NamedKey::Enter;
+    case Qt::Key_Backspace: return NamedKey::Backspace;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return key::kTab;
-    case Qt::Key_Escape:
-        return key::kEscape;
-    case Qt::Key_Left:
-        return key::kLeft;
-    case Qt::Key_Up:
-        return key::kUp;
-    case Qt::Key_Right:
-        return key::kRight;
-    case Qt::Key_Down:
-        return key::kDown;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        break;
+    case Qt::Key_Backtab: return NamedKey::Tab;
+    case Qt::Key_Escape: return NamedKey::Escape;
+    case Qt::Key_Space: return NamedKey::Space;
+    case Qt::Key_PageUp: return NamedKey::PageUp;
+    case Qt::Key_PageDown: return NamedKey::PageDown;
+    case Qt::Key_End: return NamedKey::End;
+    case Qt::Key_Home: return NamedKey::Home;
+    case Qt::Key_Left: return NamedKey::Left;
+    case Qt::Key_Up: return NamedKey::Up;
+    case Qt::Key_Right: return NamedKey::Right;
+    case Qt::Key_Down: return NamedKey::Down;
+    case Qt::Key_Insert: return NamedKey::Insert;
+    case Qt::Key_Delete: return NamedKey::Delete;
+    default: return std::nullopt;
     }
-    int k = key.key();
-    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z)) return k;
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
-    return k < 0x80 ? k : 0;  // a character beyond ASCII has no key code of its own
+}
+
+}  // namespace
+
+int keyCodeOf(const QKeyEvent& key) {
+    const int k = key.key();
+    if (std::optional<NamedKey> named = namedKeyOf(k)) return keyCodeOf(*named);
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return functionKeyCode(k - Qt::Key_F1 + 1);
+    // Qt names a character's key by its Latin-1 code: the character it types.
+    return k < 0x100 ? keyCodeOfCharacter(static_cast<char32_t>(k)) : 0;
 }
 
 int shiftMaskOf(const QKeyEvent& key) {
@@ -63,7 +67,7 @@ std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& key) {
         break;
     }
     QString text = key.text();
-    if (!text.isEmpty()) return kulbo::keyAsciiOf(text.at(0).unicode());
+    if (!text.isEmpty()) return kulbo::keyAsciiOf(text.toStdU32String().front());
     int k = key.key();
     if ((key.modifiers() & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z)
         return static_cast<std::int16_t>(k - Qt::Key_A + 1);

@@ -1,4 +1,7 @@
 #include "qt/application.h"
+#include "qt/command_line.h"
+#include "qt/display_check.h"
+#include "qt/qt_setup.h"
 #include "qt/scale_fit.h"
 
 #include <QApplication>
@@ -8,13 +11,11 @@
 int main(int argc, char* argv[]) {
     if (std::optional<int> answered = kulbo::answerCommandLine(argc, argv)) return *answered;
     std::vector<char*> arguments(argv, argv + argc + 1);  // before Qt takes its own out
-    kulbo::DisplayStart displayStart;
+    kulbo::DisplayCheck displayCheck;
     QApplication app(argc, argv);
-    displayStart.started();
+    displayCheck.started();
     kulbo::restartScaledToFit(arguments.data());
     kulbo::prepareQt();
     kulbo::Application program;
-    int status = QApplication::exec();
-    program.form().unload();
-    return status;
+    return program.run();
 }

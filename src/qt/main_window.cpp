@@ -3,6 +3,7 @@
 #include "app/geometry.h"
 #include "qt/history_view.h"
 #include "qt/key_codes.h"
+#include "app/text_input.h"
 #include "qt/widget_factory.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ bool isInput(QEvent::Type type) {
 
 }  // namespace
 
-MainWindow::MainWindow(Form1& form) : form_(form) {
+MainWindow::MainWindow(Program& program) : program_(program), form_(program.form()), view_(program.view()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(songFont(9));
@@ -49,15 +50,15 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
     buildChildren(form_, this);
     setWindowTitle(qt(form_.Caption));
     applyOuterSize();
-    form_.setListener(this);
-    // The form previews every key and the tick source catches up before
-    // every input: one filter for the whole application.
+    program_.follow(this);
+    // The form previews every key and the timers catch up before every
+    // input: one filter for the whole application.
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
-    form_.setListener(nullptr);
+    program_.follow(nullptr);
 }
 
 QWidget* MainWindow::widgetFor(const Control& control) const {
@@ -70,13 +71,13 @@ Control* MainWindow::controlFor(const QObject* widget) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
-void MainWindow::showCentred() {
+void MainWindow::showCentred(Control* focus) {
     if (QScreen* screen = this->screen()) {
         QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     show();
-    focusOn(view_.firstFocus());
+    focusOn(focus);
 }
 
 void MainWindow::bringToFront() {
@@ -117,9 +118,13 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     case Kind::TextBox: {
         auto& box = static_cast<TextBox&>(c);
         if (auto* edit = qobject_cast<QLineEdit*>(w))
-            connect(edit, &QLineEdit::textEdited, this, [&box](const QString& text) { box.Text = text.toStdString(); });
-        if (&box == &form_.Text1 || &box == &form_.Text2 || &box == &form_.Text4 || &box == &form_.Text6)
-            guard_.guard(box, *w);
+            connect(edit, &QLineEdit::textEdited, this, [this, &box, edit](const QString& text) {
+                KeptEdit kept = keepEdit(form_, box, text.toStdU16String(), static_cast<std::size_t>(edit->cursorPosition()));
+                if (!kept.changed) return;
+                edit->setText(QString::fromStdU16String(kept.text));
+                edit->setCursorPosition(static_cast<int>(kept.caret));
+            });
+        if (hasKeyFilter(form_, box)) guard_.guard(box, *w);
         break;
     }
     default:
@@ -129,12 +134,14 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     syncContent(c);
     applyEnabled(c, *w);
     w->setVisible(view_.showsWidget(c));
+    tellReader(c, ReaderText::Name);
+    tellReader(c, ReaderText::Description);
 }
 
 // A disabled control takes neither the focus nor typing, and does not tell
 // a screen reader that it would.
 void MainWindow::applyEnabled(Control& c, QWidget& w) {
-    if (c.kind == Kind::CommandButton || c.kind == Kind::TextBox || c.kind == Kind::OptionButton || c.kind == Kind::CheckBox)
+    if (View::reachableByKeyboard(c))
         w.setFocusPolicy(c.Enabled ? Qt::StrongFocus : Qt::NoFocus);
     if (auto* edit = qobject_cast<QLineEdit*>(&w)) edit->setReadOnly(!c.Enabled || static_cast<TextBox&>(c).Locked);
     w.setEnabled(c.Enabled);
@@ -155,7 +162,6 @@ void MainWindow::syncContent(Control& c) {
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
         label->setText(qt(static_cast<Label&>(c).Caption));
-        if (c.LabelledBy) label->setAccessibleName((readerName(c) + " " + label->text()).trimmed());  // "幸运数 36"
         if (static_cast<Label&>(c).AutoSize) label->adjustSize();
         break;
     }
@@ -187,23 +193,24 @@ void MainWindow::syncContent(Control& c) {
 }
 
 // The history box reads the history text itself; it only learns where the
-// new lines begin. A line comes with every pick.
+// new lines begin.
 void MainWindow::textAppended(Control& c, std::size_t /*from*/) {
-    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c))) {
+    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c)))
         history->appended();
-        announcePick();
-    } else {
+    else
         propertyChanged(c, Property::Text);
-    }
 }
 
-// Screen readers speak a new description of the focused control, and "开始"
-// has the focus at a pick: it says what was drawn. The count makes each
-// announcement differ from the one before, the same number drawn or not.
-void MainWindow::announcePick() {
-    ++picks_;
-    if (QWidget* start = widgetFor(form_.Command1))
-        start->setAccessibleDescription(QString("第 %1 次抽到 %2 号").arg(picks_).arg(qt(form_.Label4.Caption)));
+// Readers speak a new description of the focused control as news: "开始"
+// has the focus at a pick.
+void MainWindow::tellReader(const Control& c, ReaderText which) {
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    if (which == ReaderText::Name) {
+        w->setAccessibleName(qt(readers().name(c)));
+    } else {
+        w->setAccessibleDescription(qt(readers().description(c)));
+    }
 }
 
 void MainWindow::syncShownSubtree(Control& c) {
@@ -274,7 +281,7 @@ void MainWindow::applyOuterSize() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        if (beforeEvent_) beforeEvent_();
+        beforeInput();
         Qt::WindowStates state = windowState();
         if (state & Qt::WindowMinimized)
             form_.WindowState = kMinimized;
@@ -287,7 +294,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    if (beforeEvent_) beforeEvent_();
+    beforeInput();
     int outerWidth = 0, outerHeight = 0;
     outerSizeForClient({width(), height()}, kDesignDpi, outerWidth, outerHeight);
     form_.Width = outerWidth;
@@ -301,7 +308,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (beforeEvent_ && isInput(event->type())) beforeEvent_();
+    if (isInput(event->type())) beforeInput();
     // The window receives each key once, before it goes on to the focused
     // control, wherever the focus moves meanwhile.
     if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))

@@ -3,20 +3,18 @@
 // the window's own events; user actions go back to the model as events.
 #pragma once
 
-#include "app/form1.h"
-#include "app/view.h"
+#include "app/program.h"
 #include "qt/input_guard.h"
 
 #include <QWidget>
 
-#include <functional>
 #include <map>
 
 namespace kulbo {
 
 class MainWindow : public QWidget, private ChangeListener {
 public:
-    explicit MainWindow(Form1& form);
+    explicit MainWindow(Program& program);
     ~MainWindow() override;
 
     QWidget* widgetFor(const Control& control) const;
@@ -25,21 +23,18 @@ public:
     // Whether the box offers its context menu.
     void setContextMenuAllowed(const TextBox& box, bool allowed);
 
-    // Runs before every event that may run a handler (clicks, keys, close)
-    // and before every change the window manager makes to the window.
-    void setBeforeEvent(std::function<void()> beforeEvent) { beforeEvent_ = std::move(beforeEvent); }
-
-    // Shows the window centred on the screen at its design size.
-    void showCentred();
+    // Shows the window centred on the screen at its design size, the focus
+    // on this control.
+    void showCentred(Control* focus);
 
     // Raises the window, restored if it was minimized, and activates it.
     void bringToFront();
 
-    const View& view() const { return view_; }
+    const View& view() const { return program_.view(); }
+    const Readers& readers() const { return program_.readers(); }
 
-    // Left out of what a screen reader is told of: the rolling number, never
-    // shown, which changes a thousand times a second.
-    bool hiddenFromReaders(const QWidget* widget) const { return controlFor(widget) == &form_.Label5; }
+    // A text a screen reader reads of the control changed.
+    void tellReader(const Control& control, ReaderText which);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,7 +50,7 @@ private:
     void connectToModel(Control& control, QWidget* widget);
     void syncContent(Control& control);
     void applyEnabled(Control& control, QWidget& widget);
-    void announcePick();
+    void beforeInput() { program_.beforeInput(); }
     void syncGeometry(Control& control);
     void syncShownSubtree(Control& control);
     void applyWindowState();
@@ -65,13 +60,12 @@ private:
     void refocus(Control* focusedBefore);
     void focusOn(Control* control);
 
+    Program& program_;
     Form1& form_;
-    View view_{form_};
+    View& view_;
     InputGuard guard_{form_};
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
-    std::function<void()> beforeEvent_;
-    int picks_ = 0;  // in this run, so that every pick's announcement is new
 };
 
 }  // namespace kulbo

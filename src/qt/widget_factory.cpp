@@ -31,7 +31,7 @@ const QStringList kLatinFaces = {"Liberation Serif", "Times New Roman", "DejaVu 
 
 // The big display: its digits in the Song face, as bold as the face allows
 // (it has no bold of its own; another face would cost its memory).
-bool isBigDisplay(const Control& c) { return c.kind == Kind::Label && c.FontSize >= 100; }
+bool isBigDisplay(const Control& c) { return c.kind == Kind::Label && static_cast<const Label&>(c).BigDisplay; }
 
 // As large as the design asks, as long as three digits keep clear of the
 // frame around the display.
@@ -79,8 +79,8 @@ QWidget* newCommandButton(const CommandButton& button, QWidget* parent) {
     if (!button.IconName.empty()) {
         auto* tool = new QToolButton(parent);
         tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        tool->setIcon(pictureIcon(button.IconName, {32, 64}));
-        tool->setIconSize(QSize(32, 32));
+        tool->setIcon(pictureIcon(button.IconName, {button.IconSize, 2 * button.IconSize}));
+        tool->setIconSize(QSize(button.IconSize, button.IconSize));
         b = tool;
     } else {
         b = new QPushButton(parent);
@@ -97,7 +97,6 @@ QWidget* newTextBox(const TextBox& box, QWidget* parent) {
         w = history;
     } else {
         auto* edit = new QLineEdit(parent);
-        if (box.MaxLength > 0) edit->setValidator(new CharacterLimit(box.MaxLength, edit));
         if (box.PasswordChar) {
             edit->setEchoMode(QLineEdit::Password);
             edit->setStyleSheet(QString("QLineEdit { lineedit-password-character: %1; }").arg(int(box.PasswordChar)));
@@ -158,13 +157,6 @@ QFont songFont(double points) {
 
 QIcon windowIcon() { return pictureIcon("kulbo", {16, 32, 64}); }
 
-QString readerName(const Control& c) {
-    if (!c.LabelledBy) return {};
-    QString name = QString::fromStdString(c.LabelledBy->Caption);
-    if (name.endsWith(u'：')) name.chop(1);
-    return name;
-}
-
 QWidget* createWidget(const Control& c, QWidget* parent) {
     QWidget* w = newWidget(c, parent);
     if (!w) return nullptr;
@@ -177,7 +169,6 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
         setPaletteColor(*w, {backgroundRole(c.kind)}, color(*c.BackColor));
         w->setAutoFillBackground(c.kind == Kind::Frame || c.kind == Kind::PictureBox || c.kind == Kind::Label);
     }
-    if (c.LabelledBy) w->setAccessibleName(readerName(c));
     return w;
 }
 

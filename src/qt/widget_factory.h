@@ -17,10 +17,6 @@ QFont songFont(double points);
 // The window's own picture.
 QIcon windowIcon();
 
-// The name a screen reader gives the control: the caption that labels it,
-// without its colon; empty for none.
-QString readerName(const Control& control);
-
 // A new widget for the control, child of parent; nullptr for kinds that have
 // none (timers, the form).
 QWidget* createWidget(const Control& control, QWidget* parent);

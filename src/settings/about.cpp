@@ -15,9 +15,13 @@ void Form1::Command7_Click() {
     std::string text = name + " 官网：" + kWebsite + "\r\n" +
                        name + " 论坛域名：暂无\r\n"
                        "公平抽号，一键开始";
-    platform_.MsgBox(text, box::kInformation, name + " - 关于");
+    dialogs_.MsgBox(text, box::kInformation, name + " - 关于");
 }
 
-void Form1::Command13_Click() { platform_.OpenUrl(kWebsite); }
+// Without a browser the teacher is given the address to type in one.
+void Form1::Command13_Click() {
+    if (dialogs_.OpenUrl(kWebsite)) return;
+    dialogs_.MsgBox(std::string("无法打开浏览器，请在浏览器中输入以下网址：\r\n") + kWebsite, box::kExclamation, kAppTitle);
+}
 
 }  // namespace kulbo

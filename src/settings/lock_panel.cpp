@@ -45,7 +45,7 @@ void Form1::unlockCheck() {
     }
     if (Text3.Text == kCreditsCode) {
         Text3.Text = "";
-        platform_.MsgBox(kCredits, box::kInformation, "版权");
+        dialogs_.MsgBox(kCredits, box::kInformation, "版权");
     }
 }
 

@@ -21,6 +21,12 @@ void Form1::Option4_Click() {
     Label11.Visible = true;
 }
 
+// The round is read again from the history when the mode is chosen.
+void Form1::Option5_Click() {
+    round_.forget();
+    Label11.Visible = false;
+}
+
 void Form1::Check2_Click() {
     if (Check2.Value == 0) {
         Check3.Enabled = false;

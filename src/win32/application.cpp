@@ -1,23 +1,15 @@
 #include "win32/application.h"
 
+#include "win32/message_loop.h"
+
+#include <chrono>
+
 namespace kulbo {
 
-Application::Application() {
-    platform_.setWindow(&window_);
-    window_.setBeforeEvent([this] { clock_.catchUp(TimerClock::Clock::now()); });
-    form_.load();
-    window_.showCentred();
-    clock_.start(TimerClock::Clock::now());
-}
+int Application::loop() { return runMessageLoop(window_); }
 
-int Application::run() {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window_.preTranslate(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+void Application::settleAfter(TimerClock::Clock::duration delay) {
+    window_.settleAfter(static_cast<UINT>(std::chrono::ceil<std::chrono::milliseconds>(delay).count()));
 }
 
 }  // namespace kulbo

@@ -4,9 +4,14 @@ namespace kulbo {
 
 HWND createChild(const ChildWindow& child) {
     return CreateWindowExW(child.extendedStyle, child.windowClass, child.text.c_str(),
-                           child.style | WS_CHILD | WS_CLIPSIBLINGS, child.bounds.left, child.bounds.top,
-                           child.bounds.right - child.bounds.left, child.bounds.bottom - child.bounds.top, child.parent,
+                           child.style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, child.parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(child.id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 namespace {
@@ -14,14 +19,7 @@ namespace {
 constexpr const wchar_t* kFontProperty = L"Kulbo.Font";
 
 LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND top = GetAncestor(window, GA_ROOT);
     switch (message) {
-    case WM_COMMAND:
-    case WM_DRAWITEM:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        return SendMessageW(top, message, wParam, lParam);
     case WM_SETFONT:
         SetPropW(window, kFontProperty, reinterpret_cast<HANDLE>(wParam));
         return 0;
@@ -30,15 +28,6 @@ LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam, LP
     case WM_NCDESTROY:
         RemovePropW(window, kFontProperty);
         break;
-    case WM_ERASEBKGND:
-        return 1;  // painted whole in WM_PAINT
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        SendMessageW(top, kPaintContainer, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window));
-        EndPaint(window, &paint);
-        return 0;
-    }
     default:
         break;
     }

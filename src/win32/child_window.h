@@ -1,4 +1,4 @@
-// Creating the window's native controls, each from one description.
+// The description a native control is created from.
 #pragma once
 
 #include <windows.h>
@@ -12,18 +12,17 @@ struct ChildWindow {
     DWORD style = 0;
     DWORD extendedStyle = 0;
     std::wstring text;
-    RECT bounds{};  // pixels, in the parent's client area
     HWND parent = nullptr;
     int id = 0;
 };
 
 HWND createChild(const ChildWindow& child);
 
-// The class of the panels and frames. Such a window asks its top-level
-// window to paint it (kPaintContainer: wParam the device context, lParam the
-// container) and hands its children's notifications and colour questions up,
-// so that one window procedure answers for every control.
+// A window's text as it shows it.
+std::wstring windowText(HWND window);
+
+// The class of the panels and frames: a plain window that keeps the font
+// it is given. Its handler paints it and answers for its children.
 const wchar_t* containerClass();
-inline constexpr UINT kPaintContainer = WM_APP + 1;
 
 }  // namespace kulbo

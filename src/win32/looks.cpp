@@ -1,6 +1,7 @@
 #include "win32/looks.h"
 
 #include "app/geometry.h"
+#include "app/window_model.h"
 #include "platform/windows/wide_text.h"
 
 namespace kulbo {
@@ -49,6 +50,7 @@ COLORREF Looks::background(const Control& control) const {
 }
 
 COLORREF Looks::text(const Control& control) const {
+    if (!control.Enabled) return colourOf(kDisabledText);
     return control.ForeColor ? colourOf(*control.ForeColor) : GetSysColor(COLOR_BTNTEXT);
 }
 
@@ -62,14 +64,14 @@ void paintGraphicalButton(const DRAWITEMSTRUCT& item, const CommandButton& butto
 
     RECT caption = area;
     if (picture) {  // the picture above, the caption in the room below it
-        const int side = MulDiv(32, looks.dpi(), kDesignDpi);
+        const int side = MulDiv(button.IconSize, looks.dpi(), kDesignDpi);
         const int top = area.top + MulDiv(4, looks.dpi(), kDesignDpi);
         DrawIconEx(dc, (area.left + area.right - side) / 2, top, picture, side, side, 0, nullptr, DI_NORMAL);
         caption.top = top + side;
     }
     HGDIOBJ before = SelectObject(dc, looks.font(button.FontSize));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, item.itemState & ODS_DISABLED ? kDisabledText : looks.text(button));
+    SetTextColor(dc, looks.text(button));
     std::wstring text = captionOf(button);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
               DT_CENTER | DT_SINGLELINE | DT_VCENTER | (item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));

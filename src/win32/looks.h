@@ -27,6 +27,7 @@ public:
     // The ground a control stands on: its own background colour, or the
     // nearest container's, or the system's face colour.
     COLORREF background(const Control& control) const;
+    // Its text's colour: the disabled grey while it is disabled.
     COLORREF text(const Control& control) const;
 
 private:
@@ -35,9 +36,7 @@ private:
     std::map<COLORREF, HBRUSH> brushes_;
 };
 
-// Disabled text stays readable, at 4.5:1 or more on every ground of the window.
-inline constexpr COLORREF kDisabledText = RGB(88, 88, 88);
-
+// The picture, if any, is IconSize pixels at 96 dots per inch.
 void paintGraphicalButton(const DRAWITEMSTRUCT& item, const CommandButton& button, Looks& looks, HICON picture);
 void paintContainer(HDC dc, HWND window, const Control& container, Looks& looks);
 

@@ -8,7 +8,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // the Save dialog and the shell
     kulbo::Application program;
-    int status = program.run();
-    program.form().unload();
-    return status;
+    return program.run();
 }

@@ -1,44 +1,42 @@
-// The Win32 view of the window model: one native control per control, kept
-// in step with the model through its change signal and with the system
-// through the window's messages; what the user does goes back to the model
-// as events. What is seen and where the focus goes, the view decides.
+// The top-level window: its class, its place on the screen, its size at
+// its DPI and its own messages (closing, the session's end, activation, the
+// settle timer); it holds the native controls and follows the model.
 #pragma once
 
-#include "app/form1.h"
-#include "app/view.h"
+#include "app/program.h"
+#include "win32/control_set.h"
+#include "win32/focus_keeper.h"
+#include "win32/key_router.h"
 #include "win32/looks.h"
 
 #include <windows.h>
-
-#include <functional>
-#include <map>
 
 namespace kulbo {
 
 class MainWindow : private ChangeListener {
 public:
-    explicit MainWindow(Form1& form);
+    explicit MainWindow(Program& program);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND handle() const { return window_; }
-    HWND handleOf(const Control& control) const;
-    Control* controlOf(HWND window) const;
-    const View& view() const { return view_; }
+    const ControlSet& controls() const { return controls_; }
+    FocusKeeper& focus() { return focus_; }
     int dpi() const { return looks_.dpi(); }
 
-    // Runs before every message that may run a handler, and once more a
-    // period after it.
-    void setBeforeEvent(std::function<void()> beforeEvent) { beforeEvent_ = std::move(beforeEvent); }
+    // Shows the window centred on the screen, the focus on this control.
+    void showCentred(const Control* focus);
 
-    // Shows the window centred on the screen at its design size.
-    void showCentred();
+    // Calls Program::settle this long from now.
+    void settleAfter(UINT milliseconds);
 
     // A message the loop took from the queue, before it is translated and
-    // dispatched. The window sees every key first; returns true when it used
-    // the message up.
+    // dispatched; true when the program used it up.
     bool preTranslate(const MSG& message);
+
+    // A text a screen reader reads of the control changed.
+    void tellReader(const Control& control, ReaderText which);
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,33 +45,19 @@ private:
     void propertyChanged(Control& control, Property property) override;
     void textAppended(Control& control, std::size_t from) override;
 
-    void buildChildren(Control& container, HWND parent);
-    HWND createWidget(Control& control, HWND parent);
-    void place(Control& control);
-    void syncContent(Control& control);
-    void syncShownSubtree(Control& control);
-    void applyVisible();
-    void refocus(Control* focusedBefore);
-    void focusOn(Control* control);
-    Control* focused() const;
-    void beforeEvent();
     void applyWindowState();
     void applyOuterSize();
     void followSize(WPARAM kind);
     void changeDpi(int dpi, const RECT& suggested);
-    void command(HWND child, int notification);
-    LRESULT colours(HDC dc, HWND child);
 
+    Program& program_;
     Form1& form_;
-    View view_{form_};
+    HWND window_;
     Looks looks_;
-    HWND window_ = nullptr;
-    std::map<const Control*, HWND> handles_;
-    std::map<HWND, Control*> controls_;
-    std::map<const Control*, HICON> pictures_;
-    HWND focusWhileInactive_ = nullptr;
-    bool swallowAltRelease_ = false;
-    std::function<void()> beforeEvent_;
+    ControlContext context_{program_, looks_};
+    ControlSet controls_;
+    FocusKeeper focus_{window_, controls_};
+    KeyRouter keys_{program_, focus_};
 };
 
 }  // namespace kulbo

@@ -19,7 +19,7 @@ TEST(Lifecycle, LoadHooksTheFiveBoxesInOrder) {
 TEST(Lifecycle, SecondInstanceWarnsAndEnds) {
     FakePlatform platform;
     platform.previousInstance = true;
-    Form1 form(platform);
+    Form1 form(platform, platform);
     form.load();
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].prompt, "该程序已在运行！");
@@ -61,11 +61,13 @@ TEST(Lifecycle, CloseAnsweredYesEndsWithoutUnloading) {
 }
 
 // A box that is open keeps its handler running; events that arrive meanwhile
-// (timer ticks go on behind a modal box) are dropped, not nested.
+// (timer ticks go on behind a modal box) are dropped, not nested, but for a
+// request to close, which is asked once the handler is done.
 TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
     struct ReentrantPlatform : FakePlatform {
         Form1* form = nullptr;
         int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
+            if (!boxes.empty()) return FakePlatform::MsgBox(prompt, flags, title);
             swallowed = form->keyPress(form->Text2, '5') == 0;
             form->tick(form->Timer1);
             form->tick(form->Timer5);
@@ -75,17 +77,19 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
         }
         bool swallowed = false;
     } platform;
-    Form1 form(platform);
+    Form1 form(platform, platform);
     platform.form = &form;
     form.load();
     form.Check1.Value = 1;
     form.Label5.Caption = "9";
     form.click(form.Command1);
-    ASSERT_EQ(platform.boxes.size(), 1u);  // no nested pick, no close question
+    ASSERT_EQ(platform.boxes.size(), 2u);  // no nested pick; the close question after the box
+    EXPECT_EQ(platform.boxes[1].prompt, "确定要退出吗？");
     EXPECT_TRUE(platform.swallowed);
     EXPECT_EQ(form.Label5.Caption, "9");
     EXPECT_EQ(form.Label14.Caption, "#2");
     EXPECT_EQ(form.Text6.Text, "#2[9]\r\n");
+    EXPECT_FALSE(form.ended());
 }
 
 // The session's end asks the closing question when it may, and No cancels it.

@@ -59,6 +59,11 @@ TEST(View, TabVisitsTheShownControlsByTabIndexWithAnOptionGroupAsOneStop) {
     EXPECT_EQ(t.view.nextFocus(&t.form.Text4, false), &t.form.Option1);
     EXPECT_EQ(t.view.nextFocus(&t.form.Check2, false), &t.form.Option3);
     EXPECT_EQ(t.view.nextFocus(&t.form.Option1, true), &t.form.Text4);
+    // The group keeps its place when its option with the last tab index is chosen.
+    t.form.click(t.form.Option5);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Check2, false), &t.form.Option5);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Option5, false), &t.form.Command7);
+    EXPECT_EQ(t.view.nextFocus(&t.form.Command7, true), &t.form.Option5);
 }
 
 TEST(View, PanelsTakeTheFocusAndGiveItBack) {
@@ -89,6 +94,13 @@ TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     EXPECT_EQ(up.focus, &t.form.Option1);
     EXPECT_TRUE(t.form.Option1.Value);
     EXPECT_TRUE(t.form.Text4.Enabled);  // its handler ran
+    EXPECT_FALSE(t.view.keyDown(&t.form.Option1, key::kHome, 0).consumed);  // only the arrows choose
+    EXPECT_TRUE(t.form.Option1.Value);
+    // The three modes, top to bottom and round.
+    EXPECT_EQ(t.view.keyDown(&t.form.Option4, key::kDown, 0).focus, &t.form.Option5);
+    EXPECT_TRUE(t.form.Option5.Value);
+    EXPECT_FALSE(t.form.Label11.Visible);
+    EXPECT_EQ(t.view.keyDown(&t.form.Option5, key::kDown, 0).focus, &t.form.Option3);
     EXPECT_FALSE(t.view.keyDown(&t.form.Text5, key::kLeft, 0).consumed);  // a box moves its cursor
     EXPECT_FALSE(t.view.keyDown(&t.form.Command6, key::kEscape, 0).consumed);  // the settings have no cancel
     t.form.click(t.form.Command6);
@@ -109,4 +121,14 @@ TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     t.form.click(t.form.Command3);
     t.view.keyDown(&t.form.Text3, 'O', key::kAlt);
     EXPECT_TRUE(t.form.Picture2.Visible);
+}
+
+// Home and End go to the first and the last line, not within the line.
+TEST(View, HistoryKeysMoveTheCurrentLineWithinTheHistory) {
+    const std::pair<int, int> moves[] = {{key::kHome, 0}, {key::kEnd, 9},  {key::kUp, 4},
+                                         {key::kDown, 6}, {key::kPageUp, 1}, {key::kPageDown, 9}};
+    for (auto [keyCode, line] : moves) EXPECT_EQ(View::historyLineAfterKey(keyCode, 5, 10, 4), line) << keyCode;
+    EXPECT_EQ(View::historyLineAfterKey(key::kUp, 0, 10, 4), 0);
+    EXPECT_EQ(View::historyLineAfterKey(key::kEnd, 0, 0, 4), 0);
+    EXPECT_EQ(View::historyLineAfterKey(key::kLeft, 5, 10, 4), std::nullopt);
 }

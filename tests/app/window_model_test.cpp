@@ -17,12 +17,12 @@ struct ChangeLog : ChangeListener {
 
 }  // namespace
 
-TEST(WindowModel, HoldsFiftyFiveControlsUnderTheForm) {
+TEST(WindowModel, HoldsFiftySixControlsUnderTheForm) {
     WindowModel model;
-    ASSERT_EQ(model.controls().size(), 56u);  // the form and its 55 controls
+    ASSERT_EQ(model.controls().size(), 57u);  // the form and its 56 controls
     std::set<std::string> names;
     for (Control* c : model.controls()) names.insert(c->name);
-    EXPECT_EQ(names.size(), 56u);
+    EXPECT_EQ(names.size(), 57u);
     for (Control* c : model.controls())
         if (c != &model) {
             EXPECT_NE(c->container, nullptr) << c->name;
@@ -48,6 +48,7 @@ TEST(WindowModel, DesignValues) {
     EXPECT_EQ(m.Label14.Caption, "#2");
     EXPECT_TRUE(m.Option4.Value);
     EXPECT_FALSE(m.Option3.Value);
+    EXPECT_FALSE(m.Option5.Value);
     EXPECT_TRUE(m.Option2.Value);
     EXPECT_FALSE(m.Option1.Value);
     EXPECT_EQ(m.Check1.Value, 0);
@@ -84,7 +85,7 @@ TEST(WindowModel, DesignValues) {
     EXPECT_EQ(order,
               "Text1 Text2 Command1 Command2 Command3 Text3 Command4 Command5 Command6 Text4 Option1 Option2 Check1 "
               "Check2 Option3 Option4 Command7 Text5 Text6 Command8 Command9 Command10 Command11 Check3 Check4 "
-              "Command12 Command13 ");
+              "Command12 Command13 Option5 ");
     for (Timer* t : m.timers()) {
         EXPECT_TRUE(t->Enabled);
         EXPECT_EQ(t->Interval, 1);
@@ -104,7 +105,7 @@ TEST(WindowModel, DesignTableIsAsDesigned) {
         digest += ++weight * (c->Left + 3L * c->Top + 5L * c->Width + 7L * c->Height + 11L * c->TabIndex +
                               static_cast<long>(c->FontSize * 52) + colours % 1000003);
     }
-    EXPECT_EQ(digest, 509105636);
+    EXPECT_EQ(digest, 540968338);
 }
 
 TEST(WindowModel, StackingAndVisibilityFollowContainers) {

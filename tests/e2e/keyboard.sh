@@ -39,6 +39,7 @@ keys Tab Tab space                          # 生成txt报告 on an empty histor
 answer Kulbo Escape
 keys shift+Tab space                        # 关闭
 pass "history, report and clearing by keys"
+on_desktop "closing a tab asks the browser's own question (beforeunload): tests/e2e/web/page_only.sh" || exit 0
 
 keys alt+F4
 answer Kulbo n

@@ -1,10 +1,12 @@
 # Shared by the end-to-end tests: a private X server (and, when asked, a small
 # window manager), a private runtime folder and home, and a copy of the
 # program in a folder of its own. The program is the Linux one (kulbo), or
-# the Windows one (kulbo.exe), which runs under Wine by $KULBO_WINE.
+# the Windows one (kulbo.exe), which runs under Wine by $KULBO_WINE, or the
+# page (the site's folder), which runs in headless Chromium by the web road
+# at the end of this file.
 set -euo pipefail
 
-KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe]}
+KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe] or path/to/site}
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -17,8 +19,9 @@ if [[ $KULBO_BINARY == *.exe ]]; then
   PLATFORM=windows
   LAUNCH=("${KULBO_WINE:?KULBO_WINE names the script that runs a program under Wine}")
 fi
+[ -d "$KULBO_BINARY" ] && PLATFORM=web
 PROGRAM=$WORK/program/$(basename "$KULBO_BINARY")
-cp "$KULBO_BINARY" "$PROGRAM"
+cp -r "$KULBO_BINARY" "$PROGRAM"
 RUN_AS=()    # a command that starts the program as another user, when set
 PIDS=()
 
@@ -52,8 +55,9 @@ start_x() {
   for display in $(seq $((100 + $$ % 800)) 999); do
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
     # -noreset: by default the server starts over when its last client leaves,
-    # and a client connecting in that moment is turned away.
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
+    # and a client connecting in that moment is turned away. -ardelay: a key
+    # whose release comes late on a busy machine must not repeat.
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset -ardelay 30000 > "$WORK/xvfb.log" 2>&1 &
     pid=$!
     for _ in $(seq 100); do
       alive "$pid" || break
@@ -114,6 +118,46 @@ wait_window() {
   return 1
 }
 
+# The dark pixels in a rectangle of a window: how much text stands there.
+ink() {  # window x y width height
+  local count
+  count=$(timeout 10 import -window "$1" png:- 2>/dev/null |
+    convert - -crop "${4}x${5}+${2}+${3}" -colorspace gray -threshold 80% -negate -format '%[fx:int(mean*w*h)]' info: 2>/dev/null) || true
+  echo "${count:-0}"
+}
+
+# The most ink in the rectangle over a blink of the caret.
+most_ink() {  # window x y width height
+  local most=0 count _
+  for _ in 1 2 3; do
+    count=$(ink "$@")
+    (( count > most )) && most=$count
+    sleep 0.2
+  done
+  echo "$most"
+}
+
+# Types text into the focused box one character at a time, each once the one
+# before it shows in the box's rectangle (x y width height): xdotool maps a
+# character beyond the keyboard to a spare key for its stroke only, and a
+# program that reads the stroke late finds no character there. A character
+# that never shows is typed once more.
+type_into() {  # window x y width height text
+  local LC_ALL=C.UTF-8  # characters, not bytes
+  local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before _try _
+  for ((i = 0; i < ${#text}; i++)); do
+    before=$(most_ink "$window" "$x" "$y" "$width" "$height")
+    for _try in 1 2; do
+      xdotool type --delay 40 "${text:i:1}"
+      for _ in $(seq 30); do
+        (( $(ink "$window" "$x" "$y" "$width" "$height") >= before + 8 )) && continue 3
+        sleep 0.1
+      done
+    done
+    fail "\"${text:i:1}\" never showed in the box"
+  done
+}
+
 # Clicks at x, y relative to a window.
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2; }
 
@@ -165,6 +209,36 @@ no_other_window() {
 # The text reports in the program's folder, one a line.
 report_files() { find "$(dirname "$PROGRAM")" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort; }
 
+# Input to whatever has the focus: keys, typed text, and the right button
+# where the pointer is.
+press_keys() { xdotool key --delay 20 "$@"; }
+type_text() { xdotool type --delay 60 "$1"; }
+right_click() { xdotool click 3; }
+# Clicks at x, y relative to a window, that many times, this many ms apart.
+click_repeatedly() { xdotool mousemove --window "$1" "$2" "$3" click --repeat "$4" --delay "$5" 1; }
+
+# The visible windows of the program, one a line.
+program_windows() { xdotool search --onlyvisible --pid "$KULBO_PID" 2>/dev/null | sort; }
+window_title() { xdotool getwindowname "$1"; }
+
+# Whether the window's client area is centred on the screen (1024x768).
+window_centred() {
+  local x y
+  read -r x y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+  [ $(( (x + 220 - 512) ** 2 + (y + 213 - 384) ** 2 )) -lt 900 ]
+}
+
+# Asks the window to close, as its close button does.
+close_window() { wmctrl -i -c "$1"; }
+
+# What only a desktop program has: elsewhere the reason is printed, and
+# the caller skips the rest.
+on_desktop() {
+  [ "$PLATFORM" != web ] && return 0
+  echo "skip: $*"
+  return 1
+}
+
 # The main face's buttons and the history panel's, by their centres.
 click_start() { click_at "$1" 88 400; }
 click_edit() { click_at "$1" 352 400; }
@@ -200,3 +274,5 @@ second_copy_is_refused() {
   alive "$KULBO_PID" || fail "the first copy ended"
   [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second copy opened a window ($*)"
 }
+
+if [ "$PLATFORM" = web ]; then source "$(dirname "${BASH_SOURCE[0]}")/web/road.sh"; fi

@@ -9,11 +9,11 @@ open_kulbo
 # Replaces by typing what the maximum box holds; the box must be open.
 type_maximum() {
   click_at "$main" 288 145
-  xdotool key --delay 20 End BackSpace BackSpace BackSpace BackSpace
-  [ -z "$1" ] || xdotool type --delay 60 "$1"
+  press_keys End BackSpace BackSpace BackSpace BackSpace
+  [ -z "$1" ] || type_text "$1"
   sleep 0.2
 }
-pick() { xdotool mousemove --window "$main" 88 400 click --repeat "$1" --delay 80 1; sleep 0.2; }
+pick() { click_repeatedly "$main" 88 400 "$1" 80; sleep 0.2; }
 
 # Random mode opens only the maximum. Of "中a1.x2.5" the box admits "1.2":
 # the character, the letters and the second point are refused, and the box

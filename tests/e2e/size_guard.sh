@@ -2,6 +2,7 @@
 # The window keeps its design size: maximising, resizing and minimising
 # through a window manager all end at 441x426 in the normal state.
 source "$(dirname "$0")/lib.sh"
+on_desktop "a page has no window to maximise, resize or minimise: it scales its window to the viewport" || exit 77
 open_kulbo
 
 maximized() { xprop -id "$main" _NET_WM_STATE | grep -q MAXIMIZED; }

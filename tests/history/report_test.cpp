@@ -92,7 +92,7 @@ TEST(Report, WriteFailureNamesTheFolderAndTheReasonAndOffersAnotherPlace) {
     EXPECT_EQ(box.prompt,
               "txt报告未能生成在本程序的同一路径内:\r\n/programs/kulbo\r\n原因: 无法创建文件: Permission denied\r\n\r\n"
               "是否保存到其他位置?");
-    EXPECT_TRUE(f.platform.proposedNames.empty());
+    EXPECT_TRUE(f.platform.saveDialogs.empty());
     EXPECT_TRUE(f.platform.files.empty());
     EXPECT_EQ(f.form.Text6.Text, history);
     EXPECT_TRUE(f.form.Picture3.Visible);
@@ -106,7 +106,12 @@ TEST(Report, SavedWhereTheUserChoosesAndThePathIsNamed) {
     f.platform.answers = {box::kYes, box::kYes};
     f.platform.chosenFiles = {"/media/cd/a.txt", "/home/t/报告.txt"};
     f.form.click(f.form.Command10);
-    EXPECT_EQ(f.platform.proposedNames, std::vector<std::string>(2, kReportName));
+    ASSERT_EQ(f.platform.saveDialogs.size(), 2u);
+    for (const SaveDialog& dialog : f.platform.saveDialogs) {
+        EXPECT_EQ(dialog.proposedName, kReportName);
+        EXPECT_EQ(dialog.title + dialog.filterName + dialog.pattern + dialog.extension, "保存txt报告文本文件 (*.txt)*.txttxt");
+        EXPECT_EQ(dialog.folder, "/home/teacher/文档");
+    }
     EXPECT_EQ(f.platform.files, (std::map<std::string, std::string>{{"/home/t/报告.txt", kReportText}}));
     ASSERT_EQ(f.platform.boxes.size(), 3u);
     EXPECT_NE(f.platform.boxes[1].prompt.find("所选位置:\r\n/media/cd\r\n原因: 权限不够"), std::string::npos);
@@ -124,7 +129,9 @@ TEST(Report, LaterReportsGoStraightToTheFolderChosenBefore) {
     f.platform.unwritableFolders["/programs/kulbo"] = "权限不够";
     f.platform.answers = {box::kYes};
     f.platform.chosenFiles = {"/home/t/报告.txt"};
+    f.platform.documents = std::nullopt;  // the dialog opens at home then
     f.form.click(f.form.Command10);
+    EXPECT_EQ(f.platform.saveDialogs.at(0).folder, "/home/teacher");
     f.platform.boxes.clear();
     auto exportAt = [&f](int minute) {
         f.platform.now.minute = minute;
@@ -135,7 +142,7 @@ TEST(Report, LaterReportsGoStraightToTheFolderChosenBefore) {
     exportAt(6);
     const std::string later = "/home/t/Kulbo的历史幸运号报告20220101000609.txt";
     EXPECT_EQ(f.platform.files.count(later), 1u);
-    EXPECT_EQ(f.platform.proposedNames.size(), 1u);
+    EXPECT_EQ(f.platform.saveDialogs.size(), 1u);
     ASSERT_EQ(f.platform.boxes.size(), 1u);
     EXPECT_EQ(f.platform.boxes[0].prompt, "txt报告生成成功!已生成在:\r\n" + later);
     EXPECT_EQ(f.platform.boxes[0].title, "提示");
@@ -178,6 +185,32 @@ TEST(Report, UnknownFolderIsAFailureOfferingAnotherPlace) {
     ASSERT_EQ(f.platform.boxes.size(), 1u);
     EXPECT_NE(f.platform.boxes[0].prompt.find("(文件夹未知)\r\n原因: 无法确定本程序所在的文件夹"), std::string::npos);
     EXPECT_EQ(f.platform.boxes[0].flags, box::kCriticalIcon | box::kYesNoButtons);
-    EXPECT_EQ(f.platform.proposedNames.size(), 1u);
+    EXPECT_EQ(f.platform.saveDialogs.size(), 1u);
+    EXPECT_TRUE(f.platform.files.empty());
+}
+
+// A page's report is a download under its own name; the boxes say so, and a
+// failure offers no other place, as there is none to choose.
+TEST(Report, AsADownloadSaysItWentToTheDownloadsAndOffersNoOtherPlace) {
+    ReportFixture f{"7"};
+    f.platform.reportsGoTo = ReportPlace::Downloads;
+    f.form.click(f.form.Command10);
+    ASSERT_EQ(f.platform.files.size(), 1u);
+    EXPECT_EQ(f.platform.files.begin()->first, kReportName);
+    EXPECT_EQ(f.platform.files.begin()->second, kReportText);
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.boxes[0].prompt, "txt报告生成成功!已生成在浏览器的下载文件夹内");
+    EXPECT_EQ(f.platform.boxes[0].flags, box::kInformation);
+    EXPECT_EQ(f.platform.boxes[0].title, "提示");
+
+    f.platform.files.clear();
+    f.platform.unwritableFolders[kReportName] = "文本中有GBK无法表示的字符 (第 5 字节)";
+    f.platform.answers = {box::kYes};
+    f.form.click(f.form.Command10);
+    ASSERT_EQ(f.platform.boxes.size(), 2u);
+    EXPECT_EQ(f.platform.boxes[1].prompt, "txt报告未能生成在浏览器的下载文件夹内:\r\n原因: 文本中有GBK无法表示的字符 (第 5 字节)");
+    EXPECT_EQ(f.platform.boxes[1].flags, box::kCritical);
+    EXPECT_EQ(f.platform.boxes[1].title, "Kulbo");
+    EXPECT_TRUE(f.platform.saveDialogs.empty());
     EXPECT_TRUE(f.platform.files.empty());
 }

@@ -39,6 +39,9 @@ TEST(Settings, ModeOptionsMarkTheMinimumLockedInRandomMode) {
     EXPECT_FALSE(f.form.Label11.Visible);
     EXPECT_EQ(f.form.Text1.Text, "1");
     f.form.Text1.Text = "20";
+    f.form.click(f.form.Option5);  // as in order
+    EXPECT_FALSE(f.form.Label11.Visible);
+    EXPECT_EQ(f.form.Text1.Text, "20");
     f.form.click(f.form.Option4);
     EXPECT_EQ(f.form.Text1.Text, "1");
     EXPECT_TRUE(f.form.Label11.Visible);
@@ -127,7 +130,7 @@ TEST(Settings, ConfirmSwitchesAvoidanceOffWhenNoNumberWasGiven) {
     EXPECT_TRUE(g.form.Label8.Enabled);
 }
 
-TEST(About, ThreeLinesAndTheWebsiteOfItsFirstLine) {
+TEST(About, ThreeLinesAndTheWebsiteOfItsFirstLineOrABoxWithItsAddress) {
     SettingsFixture f;
     f.form.click(f.form.Command7);
     ASSERT_EQ(f.platform.boxes.size(), 1u);
@@ -146,10 +149,20 @@ TEST(About, ThreeLinesAndTheWebsiteOfItsFirstLine) {
     f.form.click(f.form.Command13);
     EXPECT_EQ(f.platform.boxes.size(), 1u);  // opening the site shows nothing
     ASSERT_EQ(f.platform.openedUrls.size(), 1u);
-    const std::string& url = f.platform.openedUrls[0];
+    const std::string url = f.platform.openedUrls[0];
     EXPECT_EQ(url.rfind("http", 0), 0u) << url;
     std::string firstLine = text.substr(0, first);
     ASSERT_GE(firstLine.size(), url.size());
     EXPECT_EQ(firstLine.substr(firstLine.size() - url.size()), url);
+    EXPECT_TRUE(f.form.Picture2.Visible);
+
+    // Without a browser, a box gives the address on a line of its own.
+    f.platform.browserOpens = false;
+    f.form.click(f.form.Command13);
+    ASSERT_EQ(f.platform.boxes.size(), 2u);
+    const ShownBox& noBrowser = f.platform.boxes[1];
+    EXPECT_EQ(noBrowser.title, "Kulbo");
+    EXPECT_EQ(noBrowser.flags, 48);
+    EXPECT_EQ(noBrowser.prompt, "无法打开浏览器，请在浏览器中输入以下网址：\r\n" + url);
     EXPECT_TRUE(f.form.Picture2.Visible);
 }

@@ -3,6 +3,7 @@
 #include "app/number_text.h"
 
 #include <cmath>
+#include <set>
 
 namespace kulbo::testing {
 
@@ -93,10 +94,12 @@ std::string EventDriver::clickSomething(Choices& choices) {
             clickable.push_back(c);
     if (clickable.empty()) return "nothing to click";
     Control& target = *clickable[choices.below(static_cast<int>(clickable.size()))];
-    bool modeBefore = form.Option4.Value;
+    auto mode = [&] { return form.Option3.Value + 2 * form.Option4.Value + 4 * form.Option5.Value; };
+    const int modeBefore = mode();
+    const std::size_t historyBefore = form.Text6.Text.get().size();
     form.click(target);
-    justPicked_ = &target == &form.Command1;
-    if (form.Option4.Value != modeBefore) rolledSinceModeChange_ = false;
+    justPicked_ = &target == &form.Command1 && form.Text6.Text.get().size() > historyBefore;
+    if (mode() != modeBefore) rolledSinceModeChange_ = false;
     return "click " + target.name;
 }
 
@@ -128,7 +131,8 @@ std::string EventDriver::typeFreeText(Choices& choices) {
 
 std::string EventDriver::violation() const {
     const Form1& form = f_.form;
-    if (form.Option3.Value == form.Option4.Value) return "drawing mode: not exactly one option chosen";
+    if (form.Option3.Value + form.Option4.Value + form.Option5.Value != 1)
+        return "drawing mode: not exactly one option chosen";
     if (form.Option1.Value == form.Option2.Value) return "avoidance: not exactly one option chosen";
 
     int panels = form.Picture1.Visible + form.Picture2.Visible + form.Picture3.Visible;
@@ -146,9 +150,37 @@ std::string EventDriver::violation() const {
             return "history line is not stamp[number]: " + line;
         start = end + 2;
     }
+    if (justPicked_ && form.Option5.Value) return repeatViolation();
     // Right after a change of mode the rolling number is still the old mode's
     // until the next tick, a millisecond later.
     return justPicked_ && rolledSinceModeChange_ ? drawnNumberViolation() : "";
+}
+
+// 不重复方式: the number just drawn is one of the mode's that the round had
+// not drawn yet, counted afresh from the whole history.
+std::string EventDriver::repeatViolation() const {
+    const Form1& form = f_.form;
+    std::set<long> numbers;
+    auto minimum = strictNumber(form.Text1.Text.get());
+    auto maximum = strictNumber(form.Text2.Text.get());
+    if (!minimum || !maximum) return "range is not numbers while drawing";
+    for (long n = long(std::ceil(*minimum)); n <= long(std::floor(*maximum)); ++n)
+        if (!form.Option1.Value || numberText(double(n)) != form.Text4.Text.get()) numbers.insert(n);
+
+    std::vector<long> lines;
+    const std::string& history = form.Text6.Text;
+    for (std::size_t open = history.find('['); open != std::string::npos; open = history.find('[', open + 1)) {
+        auto value = strictNumber(std::string_view(history).substr(open + 1, history.find(']', open) - open - 1));
+        lines.push_back(value && *value == std::floor(*value) ? long(*value) : -1);
+    }
+    std::set<long> drawn;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+        if (numbers.count(lines[i]) && drawn.insert(lines[i]).second && drawn.size() == numbers.size()) drawn.clear();
+    const long last = lines.back();
+    if (!numbers.count(last) || numberText(double(last)) != form.Label4.Caption.get())
+        return "drawn " + form.Label4.Caption.get() + ", not a number of the mode";
+    if (drawn.count(last)) return "drawn " + form.Label4.Caption.get() + " twice in one round";
+    return "";
 }
 
 std::string EventDriver::drawnNumberViolation() const {

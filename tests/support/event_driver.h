@@ -59,6 +59,7 @@ private:
     std::string typeIntoNumberBox(Choices& choices);
     std::string typeFreeText(Choices& choices);
     std::string drawnNumberViolation() const;
+    std::string repeatViolation() const;
 
     FormFixture& f_;
     View view_;

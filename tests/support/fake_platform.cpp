@@ -4,6 +4,11 @@ namespace kulbo::testing {
 
 int FakePlatform::MsgBox(const std::string& prompt, int flags, const std::string& title) {
     boxes.push_back({prompt, flags, title});
+    if (!whileBoxesOpen.empty()) {
+        std::function<void()> meanwhile = std::move(whileBoxesOpen.front());
+        whileBoxesOpen.pop_front();
+        meanwhile();
+    }
     if (!answers.empty()) {
         int answer = answers.front();
         answers.pop_front();
@@ -28,8 +33,8 @@ Outcome FakePlatform::WriteTextFile(const std::string& path, const std::string& 
     return Outcome::done();
 }
 
-std::optional<std::string> FakePlatform::ChooseSaveFile(const std::string& proposedName) {
-    proposedNames.push_back(proposedName);
+std::optional<std::string> FakePlatform::ChooseSaveFile(const SaveDialog& dialog) {
+    saveDialogs.push_back(dialog);
     if (chosenFiles.empty()) return std::nullopt;
     std::optional<std::string> chosen = chosenFiles.front();
     chosenFiles.pop_front();

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/platform.h"
+#include "app/dialog_port.h"
+#include "app/system_port.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -19,7 +21,12 @@ struct ShownBox {
     std::string title;
 };
 
-class FakePlatform : public Platform {
+struct ToldReader {
+    const Control* control;
+    ReaderText which;
+};
+
+class FakePlatform : public SystemPort, public DialogPort {
 public:
     int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
     LocalTime Now() override { return now; }
@@ -29,35 +36,48 @@ public:
     std::optional<std::string> ProgramFolder() override { return folder; }
     const char* PathSeparators() const override { return separators; }
     Outcome WriteTextFile(const std::string& path, const std::string& text) override;
-    std::optional<std::string> ChooseSaveFile(const std::string& proposedName) override;
-    void OpenUrl(const std::string& address) override { openedUrls.push_back(address); }
+    std::optional<std::string> DocumentsFolder() override { return documents; }
+    std::optional<std::string> HomeFolder() override { return home; }
+    ReportPlace ReportsGoTo() const override { return reportsGoTo; }
+    std::optional<std::string> ChooseSaveFile(const SaveDialog& dialog) override;
+    bool OpenUrl(const std::string& address) override {
+        openedUrls.push_back(address);
+        return browserOpens;
+    }
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
+    void TellReader(const Control& control, ReaderText which) override { told.push_back({&control, which}); }
 
     // What happened.
     std::vector<ShownBox> boxes;
     std::map<std::string, std::string> files;  // path -> text as written
-    std::vector<std::string> proposedNames;    // names the save dialog offered
+    std::vector<SaveDialog> saveDialogs;       // the save dialogs shown
+    std::vector<ToldReader> told;              // what screen readers were told
     std::vector<std::string> openedUrls;
     std::vector<std::string> hookLog;  // "hook Text1", "unhook Text1", ...
     int ends = 0;
 
     // Script.
     std::deque<int> answers;           // next answers to boxes; OK (or No for Yes/No) when empty
+    std::deque<std::function<void()>> whileBoxesOpen;  // each runs while the next box is open
     std::deque<double> randomValues;   // next Rnd() values; the seeded generator when empty
     std::mt19937_64 generator{12345};
     LocalTime now{2024, 3, 15, 9, 5, 7};
     bool previousInstance = false;
     std::optional<std::string> folder = "/programs/kulbo";
+    std::optional<std::string> documents = "/home/teacher/文档";
+    std::optional<std::string> home = "/home/teacher";
     const char* separators = "/";
+    ReportPlace reportsGoTo = ReportPlace::ProgramFolder;
     std::map<std::string, std::string> unwritableFolders;  // folder -> reason writing there fails with
     std::deque<std::optional<std::string>> chosenFiles;    // the save dialog's answers; cancel when empty
+    bool browserOpens = true;                              // whether OpenUrl hands the address over
 };
 
 // A loaded window on a fake platform, with helpers that act as a user would.
 struct FormFixture {
     FakePlatform platform;
-    Form1 form{platform};
+    Form1 form{platform, platform};
     FormFixture() { form.load(); }
     void ticks(Timer& timer, int count) {
         for (int i = 0; i < count; ++i) form.tick(timer);

@@ -1,10 +1,29 @@
 #include "platform/system.h"
 
+#include "platform/windows/system_library.h"
 #include "platform/windows/wide_text.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 namespace kulbo::os {
+
+namespace {
+
+std::optional<std::string> knownFolder(REFKNOWNFOLDERID id) {
+    wchar_t* path = nullptr;
+    std::optional<std::string> folder;
+    static const auto knownFolderPath =
+        systemFunction<decltype(&SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
+    if (knownFolderPath && SUCCEEDED(knownFolderPath(id, 0, nullptr, &path))) {
+        DWORD attributes = GetFileAttributesW(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) folder = utf8(path);
+    }
+    CoTaskMemFree(path);
+    return folder;
+}
+
+}  // namespace
 
 // Any length and any characters: the buffer grows until the name fits.
 std::optional<std::string> programFolder() {
@@ -36,6 +55,10 @@ void endNow() {
     TerminateProcess(GetCurrentProcess(), 0);
     ExitProcess(0);  // not reached
 }
+
+std::optional<std::string> documentsFolder() { return knownFolder(FOLDERID_Documents); }
+
+std::optional<std::string> homeFolder() { return knownFolder(FOLDERID_Profile); }
 
 const char* pathSeparators() { return "\\/"; }
 

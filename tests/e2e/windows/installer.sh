@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The installer, as a teacher without administrator rights runs it: 64-bit,
-# asking for no elevation, in Chinese with the version; silently it installs
-# into %LOCALAPPDATA%\Programs\Kulbo with Start-menu and desktop shortcuts
-# and an uninstall entry in HKCU. Started from its shortcut, the program
-# writes its report beside itself. While it runs, neither installer nor
-# uninstaller changes anything; a new version goes where the old one is; the
-# uninstaller takes everything but the reports.
+# asking for no elevation, in Chinese with the version, its licence page
+# naming the button it has, its finish page showing our picture; page by
+# page or silently it installs into %LOCALAPPDATA%\Programs\Kulbo with
+# Start-menu and desktop shortcuts and an uninstall entry in HKCU. Started
+# from its shortcut, the program writes its report beside itself. While it
+# runs, neither installer nor uninstaller changes anything; a new version
+# goes where the old one is; the uninstaller takes everything but the
+# reports.
 source "$(dirname "$0")/../lib.sh"
 BUILD=${2:?usage: $0 path/to/kulbo.exe build-folder}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
@@ -13,6 +15,8 @@ installer=$BUILD/Kulbo-$version-win64.exe
 [ -f "$installer" ] || fail "no $installer (scripts/build-windows makes it)"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.kulbo.Kulbo'
 wine() { "$KULBO_WINE" "$@" < /dev/null 2>> "$WORK/wine.log" | iconv -f GBK -t UTF-8 | tr -d '\r'; }
+# The installer's window as it shows now: a control a line (window_texts.cpp).
+page() { "$KULBO_WINE" "$BUILD/kulbo_window_texts.exe" "$title" < /dev/null 2>> "$WORK/wine.log" || true; }
 
 file -b "$installer" | grep -q '^PE32+ .* x86-64' || fail "the installer is not 64-bit: $(file -b "$installer")"
 strings "$installer" | grep -c 'level="asInvoker"' > /dev/null || fail "the installer asks for elevation"
@@ -52,13 +56,44 @@ start_window_manager
 "$KULBO_WINE" "$installer" > "$WORK/installer.log" 2>&1 &
 PIDS+=($!)
 setup=$(wait_window "Kulbo $version 安装 ?") || fail "the installer showed no window titled in Chinese with the version"
+title=$(xdotool getwindowname "$setup")
+licence=$(page)
+named=$(sed -n 's/.*请点击 \[\([^]]*\)\].*/\1/p' <<< "$licence")
+[ -n "$named" ] || fail "the licence page names no button to press: $licence"
+buttons=$(awk -F'\t' '$1 == "Button" { gsub("&", "", $3); print $3 }' <<< "$licence")
+grep -qxF "$named" <<< "$buttons" || fail "the licence page says to press [$named]; its buttons read: $buttons"
 keys_to "$setup" Escape
 question=$(wait_other_window "Kulbo $version 安装 ?" "$setup") || fail "cancelling asked nothing"
 keys_to "$question" Return
 for _ in $(seq 50); do alive "${PIDS[-1]}" || break; sleep 0.1; done
 alive "${PIDS[-1]}" && fail "the installer did not end when cancelled"
 [ ! -e "$folder" ] || fail "a cancelled installer left $folder"
-pass "the installer speaks Chinese, names version $version and cancels cleanly"
+pass "the installer speaks Chinese, names version $version, its licence page names its button [$named], and it cancels cleanly"
+
+# Through the pages as a teacher goes: the licence accepted, the components
+# and the folder as offered; the finish page shows our picture, not NSIS's.
+"$KULBO_WINE" "$installer" > "$WORK/installer.log" 2>&1 &
+PIDS+=($!)
+setup=$(wait_window "Kulbo $version 安装 ?") || fail "the installer showed no window"
+for _ in 1 2 3; do keys_to "$setup" Return; done
+for _ in $(seq 100); do
+  picture=$(page | awk -F'\t' '$1 == "Static" && $2 ~ /^0 0 / && $3 == "" { print $2 }' | awk '$3 < 200')
+  [ -n "$picture" ] && break
+  sleep 0.1
+done
+[ -n "$picture" ] || fail "no finish page with a picture: $(page)"
+read -r _ _ width height <<< "$picture"
+timeout 10 import -window "$setup" -crop "${width}x$height+0+0" +repage "$WORK/finish.png"
+convert "$BUILD/pictures/installer.bmp" -resize "${width}x$height!" "$WORK/ours.png"
+# compare prints the difference to stderr and says with its status whether there is one.
+difference=$({ compare -metric RMSE "$WORK/finish.png" "$WORK/ours.png" null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/')
+awk -v d="$difference" 'BEGIN { exit !(d < 0.05) }' || fail "the finish page's picture is not ours (difference $difference)"
+keys_to "$setup" alt+r Return  # without starting the program
+for _ in $(seq 50); do alive "${PIDS[-1]}" || break; sleep 0.1; done
+alive "${PIDS[-1]}" && fail "the installer did not end on 完成"
+[ -f "$folder/kulbo.exe" ] || fail "the pages installed nothing into $folder"
+forget_install
+pass "installed page by page; the finish page shows our picture (difference $difference)"
 
 wine "$installer" /S || fail "the silent install failed"
 cmp -s "$folder/kulbo.exe" "$1" || fail "$folder holds another kulbo.exe than the build's (scripts/build-windows remakes the installer)"

@@ -1,26 +1,29 @@
 #!/usr/bin/env bash
-# The zip to run from a USB stick: the program, a read-me and the licence at
-# its top, the texts as Notepad reads them on any code page (UTF-8 with a
-# byte-order mark, CR LF); unpacked into a folder with a Chinese name, the
-# program writes its report there.
+# The zip to run from a USB stick: the program, a read-me and the licence in
+# one folder Kulbo-<version>, so that unpacking leaves nothing loose; the
+# texts as Notepad reads them on any code page (UTF-8 with a byte-order mark,
+# CR LF). Unpacked into a folder with a Chinese name, the program writes its
+# report in its own folder there.
 source "$(dirname "$0")/../lib.sh"
 BUILD=${2:?usage: $0 path/to/kulbo.exe build-folder}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
 zip=$BUILD/Kulbo-$version-win64.zip
 [ -f "$zip" ] || fail "no $zip (scripts/build-windows makes it)"
 
-[ "$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')" = "LICENSE.txt README.txt kulbo.exe " ] ||
+top=Kulbo-$version
+[ "$(cmake -E tar tf "$zip" | grep -v '/$' | sort | tr '\n' ' ')" = "$top/LICENSE.txt $top/README.txt $top/kulbo.exe " ] ||
   fail "the zip holds: $(cmake -E tar tf "$zip" | tr '\n' ' ')"
-folder="$WORK/U盘/三年二班 抽号"
-mkdir -p "$folder"
-(cd "$folder" && cmake -E tar xf "$zip")
+unpacked="$WORK/U盘/三年二班 抽号"
+mkdir -p "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$zip")
+folder=$unpacked/$top
 cmp -s "$folder/kulbo.exe" "$1" || fail "the zip holds another kulbo.exe than the build's (scripts/build-windows remakes it)"
 for text in README.txt LICENSE.txt; do
   [ "$(head -c 3 "$folder/$text" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "$text has no UTF-8 byte-order mark"
   iconv -f UTF-8 -t UTF-8 "$folder/$text" > /dev/null || fail "$text is not UTF-8"
   [ "$(grep -c $'\r$' "$folder/$text")" = "$(wc -l < "$folder/$text")" ] || fail "$text has lines without CR LF"
 done
-pass "the zip holds the program and two texts for Notepad"
+pass "the zip holds one folder $top: the program and two texts for Notepad"
 
 PROGRAM=$folder/kulbo.exe
 start_x

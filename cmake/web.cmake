@@ -1,0 +1,69 @@
+# The browser build: the core compiled to WebAssembly by emscripten, and its
+# tests run under Node.
+
+if(BUILD_TESTING)
+  # Debian ships GoogleTest's sources, built here with the core (they name
+  # their targets GTest::gtest and GTest::gtest_main themselves); a test
+  # program here has no threads.
+  set(gtest_disable_pthreads ON CACHE BOOL "GoogleTest without threads")
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  # Node 20 refuses the loader's fetch of the .wasm by a file path. The tests
+  # are listed when ctest starts, so the build never runs Node.
+  find_program(KULBO_NODE node REQUIRED)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${KULBO_NODE} --no-experimental-fetch)
+  set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+  # The tests hold long histories: memory grows as they need it.
+  add_link_options(-sALLOW_MEMORY_GROWTH=1)
+endif()
+
+if(KULBO_FRONT_END)
+  # The page: the program over the same core, with the page's script after
+  # emscripten's loader in kulbo.js. A handler that opens a box waits there
+  # (ASYNCIFY) while the page goes on.
+  add_executable(kulbo src/web/exports.cpp src/web/web_page.cpp src/web/web_dialogs.cpp src/web/json.cpp
+    src/web/dom_keys.cpp)
+  target_link_libraries(kulbo PRIVATE kulbo_platform)
+  kulbo_warnings(kulbo)
+  set_target_properties(kulbo PROPERTIES SUFFIX .js)
+  target_link_options(kulbo PRIVATE --no-entry -sENVIRONMENT=web -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
+    -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sEXPORTED_FUNCTIONS=_malloc,_free
+    --post-js ${CMAKE_SOURCE_DIR}/src/web/page.js)
+  set_property(TARGET kulbo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/web/page.js)
+  configure_file(src/web/kulbo.webmanifest.in kulbo.webmanifest @ONLY)
+
+  # The static site: build-web/site.
+  set(site_sources src/web/index.html src/web/kulbo.css src/web/sw.js data/icons/kulbo.svg data/icons/unlock.svg
+    data/icons/cancel.svg cmake/web-site.cmake)
+  list(TRANSFORM site_sources PREPEND ${CMAKE_SOURCE_DIR}/)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DBUILD=${CMAKE_BINARY_DIR} -DSITE=${CMAKE_BINARY_DIR}/site
+            -P ${CMAKE_SOURCE_DIR}/cmake/web-site.cmake
+    DEPENDS kulbo ${CMAKE_BINARY_DIR}/kulbo.webmanifest ${site_sources})
+  add_custom_target(kulbo_site ALL DEPENDS ${CMAKE_BINARY_DIR}/site/sw.js)
+endif()
+
+# The scenarios of tests/e2e/ against the page in headless Chromium, all in
+# one browser that the first test starts and the last one ends; those in
+# tests/e2e/web/ test what only the page has.
+function(kulbo_web_tests)
+  set(browser ${CMAKE_BINARY_DIR}/e2e-browser)
+  add_test(NAME e2e.web.browser_start COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/web/browser.sh start ${browser})
+  add_test(NAME e2e.web.browser_stop COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/web/browser.sh stop ${browser})
+  set_tests_properties(e2e.web.browser_start PROPERTIES FIXTURES_SETUP web_browser)
+  set_tests_properties(e2e.web.browser_stop PROPERTIES FIXTURES_CLEANUP web_browser)
+  file(GLOB web_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/web/*.sh)
+  list(REMOVE_ITEM web_scripts ${CMAKE_SOURCE_DIR}/tests/e2e/web/browser.sh ${CMAKE_SOURCE_DIR}/tests/e2e/web/road.sh)
+  set(tests)
+  foreach(script IN LISTS KULBO_END_TO_END_TESTS)
+    add_test(NAME e2e.${script} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${script}.sh ${CMAKE_BINARY_DIR}/site)
+    list(APPEND tests e2e.${script})
+  endforeach()
+  foreach(script IN LISTS web_scripts)
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME e2e.web.${name} COMMAND bash ${script} ${CMAKE_BINARY_DIR}/site)
+    list(APPEND tests e2e.web.${name})
+  endforeach()
+  set_tests_properties(${tests} PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 FIXTURES_REQUIRED web_browser
+    RESOURCE_LOCK web_browser ENVIRONMENT KULBO_WEB_BROWSER=${browser})
+endfunction()

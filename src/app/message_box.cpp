@@ -1,0 +1,56 @@
+#include "app/message_box.h"
+
+#include "app/messages.h"
+
+namespace kulbo {
+
+namespace box {
+
+int escapeAnswer(int flags) { return (flags & kButtonsField) == kYesNoButtons ? kNo : kOk; }
+
+int answerOf(int flags, int pressed) {
+    if ((flags & kButtonsField) != kYesNoButtons) return kOk;
+    return pressed == kYes ? kYes : kNo;
+}
+
+}  // namespace box
+
+namespace {
+
+BoxIcon iconOf(int flags) {
+    switch (flags & box::kIconField) {
+    case box::kCriticalIcon: return BoxIcon::Critical;
+    case box::kQuestionIcon: return BoxIcon::Question;
+    case box::kExclamationIcon: return BoxIcon::Exclamation;
+    case box::kInformationIcon: return BoxIcon::Information;
+    default: return BoxIcon::None;
+    }
+}
+
+std::vector<std::string> linesOf(const std::string& prompt) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = prompt.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(prompt.substr(start, end - start));
+    lines.push_back(prompt.substr(start));
+    return lines;
+}
+
+}  // namespace
+
+BoxLayout layOutBox(const std::string& prompt, int flags, const std::string& title) {
+    BoxLayout layout;
+    layout.title = title.empty() ? kAppTitle : title;
+    layout.lines = linesOf(prompt);
+    layout.icon = iconOf(flags);
+    if ((flags & box::kButtonsField) == box::kYesNoButtons) {
+        layout.buttons = {{"是(Y)", 'Y', box::kYes}, {"否(N)", 'N', box::kNo}};
+        layout.defaultAnswer = (flags & box::kDefaultField) == box::kSecondButtonDefault ? box::kNo : box::kYes;
+    } else {
+        layout.buttons = {{"确定", 0, box::kOk}};
+    }
+    layout.escapeAnswer = box::escapeAnswer(flags);
+    return layout;
+}
+
+}  // namespace kulbo

@@ -1,0 +1,78 @@
+// The running program, the same on every platform: the window model with
+// its handlers, what is seen and where the keys go, what screen readers
+// hear, and the timers; started and ended one way by every front end.
+#pragma once
+
+#include "app/form1.h"
+#include "app/readers.h"
+#include "app/timer_clock.h"
+#include "app/view.h"
+
+namespace kulbo {
+
+// What a front end's window does for the program's run.
+class Host {
+public:
+    // Shows the window centred on the screen, the focus on this control.
+    virtual void show(Control* focus) = 0;
+    // Calls Program::settle once, this long from now (again only after it ran).
+    virtual void settleAfter(TimerClock::Clock::duration delay) = 0;
+
+protected:
+    ~Host() = default;
+};
+
+// A host with an event loop of its own; a browser's page has none.
+class Shell : public Host {
+public:
+    // Delivers events until the program ends; returns the exit status.
+    virtual int loop() = 0;
+
+protected:
+    ~Shell() = default;
+};
+
+class Program : private ChangeListener {
+public:
+    Program(SystemPort& system, DialogPort& dialogs);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Form1& form() { return form_; }
+    View& view() { return view_; }
+    const Readers& readers() const { return readers_; }
+    TimerClock& clock() { return clock_; }
+
+    // The front end's view follows every change of the model, after the
+    // program's own bookkeeping.
+    void follow(ChangeListener* frontEnd) { frontEnd_ = frontEnd; }
+
+    // Loads the window (a second copy ends here), shows it, starts the
+    // timers, delivers events until the end, and unloads it.
+    int run(Shell& shell);
+
+    // The same in two steps, for a front end whose events come from outside
+    // (the browser's): start returns false when the program ended at load.
+    bool start(Host& host);
+    void finish();
+
+    // Before every event that may run a handler: the timers catch up now,
+    // and once more a period later, so that what the event changed settles.
+    void beforeInput();
+    void settle();
+
+private:
+    void propertyChanged(Control& control, Property property) override;
+    void textAppended(Control& control, std::size_t from) override;
+
+    DialogPort& dialogs_;
+    Form1 form_;
+    View view_{form_};
+    Readers readers_{form_};
+    TimerClock clock_{form_};
+    ChangeListener* frontEnd_ = nullptr;
+    Host* host_ = nullptr;
+    bool settling_ = false;
+};
+
+}  // namespace kulbo

@@ -1,0 +1,27 @@
+// What the program shows beyond its window on a desktop with Qt: its message
+// boxes, the Save dialog, the browser, the boxes' context menus and what
+// screen readers are told.
+#pragma once
+
+#include "app/dialog_port.h"
+
+namespace kulbo {
+
+class MainWindow;
+
+class QtDialogs : public DialogPort {
+public:
+    void setWindow(MainWindow* window) { window_ = window; }
+
+    int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
+    std::optional<std::string> ChooseSaveFile(const SaveDialog& dialog) override;
+    bool OpenUrl(const std::string& address) override;
+    void HookTextBox(TextBox& box) override;
+    void UnhookTextBox(TextBox& box) override;
+    void TellReader(const Control& control, ReaderText which) override;
+
+private:
+    MainWindow* window_ = nullptr;
+};
+
+}  // namespace kulbo

@@ -1,0 +1,34 @@
+// The operating system's half of the platform on a desktop with Qt: the
+// copy that runs brings its window to the front when a later copy gives way
+// to it, hearing the request on Qt's event loop; the later one asks as it
+// ends.
+#pragma once
+
+#include "platform/system_platform.h"
+
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
+
+namespace kulbo {
+
+class MainWindow;
+
+class QtSystem : public SystemPlatform {
+public:
+    QtSystem();
+    ~QtSystem() override;
+
+    void setWindow(MainWindow* window) { window_ = window; }
+
+    bool PrevInstance() override;
+    void End() override;
+
+private:
+    MainWindow* window_ = nullptr;
+    bool gaveWay_ = false;
+    std::vector<std::unique_ptr<QSocketNotifier>> showRequests_;
+};
+
+}  // namespace kulbo

@@ -1,0 +1,397 @@
+// The page: draws the window the program describes and hands the program
+// what the user does. Every text, key, limit and focus is the program's
+// (kulbo.wasm); this script only draws and translates.
+var kulboPage = (() => {
+  "use strict";
+
+  const CAPTION = 0, TEXT = 1, VISIBLE = 4;
+  const SHIFT = 1, CTRL = 2, ALT = 4;
+  const FACES = '"宋体", SimSun, "Noto Serif CJK SC", "AR PL SungtiL GB", serif';
+
+  let app = 0;
+  let controls = [];     // what never changes, by the model's order
+  let elements = [];     // the element that takes input, by the same order
+  let holders = [];      // the element placed in its container
+  let busy = null;       // a handler waits in a box
+  let ended = false;
+  const hooked = new Set();
+  const windowElement = document.getElementById("window");
+  const news = document.getElementById("news");
+
+  const page = { focused: -1 };
+
+  function cString(text) {
+    const size = lengthBytesUTF8(text) + 1;
+    const pointer = _malloc(size);
+    stringToUTF8(text, pointer, size);
+    return pointer;
+  }
+
+  // The arguments of a call, texts copied into the program's memory.
+  function cArguments(args) {
+    const pointers = [];
+    const values = args.map(a => typeof a === "string" ? pointers[pointers.push(cString(a)) - 1] : a);
+    return { values, free: () => pointers.forEach(_free) };
+  }
+
+  // A call that never runs a handler: it reads, or checks an edit.
+  function ask(name, ...args) {
+    const call = cArguments(args);
+    try {
+      return Module["_" + name](app, ...call.values);
+    } finally {
+      call.free();
+    }
+  }
+  const json = pointer => JSON.parse(UTF8ToString(pointer));
+  const state = index => json(_kulbo_state(app, index));
+
+  // A call that may run a handler. A handler that opens a box unwinds to
+  // here and goes on once the box is answered; till then the page takes no
+  // other input. Returns the result, or undefined while the handler waits;
+  // `after` gets the result either way.
+  function enter(name, args, after) {
+    if (ended || busy) return undefined;
+    const call = cArguments(args);
+    const done = result => {
+      call.free();
+      if (after) after(result);
+      return result;
+    };
+    let result;
+    try {
+      result = Module["_" + name](app, ...call.values);
+    } catch (error) {
+      call.free();
+      return stopped(error);
+    }
+    if (!Asyncify.currData) return done(result);
+    busy = Asyncify.whenDone().then(result => { busy = null; done(result); },
+                                     error => { busy = null; stopped(error); });
+    return undefined;
+  }
+
+  function stopped(error) {
+    if (!(error instanceof ExitStatus)) throw error;
+    return undefined;
+  }
+
+  function shiftMask(event) {
+    return (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
+  }
+
+  // "解锁（&O）" shows its access key underlined.
+  function setCaption(element, caption) {
+    element.replaceChildren();
+    const parts = caption.split(/&(.)/);
+    parts.forEach((part, i) => {
+      if (i % 2 === 0) element.append(part);
+      else element.append(Object.assign(document.createElement("u"), { textContent: part }));
+    });
+    const key = caption.match(/&(.)/);
+    if (key) elements[Number(element.closest("[data-index]").dataset.index)].setAttribute("aria-keyshortcuts", "Alt+" + key[1].toUpperCase());
+  }
+
+  // The big display as large as its frame allows three digits.
+  function bigDisplayFont(control, width, height) {
+    const context = document.createElement("canvas").getContext("2d");
+    context.font = `bold ${control.font}px ${FACES}`;
+    const digits = context.measureText("888");
+    const scale = Math.min(1, 0.9 * width / (digits.actualBoundingBoxLeft + digits.actualBoundingBoxRight),
+                           0.65 * height / (digits.actualBoundingBoxAscent + digits.actualBoundingBoxDescent));
+    return Math.max(8, Math.floor(control.font * scale));
+  }
+
+  function create(control, index) {
+    let holder, element;
+    switch (control.kind) {
+    case "button":
+      holder = element = Object.assign(document.createElement("button"), { type: "button" });
+      if (control.icon) {
+        element.append(Object.assign(document.createElement("img"),
+          { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" }));
+        element.classList.add("graphical");
+      }
+      element.append(document.createElement("span"));
+      element.addEventListener("click", () => enter("kulbo_click", [index]));
+      break;
+    case "text":
+      holder = element = document.createElement(control.multiLine ? "textarea" : "input");
+      if (!control.multiLine) element.type = control.password ? "password" : "text";
+      Object.assign(element, { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
+      if (!control.multiLine) listenToEdits(element, index, control);
+      break;
+    case "label":
+      holder = element = document.createElement("div");
+      element.className = control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label";
+      if (control.centered) element.style.textAlign = "center";
+      if (control.bigDisplay) element.setAttribute("role", "img");
+      break;
+    case "frame":  // what it holds is placed from its outer corner, as the design has it
+      holder = element = document.createElement("div");
+      element.className = "frame";
+      element.setAttribute("role", "group");
+      element.append(Object.assign(document.createElement("span"), { className: "caption", id: `caption-${index}` }));
+      element.setAttribute("aria-labelledby", element.firstChild.id);
+      break;
+    case "panel":
+      holder = element = document.createElement("div");
+      element.className = "panel";
+      element.setAttribute("role", "region");
+      break;
+    case "option":
+    case "check":
+      holder = document.createElement("label");
+      holder.className = "choice";
+      element = Object.assign(document.createElement("input"), { type: control.kind === "option" ? "radio" : "checkbox" });
+      if (control.kind === "option") element.name = controls[control.parent].name;
+      holder.append(element, document.createElement("span"));
+      element.addEventListener("click", () => enter("kulbo_click", [index], () => apply(index)));
+      break;
+    default:
+      return null;
+    }
+    holder.dataset.index = index;
+    holder.style.font = `${control.font}px ${FACES}`;
+    if (control.fore) holder.style.color = control.fore;
+    if (control.back) holder.style.backgroundColor = control.back;
+    if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
+    elements[index] = element;
+    holders[index] = holder;
+    return holder;
+  }
+
+  // Typed characters reach a filtered box through its KeyPress filter;
+  // pasting and dropping do not reach it; every other change is checked.
+  function listenToEdits(element, index, control) {
+    element.addEventListener("beforeinput", event => {
+      if (!control.keyFilter || busy || ended) return;
+      if (event.inputType.startsWith("insertFrom")) return event.preventDefault();
+      if (event.inputType !== "insertText" || !event.data) return;
+      event.preventDefault();
+      enter("kulbo_type", [index, element.value, element.selectionStart, element.selectionEnd, event.data],
+            result => show(element, json(result)));
+    });
+    const check = () => {
+      const edit = json(ask("kulbo_edit", index, element.value, element.selectionStart));
+      if (edit && edit.changed) show(element, edit.kept);
+    };
+    element.addEventListener("input", event => { if (!event.isComposing) check(); });
+    element.addEventListener("compositionend", check);
+  }
+
+  function show(element, edit) {
+    element.value = edit.text;
+    element.setSelectionRange(edit.caret, edit.caret);
+  }
+
+  function setContent(index, content) {
+    const control = controls[index], element = elements[index];
+    switch (control.kind) {
+    case "form": document.title = content; windowElement.setAttribute("aria-label", content); break;
+    case "button": setCaption(element.lastChild, content); break;
+    case "label": element.textContent = content; break;
+    case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
+    case "option": case "check": holders[index].lastChild.textContent = content; break;
+    case "text": if (!control.multiLine && element.value !== content) element.value = content; break;
+    }
+  }
+
+  function apply(index) {
+    const control = controls[index], element = elements[index], holder = holders[index];
+    if (!element) return;
+    const s = state(index);
+    setContent(index, s.content);
+    if (control.kind === "form") return;
+    Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
+    if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
+    if (control.bigDisplay) holder.style.fontSize = bigDisplayFont(control, s.width, s.height) + "px";
+    if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
+    if ("disabled" in element) element.disabled = !s.enabled;
+    holder.classList.toggle("disabled", !s.enabled);
+    holder.hidden = !s.shown;
+    if (s.readerName) element.setAttribute("aria-label", s.readerName); else element.removeAttribute("aria-label");
+    if (s.description) element.setAttribute("aria-description", s.description); else element.removeAttribute("aria-description");
+  }
+
+  function historyText(index, from) {
+    return UTF8ToString(_kulbo_text(app, index, from));
+  }
+
+  function build() {
+    const window = json(_kulbo_controls(app));
+    controls = window.controls;
+    Object.assign(windowElement.style, { width: window.width + "px", height: window.height + "px" });
+    document.documentElement.style.setProperty("--disabled-text", window.disabledText);
+    document.documentElement.style.setProperty("--window-width", window.width);
+    document.documentElement.style.setProperty("--window-height", window.height);
+    // An earlier control lies above a later one of the same container.
+    controls.forEach((control, index) => {
+      if (control.kind === "form") {
+        elements[index] = holders[index] = windowElement;
+        return;
+      }
+      const holder = create(control, index);
+      if (!holder) return;
+      holder.style.zIndex = controls.length - index;
+      holders[control.parent].append(holder);
+    });
+    controls.forEach((control, index) => {
+      apply(index);
+      if (control.multiLine) elements[index].value = historyText(index, 0);
+    });
+  }
+
+  function indexOf(element) {
+    const holder = element && element.closest && element.closest("[data-index]");
+    return holder ? Number(holder.dataset.index) : -1;
+  }
+
+  // The history box: the arrow keys, Page Up and Page Down move a line or
+  // the lines in sight, Home and End to the first and the last.
+  function historyKey(event, element) {
+    const lines = element.value.split("\n");
+    const lineCount = element.value.endsWith("\n") ? lines.length - 1 : lines.length;
+    const current = element.value.slice(0, element.selectionStart).split("\n").length - 1;
+    const lineHeight = parseFloat(getComputedStyle(element).lineHeight) || controls[indexOf(element)].font * 1.2;
+    const line = ask("kulbo_history_line", event.key, current, lineCount, Math.floor(element.clientHeight / lineHeight));
+    if (line < 0) return;
+    event.preventDefault();
+    const start = lines.slice(0, line).reduce((sum, text) => sum + text.length + 1, 0);
+    element.setSelectionRange(start, start);
+    element.scrollTop = Math.max(0, Math.min(element.scrollTop, line * lineHeight),
+                                 (line + 1) * lineHeight - element.clientHeight);
+  }
+
+  function keyDown(event) {
+    if (ended || busy || event.isComposing || event.key === "Process" || event.key === "Dead") return;
+    const before = document.activeElement;
+    const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => {
+      const focus = (result >> 1) - 1;
+      if (focus >= 0) page.focus(focus);
+    });
+    // A key the window took, or that moved the focus, does no more: Enter
+    // that unlocks must not press the button the focus went to.
+    if (result === undefined || (result & 1) || document.activeElement !== before) return event.preventDefault();
+    const focused = elements[page.focused];
+    if (focused && controls[page.focused].multiLine && event.target === focused) historyKey(event, focused);
+  }
+
+  // The window is scaled whole to the viewport, and its boxes with it.
+  function fit() {
+    const style = document.documentElement.style;
+    const scale = Math.min(innerWidth / parseFloat(style.getPropertyValue("--window-width")),
+                           innerHeight / parseFloat(style.getPropertyValue("--window-height")));
+    style.setProperty("--scale", scale);
+  }
+
+  function boxButton(button, answer) {
+    const element = Object.assign(document.createElement("button"), { type: "button" });
+    const key = button.accessKey ? `(${button.accessKey})` : "";
+    element.append(key ? button.caption.replace(key, "") : button.caption);
+    if (key) element.append("(", Object.assign(document.createElement("u"), { textContent: button.accessKey }), ")");
+    if (key) element.setAttribute("aria-keyshortcuts", button.accessKey);
+    element.addEventListener("click", () => answer(button.answer));
+    return element;
+  }
+
+  // A modal box of the page: its answer comes back to the waiting handler.
+  page.box = layout => new Promise(resolve => {
+    const dialog = document.createElement("dialog");
+    dialog.className = "box";
+    dialog.setAttribute("role", layout.buttons.length > 1 ? "alertdialog" : "dialog");
+    const title = Object.assign(document.createElement("div"), { className: "title", id: "box-title", textContent: layout.title });
+    const text = Object.assign(document.createElement("div"), { className: "lines", id: "box-text" });
+    layout.lines.forEach(line => text.append(Object.assign(document.createElement("p"), { textContent: line || "\u00a0" })));
+    const body = Object.assign(document.createElement("div"), { className: "body" });
+    if (layout.icon) body.append(Object.assign(document.createElement("div"), { className: "icon " + layout.icon }));
+    body.append(text);
+    const row = Object.assign(document.createElement("div"), { className: "buttons" });
+    const answer = value => {
+      dialog.close();
+      dialog.remove();
+      resolve(value);
+    };
+    const buttons = layout.buttons.map(button => boxButton(button, answer));
+    row.append(...buttons);
+    dialog.append(title, body, row);
+    dialog.setAttribute("aria-labelledby", title.id);
+    dialog.setAttribute("aria-describedby", text.id);
+    dialog.addEventListener("cancel", event => event.preventDefault());
+    dialog.addEventListener("keydown", event => {
+      event.stopPropagation();
+      const at = buttons.indexOf(document.activeElement);
+      const letter = event.key.length === 1 ? event.key.toUpperCase() : "";
+      const keyed = layout.buttons.find(button => button.accessKey && button.accessKey === letter && !event.ctrlKey);
+      if (event.key === "Escape") answer(layout.escapeAnswer);
+      else if (event.key === "Enter") answer(at >= 0 ? layout.buttons[at].answer : layout.defaultAnswer);
+      else if (keyed) answer(keyed.answer);
+      else if (["Tab", "ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"].includes(event.key)) {
+        const back = event.key === "ArrowLeft" || event.key === "ArrowUp" || (event.key === "Tab" && event.shiftKey);
+        buttons[(Math.max(at, 0) + (back ? buttons.length - 1 : 1)) % buttons.length].focus();
+      } else if (event.key === " ") return;
+      event.preventDefault();
+    });
+    document.body.append(dialog);
+    dialog.showModal();
+    buttons[layout.buttons.findIndex(button => button.answer === layout.defaultAnswer)].focus();
+  });
+
+  page.show = focus => {
+    windowElement.hidden = false;
+    page.focus(focus);
+  };
+
+  page.changed = (index, property) => {
+    if (property === VISIBLE) controls.forEach((_, i) => apply(i));
+    else if (property === TEXT && controls[index].multiLine) elements[index].value = historyText(index, 0);
+    else apply(index);
+  };
+
+  page.appended = (index, from) => { elements[index].value += historyText(index, from); };
+
+  page.focus = index => { if (elements[index]) elements[index].focus(); };
+
+  page.settle = () => {
+    if (ended) return;
+    if (busy) _kulbo_settle(app);  // the program drops the periods a box holds up
+    else enter("kulbo_settle", []);
+  };
+
+  page.hook = (index, on) => { if (on) hooked.add(index); else hooked.delete(index); };
+
+  // A new description of the focused control is news, spoken by the live
+  // region: "第 3 次抽到 36 号" on 开始 at a pick.
+  page.tell = (index, description) => {
+    apply(index);
+    if (description && index === page.focused) news.textContent = state(index).description;
+  };
+
+  page.start = () => {
+    app = _kulbo_new();
+    build();
+    fit();
+    addEventListener("resize", fit);
+    document.addEventListener("keydown", keyDown);
+    document.addEventListener("focusin", event => { if (indexOf(event.target) >= 0) page.focused = indexOf(event.target); });
+    document.addEventListener("contextmenu", event => { if (hooked.has(indexOf(event.target))) event.preventDefault(); });
+    addEventListener("beforeunload", event => {
+      if (ended) return;
+      event.preventDefault();
+      event.returnValue = "";
+    });
+    enter("kulbo_start", []);
+  };
+
+  // The program ended (a second page of it): nothing here takes input.
+  page.ended = () => {
+    ended = true;
+    windowElement.inert = true;
+  };
+
+  return page;
+})();
+
+Module.onRuntimeInitialized = kulboPage.start;
+Module.onExit = kulboPage.ended;
+if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js");

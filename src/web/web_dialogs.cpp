@@ -1,0 +1,71 @@
+#include "web/web_dialogs.h"
+
+#include "web/json.h"
+#include "web/web_page.h"
+
+#include <emscripten/emscripten.h>
+
+namespace kulbo {
+
+namespace {
+
+EM_ASYNC_JS(int, askTheBox, (const char* layout), { return await kulboPage.box(JSON.parse(UTF8ToString(layout))); });
+EM_JS(int, openInNewTab, (const char* address), {
+    const tab = window.open(UTF8ToString(address), "_blank");
+    if (tab) tab.opener = null;
+    return tab ? 1 : 0;
+});
+EM_JS(void, pageHook, (int index, int hooked), { kulboPage.hook(index, hooked !== 0); });
+EM_JS(void, pageTell, (int index, int description), { kulboPage.tell(index, description !== 0); });
+
+const char* iconName(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::Critical: return "critical";
+    case BoxIcon::Question: return "question";
+    case BoxIcon::Exclamation: return "exclamation";
+    case BoxIcon::Information: return "information";
+    case BoxIcon::None: break;
+    }
+    return "";
+}
+
+std::string layoutJson(const BoxLayout& layout) {
+    std::vector<std::string> lines, buttons;
+    for (const std::string& line : layout.lines) lines.push_back(jsonString(line));
+    for (const BoxButton& button : layout.buttons)
+        buttons.push_back(JsonObject()
+                              .add("caption", button.caption)
+                              .add("accessKey", std::string(button.accessKey ? 1 : 0, button.accessKey))
+                              .add("answer", button.answer)
+                              .str());
+    return JsonObject()
+        .add("title", layout.title)
+        .addJson("lines", jsonArray(lines))
+        .add("icon", iconName(layout.icon))
+        .addJson("buttons", jsonArray(buttons))
+        .add("defaultAnswer", layout.defaultAnswer)
+        .add("escapeAnswer", layout.escapeAnswer)
+        .str();
+}
+
+}  // namespace
+
+int WebDialogs::MsgBox(const std::string& prompt, int flags, const std::string& title) {
+    return box::answerOf(flags, askTheBox(layoutJson(layOutBox(prompt, flags, title)).c_str()));
+}
+
+std::optional<std::string> WebDialogs::ChooseSaveFile(const SaveDialog& /*dialog*/) { return std::nullopt; }
+
+bool WebDialogs::OpenUrl(const std::string& address) { return openInNewTab(address.c_str()) != 0; }
+
+void WebDialogs::HookTextBox(TextBox& box) { pageHook(indexOf(box), 1); }
+
+void WebDialogs::UnhookTextBox(TextBox& box) { pageHook(indexOf(box), 0); }
+
+void WebDialogs::TellReader(const Control& control, ReaderText which) {
+    pageTell(indexOf(control), which == ReaderText::Description ? 1 : 0);
+}
+
+int WebDialogs::indexOf(const Control& control) const { return page_ ? page_->indexOf(&control) : -1; }
+
+}  // namespace kulbo

@@ -1,0 +1,30 @@
+// The dialogs' half of the platform on the page: its own modal boxes, the
+// browser's new tab, the boxes' context menus, and what readers are told.
+#pragma once
+
+#include "app/dialog_port.h"
+
+namespace kulbo {
+
+class WebPage;
+
+class WebDialogs : public DialogPort {
+public:
+    void setPage(const WebPage* page) { page_ = page; }
+
+    // Waits, without blocking the page, for the box's answer.
+    int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
+    // Never asked for: a page's reports are downloads, saved where the browser saves them.
+    std::optional<std::string> ChooseSaveFile(const SaveDialog& dialog) override;
+    bool OpenUrl(const std::string& address) override;
+    void HookTextBox(TextBox& box) override;
+    void UnhookTextBox(TextBox& box) override;
+    void TellReader(const Control& control, ReaderText which) override;
+
+private:
+    int indexOf(const Control& control) const;
+
+    const WebPage* page_ = nullptr;
+};
+
+}  // namespace kulbo

@@ -1,0 +1,38 @@
+// The window as the page's script draws it: each control by its place in
+// the model's list, described to the script, and kept in step with the model.
+#pragma once
+
+#include "app/program.h"
+
+#include <string>
+
+namespace kulbo {
+
+class WebPage : public Host, public ChangeListener {
+public:
+    explicit WebPage(Program& program);
+    ~WebPage();
+    WebPage(const WebPage&) = delete;
+    WebPage& operator=(const WebPage&) = delete;
+
+    // The control at this place of the list, or none; -1 for none.
+    Control* control(int index) const;
+    int indexOf(const Control* control) const;
+
+    // What never changes, for every control: kind, container, fonts, colours.
+    std::string describeAll() const;
+    // What changes: geometry, caption, value, whether it is enabled and shown,
+    // and what a screen reader reads of it.
+    std::string describeState(int index) const;
+
+    void show(Control* focus) override;
+    void settleAfter(TimerClock::Clock::duration delay) override;
+
+    void propertyChanged(Control& control, Property property) override;
+    void textAppended(Control& control, std::size_t from) override;
+
+private:
+    Program& program_;
+};
+
+}  // namespace kulbo

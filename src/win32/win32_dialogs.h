@@ -1,0 +1,32 @@
+// What the program shows on Windows beyond its window: the system's message
+// boxes and Save dialog, the shell for the website, the boxes' context menus
+// kept away, and what screen readers are told.
+#pragma once
+
+#include "app/dialog_port.h"
+
+#include <windows.h>
+
+namespace kulbo {
+
+class MainWindow;
+
+class Win32Dialogs : public DialogPort {
+public:
+    void setWindow(MainWindow* window) { window_ = window; }
+
+    int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
+    std::optional<std::string> ChooseSaveFile(const SaveDialog& dialog) override;
+    bool OpenUrl(const std::string& address) override;
+    void HookTextBox(TextBox& box) override;
+    void UnhookTextBox(TextBox& box) override;
+    void TellReader(const Control& control, ReaderText which) override;
+
+private:
+    HWND owner() const;
+    HWND handleOf(const Control& control) const;
+
+    MainWindow* window_ = nullptr;
+};
+
+}  // namespace kulbo

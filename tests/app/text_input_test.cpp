@@ -1,0 +1,85 @@
+// The roads by which text reaches a box, and the key codes of characters.
+#include "app/keys.h"
+#include "app/text_input.h"
+#include "app/unicode.h"
+
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+namespace {
+
+std::u16string u16(std::u32string_view text) { return utf16Of(text); }
+
+}  // namespace
+
+TEST(Keys, ACharacterGetsTheCodeOfTheKeyThatTypesIt) {
+    EXPECT_EQ(keyCodeOfCharacter(U'a'), 'A');
+    EXPECT_EQ(keyCodeOfCharacter(U'7'), '7');
+    EXPECT_EQ(keyCodeOfCharacter(U'%'), '5');   // not the left arrow
+    EXPECT_EQ(keyCodeOfCharacter(U'('), '9');   // not the down arrow
+    EXPECT_EQ(keyCodeOfCharacter(U'\''), 222);  // not the right arrow
+    EXPECT_EQ(keyCodeOfCharacter(U'.'), 190);   // not Delete
+    EXPECT_EQ(keyCodeOfCharacter(U'中'), 0);
+    EXPECT_EQ(keyCodeOf(NamedKey::Home), key::kHome);
+    EXPECT_EQ(functionKeyCode(4), 115);
+    EXPECT_TRUE(isPasteKey('V', key::kCtrl));
+    EXPECT_TRUE(isPasteKey(key::kInsert, key::kShift));
+    EXPECT_FALSE(isPasteKey('V', key::kCtrl | key::kAlt));
+}
+
+TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {
+    EXPECT_EQ(characterCount(U"𠀀"), 1u);
+    EXPECT_EQ(characterCount(U"e\u0301a"), 2u);  // e with its accent, then a
+    EXPECT_EQ(characterCount(U"👩\u200D👧"), 1u);
+    EXPECT_EQ(codePointsOfUtf16(u16(U"𠀀x")), U"𠀀x");
+    EXPECT_EQ(codePointsOfUtf8("\xE4\xB8"), U"\uFFFD\uFFFD");  // half a character is no character
+    EXPECT_EQ(keyAsciiOf(U'中') < 0, true);
+    EXPECT_TRUE(isControlCharacter(U'\u202E'));
+    EXPECT_FALSE(isControlCharacter(U'\u200D'));
+}
+
+TEST(TextInput, CharactersThatArriveTogetherPassTheFilterOneByOne) {
+    FormFixture f;
+    f.form.Text2.Text = "";
+    typeEach(f.form, f.form.Text2, U"5.x.2", [&](char32_t c) { f.form.Text2.Text = f.form.Text2.Text.get() + char(c); });
+    EXPECT_EQ(f.form.Text2.Text, "5.2");
+}
+
+// Whatever road a change came by, the box keeps what the rules let in.
+TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharacters) {
+    FormFixture f;
+    TextBox& title = f.form.Text5;  // 16 characters
+    title.Text = utf8Of(std::u32string(14, U'a'));
+    KeptEdit kept = keepEdit(f.form, title, u16(std::u32string(7, U'a') + U"𠀀e\u0301\t二" + std::u32string(7, U'a')), 12);
+    EXPECT_TRUE(kept.changed);
+    EXPECT_EQ(kept.text, u16(std::u32string(7, U'a') + U"𠀀e\u0301" + std::u32string(7, U'a')));
+    EXPECT_EQ(kept.caret, 11u);  // after what was kept of the paste: 7 + 2 + 2 units
+    EXPECT_EQ(title.Text, utf8Of(codePointsOfUtf16(kept.text)));
+
+    title.Text = "";
+    kept = keepEdit(f.form, title, u16(U"三年\u202E二班"), 5);  // no control characters
+    EXPECT_EQ(kept.text, u"三年二班");
+    EXPECT_EQ(kept.caret, 4u);
+    kept = keepEdit(f.form, title, u"三年二", 3);  // a deletion stands
+    EXPECT_FALSE(kept.changed);
+    EXPECT_EQ(kept.caret, 3u);
+    EXPECT_EQ(title.Text, "三年二");
+}
+
+TEST(TextInput, ANumberBoxRefusesWholeWhatNoKeyCouldType) {
+    FormFixture f;
+    TextBox& maximum = f.form.Text2;  // "50"
+    for (std::u16string_view refused : {u"x950", u"1..50", u"-550", u"１２", u"5 0"}) {
+        KeptEdit kept = keepEdit(f.form, maximum, refused, 1);
+        EXPECT_TRUE(kept.changed);
+        EXPECT_EQ(kept.text, u"50");
+        EXPECT_EQ(maximum.Text, "50");
+    }
+    EXPECT_EQ(keepEdit(f.form, maximum, u"9", 1).text, u"9");  // a selection replaced by a digit
+    EXPECT_EQ(keepEdit(f.form, maximum, u"9.25", 4).text, u"9.2");
+    EXPECT_EQ(maximum.Text, "9.2");
+}

@@ -1,0 +1,136 @@
+// The timers catch up at inputs, and the program's one start-up path.
+#include "app/program.h"
+
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+using namespace std::chrono_literals;
+
+TEST(TimerClock, EachEnabledTimerGetsThePeriodsDueOnceAndNoneBehindABox) {
+    FormFixture f;
+    TimerClock clock(f.form);
+    const auto start = TimerClock::Clock::time_point{} + 1h;
+    clock.catchUp(start + 5ms);  // not started: nothing
+    clock.start(start);
+    f.form.Timer1.Enabled = false;
+    clock.catchUp(start + 7ms);
+    clock.catchUp(start + 7ms);
+    clock.catchUp(start + 2ms);  // the clock never goes back
+    EXPECT_EQ(clock.delivered(), (std::vector<std::uint64_t>{7, 7, 7, 7, 0}));  // Timer5, 3, 2, 4, then Timer1
+    EXPECT_EQ(f.form.Label13.Caption, "20240315090507");  // Timer5 ran
+
+    f.form.Timer1.Enabled = true;
+    f.form.Check1.Value = 1;
+    f.form.Label5.Caption = "1";
+    std::string rolledBehindTheBox;
+    f.platform.whileBoxesOpen = {[&] {
+        clock.catchUp(start + 9ms);
+        rolledBehindTheBox = f.form.Label5.Caption;
+    }};
+    f.form.click(f.form.Command1);  // the box is open while two periods pass
+    EXPECT_EQ(rolledBehindTheBox, "1");
+    f.platform.randomValues = {0.5};
+    clock.catchUp(start + 10ms);
+    EXPECT_EQ(f.form.Label5.Caption, "26");  // the period after the box came through
+}
+
+namespace {
+
+struct RecordingShell : Shell {
+    std::vector<std::string> log;
+    Program* program = nullptr;
+    void show(Control* focus) override { log.push_back("show " + (focus ? focus->name : "none")); }
+    int loop() override {
+        log.push_back("loop");
+        return 3;
+    }
+    void settleAfter(TimerClock::Clock::duration delay) override {
+        log.push_back("settle in " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(delay).count()));
+    }
+};
+
+}  // namespace
+
+TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
+    FakePlatform platform;
+    Program program(platform, platform);
+    RecordingShell shell;
+    EXPECT_EQ(program.run(shell), 3);
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"show Command1", "loop"}));
+    EXPECT_EQ(platform.hookLog.front(), "hook Text1");
+    EXPECT_EQ(platform.hookLog.back(), "unhook Text6");
+
+    // An input asks to settle a period later, once until it has.
+    program.beforeInput();
+    program.beforeInput();
+    program.settle();
+    program.beforeInput();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"show Command1", "loop", "settle in 1", "settle in 1"}));
+
+    FakePlatform second;
+    second.previousInstance = true;
+    Program refused(second, second);
+    RecordingShell nothing;
+    EXPECT_EQ(refused.run(nothing), 0);
+    EXPECT_TRUE(nothing.log.empty());  // a second copy shows no window
+}
+
+TEST(Program, ScreenReadersAreToldOfEachPickAndTheHistory) {
+    FakePlatform platform;
+    Program program(platform, platform);
+    Form1& form = program.form();
+    const Readers& readers = program.readers();
+    form.load();
+    EXPECT_EQ(readers.name(form.Text4), "输入避开的幸运数");
+    EXPECT_EQ(readers.name(form.Picture1), "管理员模式");
+    EXPECT_EQ(readers.name(form.Label4), "幸运数");
+    EXPECT_EQ(readers.name(form.Command1), "");
+    EXPECT_TRUE(readers.leftOut(form.Label5));
+    EXPECT_FALSE(readers.leftOut(form.Label4));
+
+    form.Label5.Caption = "9";
+    form.click(form.Command1);
+    form.Label5.Caption = "12";
+    form.click(form.Command1);
+    EXPECT_EQ(readers.description(form.Command1), "第 2 次抽到 12 号");
+    EXPECT_EQ(readers.name(form.Label4), "幸运数 12");
+    EXPECT_EQ(readers.description(form.Text6), "共 2 条，最新：#2[12]");
+    auto toldOf = [&](const Control& c, ReaderText which) {
+        return std::count_if(platform.told.begin(), platform.told.end(),
+                             [&](const ToldReader& t) { return t.control == &c && t.which == which; });
+    };
+    EXPECT_EQ(toldOf(form.Command1, ReaderText::Description), 2);
+    EXPECT_EQ(toldOf(form.Label4, ReaderText::Name), 2);
+
+    platform.answers = {box::kYes};
+    form.click(form.Command11);
+    form.click(form.Command8);  // cleared
+    EXPECT_EQ(readers.description(form.Text6), "没有记录");
+    EXPECT_EQ(toldOf(form.Text6, ReaderText::Description), 3);
+    form.click(form.Command1);
+    EXPECT_EQ(readers.description(form.Text6), "共 1 条，最新：#2[12]");
+    EXPECT_EQ(readers.description(form.Command1), "第 3 次抽到 12 号");
+}
+
+TEST(MessageBoxes, QuestionsHaveYesAndNoWithEscapeForNo) {
+    BoxLayout question = layOutBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "");
+    EXPECT_EQ(question.title, "Kulbo");
+    ASSERT_EQ(question.buttons.size(), 2u);
+    EXPECT_EQ(question.buttons[0].caption + question.buttons[1].caption, "是(Y)否(N)");
+    EXPECT_EQ(question.buttons[1].accessKey, 'N');
+    EXPECT_EQ(question.defaultAnswer, box::kNo);
+    EXPECT_EQ(question.escapeAnswer, box::kNo);
+    EXPECT_EQ(question.icon, BoxIcon::Question);
+    EXPECT_EQ(layOutBox("a", box::kYesNoButtons | box::kCriticalIcon, "t").defaultAnswer, box::kYes);
+    EXPECT_EQ(box::answerOf(box::kYesNoQuestionNoDefault, 2), box::kNo);  // Cancel, as some systems say for Escape
+
+    BoxLayout told = layOutBox("第一行\r\n第二行", box::kInformation, "提示");
+    EXPECT_EQ(told.lines, (std::vector<std::string>{"第一行", "第二行"}));
+    ASSERT_EQ(told.buttons.size(), 1u);
+    EXPECT_EQ(told.buttons[0].caption, "确定");
+    EXPECT_EQ(told.escapeAnswer, box::kOk);
+    EXPECT_EQ(told.icon, BoxIcon::Information);
+}

@@ -1,0 +1,167 @@
+// 不重复方式: every number once in a round, the round read from the history.
+#include "support/fake_platform.h"
+#include "support/round_fairness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+using namespace kulbo;
+using namespace kulbo::testing;
+
+namespace {
+
+using Numbers = std::set<std::string>;
+const std::string kRoundEnd = "本轮已全部抽完，下一次开始新的一轮";
+
+// The mode chosen on the settings panel as a user would.
+struct NoRepeatFixture : FormFixture {
+    explicit NoRepeatFixture(const std::string& avoided = "") {
+        form.click(form.Command3);
+        form.click(form.Command4);
+        form.click(form.Option5);
+        form.click(form.Option1);
+        form.Text4.Text = avoided;  // none: avoidance goes off on 确定
+        form.click(form.Command6);
+    }
+    // "修改", both boxes, "完成".
+    void confirm(const std::string& minimum, const std::string& maximum) {
+        if (form.Command2.Caption == "修改") form.click(form.Command2);
+        EXPECT_TRUE(form.Text1.Enabled);
+        form.Text1.Text = minimum;
+        form.Text2.Text = maximum;
+        form.click(form.Command2);
+    }
+    std::string pick() {
+        form.tick(form.Timer1);
+        form.click(form.Command1);
+        return form.Label4.Caption;
+    }
+    Numbers rolled() {
+        Numbers seen;
+        for (int i = 0; i < 400; ++i) {
+            form.tick(form.Timer1);
+            seen.insert(form.Label5.Caption);
+        }
+        return seen;
+    }
+    long roundEnds() const {
+        return std::count_if(platform.boxes.begin(), platform.boxes.end(),
+                             [](const ShownBox& box) { return box.prompt == kRoundEnd; });
+    }
+};
+
+std::string historyOf(std::initializer_list<const char*> numbers) {
+    std::string text;
+    for (const char* n : numbers) text += std::string("#2[") + n + "]\r\n";
+    return text;
+}
+
+}  // namespace
+
+TEST(NoRepeat, ARoundDrawsEachNumberOnceAndTheBoxMarksItsEnd) {
+    NoRepeatFixture f;
+    f.confirm("1", "5.5");  // the whole numbers 1 to 5
+    Numbers round;
+    for (int i = 0; i < 5; ++i) {
+        round.insert(f.pick());
+        EXPECT_EQ(f.roundEnds(), i == 4 ? 1 : 0) << "after pick " << i + 1;
+    }
+    EXPECT_EQ(round, (Numbers{"1", "2", "3", "4", "5"}));
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.boxes[0].flags, 64);
+    EXPECT_EQ(f.platform.boxes[0].title, "Kulbo");
+
+    // Then rounds by clicks with no tick between them: each pick is a fresh
+    // draw, also the first of a round, which is the last of the one before
+    // only by chance (one time in five).
+    int sameAcrossTheEdge = 0;
+    for (int rounds = 0; rounds < 40; ++rounds) {
+        const std::string before = f.form.Label4.Caption;
+        round.clear();
+        for (int i = 0; i < 5; ++i) {
+            f.form.click(f.form.Command1);
+            round.insert(f.form.Label4.Caption);
+            if (i == 0 && f.form.Label4.Caption == before) ++sameAcrossTheEdge;
+        }
+        ASSERT_EQ(round.size(), 5u);
+    }
+    EXPECT_LT(sameAcrossTheEdge, 20);
+    EXPECT_EQ(f.roundEnds(), 41);
+}
+
+// Clearing, replacing (however long the new text) and changing the range or
+// the number to avoid all read the round again from the history's first line.
+TEST(NoRepeat, TheRoundIsReadFromTheHistoryAsItStands) {
+    NoRepeatFixture f;
+    f.confirm("1", "5");
+    for (int i = 0; i < 3; ++i) f.pick();
+    f.form.Text6.Text = "";
+    for (int i = 0; i < 4; ++i) f.pick();
+    EXPECT_EQ(f.roundEnds(), 0);  // the three before the clearing count no more
+
+    f.form.Text6.Text = historyOf({"1", "2", "3", "4"});
+    EXPECT_EQ(f.rolled(), Numbers{"5"});
+    f.form.Text6.Text = historyOf({"5", "4", "3", "2"});  // as long, not the same
+    EXPECT_EQ(f.rolled(), Numbers{"1"});
+    // Numbers by value, whichever mode drew them; any other text is passed over.
+    f.form.Text6.Text = historyOf({"1", "7", "2.5", "x", "", "04", "2", "3"});
+    EXPECT_EQ(f.rolled(), Numbers{"5"});
+    f.form.Text6.Text = historyOf({"1", "2", "3", "4", "5", "2"});  // a complete round, then the next
+    EXPECT_EQ(f.rolled(), (Numbers{"1", "3", "4", "5"}));
+
+    f.form.Text6.Text = historyOf({"2", "3", "4"});
+    f.confirm("2", "5");
+    EXPECT_EQ(f.rolled(), Numbers{"5"});
+    f.form.select(f.form.Option1);
+    f.form.Text4.Text = "5";  // a round of 2, 3 and 4: complete
+    EXPECT_EQ(f.rolled(), (Numbers{"2", "3", "4"}));
+}
+
+TEST(NoRepeat, TheAvoidedNumberIsNeverDrawn) {
+    NoRepeatFixture f("3");
+    f.confirm("1", "5");
+    EXPECT_EQ(f.rolled(), (Numbers{"1", "2", "4", "5"}));
+    Numbers round;
+    for (int i = 0; i < 4; ++i) round.insert(f.pick());
+    EXPECT_EQ(round, (Numbers{"1", "2", "4", "5"}));  // nothing stood in for it
+    EXPECT_EQ(f.roundEnds(), 1);
+}
+
+TEST(NoRepeat, NothingToDrawIsRefused) {
+    for (auto [minimum, maximum, avoided] : {std::tuple{".2", ".8", ""}, std::tuple{"1", "1.5", "1"}}) {
+        NoRepeatFixture f(avoided);
+        f.confirm(minimum, maximum);
+        ASSERT_EQ(f.platform.boxes.size(), 1u) << minimum << ".." << maximum;
+        EXPECT_EQ(f.platform.boxes[0].prompt, "范围内没有可以抽的整数");
+        EXPECT_EQ(f.platform.boxes[0].flags, 16);
+        EXPECT_EQ(f.platform.boxes[0].title, "Kulbo");
+        EXPECT_EQ(f.form.Command2.Caption, "完成");
+        EXPECT_FALSE(f.form.Timer1.Enabled);
+    }
+
+    // A range of random mode that this mode, with the avoided number, finds empty.
+    FormFixture f;
+    f.form.click(f.form.Command2);
+    f.form.Text2.Text = "1.5";
+    f.form.click(f.form.Command2);
+    f.form.select(f.form.Option1);
+    f.form.Text4.Text = "1";
+    f.form.select(f.form.Option5);
+    f.ticks(f.form.Timer1, 5);
+    f.form.click(f.form.Command1);
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.boxes[0].prompt, "范围内没有可以抽的整数");
+    EXPECT_EQ(f.form.Text6.Text, "");
+}
+
+// Each number equally likely at each place of a round: 81 degrees of
+// freedom, where 150 is passed by chance once in 200000 runs.
+TEST(NoRepeat, EveryPlaceOfARoundIsFair) {
+    for (std::uint64_t seed : {1u, 2u, 3u}) {
+        Fairness fairness = roundFairness(2000, seed);
+        EXPECT_LT(fairness.chiSquare, 150) << "seed " << seed;
+    }
+}

@@ -1,0 +1,106 @@
+# The web road of lib.sh: the page, served by a server of the script's own
+# (serve.py, Cache-Control: no-store), in the headless Chromium that
+# driver.py holds. The functions of lib.sh in the page's terms: a window is
+# a tab's page or the box it shows; the reports are the browser's downloads.
+WEB=$(dirname "${BASH_SOURCE[0]}")
+BROWSER=${KULBO_WEB_BROWSER:-}
+if [ -z "$BROWSER" ]; then   # run by hand: a browser of the script's own
+  BROWSER=$WORK/browser
+  bash "$WEB/browser.sh" start "$BROWSER"
+  trap 'bash "$WEB/browser.sh" stop "$BROWSER"; cleanup' EXIT
+fi
+REPORTS=$WORK/downloads
+mkdir -p "$REPORTS"
+TABS=()        # the script's tabs, the first the program's
+FOCUSED=""     # the tab the last input went to
+
+# One request to the browser; prints its answer.
+web() {
+  local port reply fd
+  port=$(cat "$BROWSER/port") || fail "no browser in $BROWSER"
+  exec {fd}<>"/dev/tcp/127.0.0.1/$port"
+  (IFS=$'\t'; printf '%s\n' "$*") >&"$fd"
+  IFS= read -r reply <&"$fd" || reply=$'fail\tno answer'
+  exec {fd}>&-
+  [[ $reply == ok* ]] || { echo "browser: ${reply#fail$'\t'}" >&2; return 1; }
+  reply=${reply#ok$'\t'}
+  [ -z "$reply" ] || printf '%s\n' "$reply"
+}
+
+# Serves the copy of the site; SITE_URL is its address, SERVER its process.
+start_server() {
+  /usr/bin/python3 "$WEB/serve.py" "$PROGRAM" > "$WORK/server.port" 2> "$WORK/server.log" &
+  SERVER=$!
+  PIDS+=("$SERVER")
+  for _ in $(seq 100); do [ -s "$WORK/server.port" ] && break; sleep 0.05; done
+  SITE_URL="http://127.0.0.1:$(head -1 "$WORK/server.port")/"
+}
+
+open_kulbo() {
+  start_server
+  main=$(web open "$SITE_URL" "$REPORTS" "${TZ:-}") || fail "the page did not open"
+  TABS=("$main")
+  FOCUSED=$main
+  KULBO_PID=$main
+  wait_window Kulbo > /dev/null || fail "main window did not appear"
+}
+
+alive() {
+  if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(web ended "$1")" = no ]; else kill -0 "$1" 2>/dev/null; fi
+}
+
+windows_titled() {
+  local tab
+  for tab in "${TABS[@]}"; do web find "$tab" "$1" | tr ' ' '\n'; done | sed '/^$/d'
+}
+program_windows() {
+  local tab
+  for tab in "${TABS[@]}"; do web all "$tab" | tr ' ' '\n'; done | sed '/^$/d' | sort
+}
+wait_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(windows_titled "$1" | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+wait_window_gone() {
+  for _ in $(seq 50); do program_windows | grep -qxF "$1" || return 0; sleep 0.1; done
+  return 1
+}
+window_title() { web title "$1"; }
+
+click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; sleep 0.2; }
+click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
+keys_to() { FOCUSED=${1%%/*}; web keys "$@"; sleep 0.2; }
+press_keys() { web keys "$FOCUSED" "$@"; }
+type_text() { web type "$FOCUSED" "$1" 60; }
+type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
+right_click() { web right_click "$FOCUSED"; }
+
+# The window's own size, unscaled, and whether the page centres it.
+client_size() { web size "$1" | cut -d' ' -f1; }
+window_centred() { [ "$(web size "$1" | cut -d' ' -f2)" = centred ]; }
+
+# The downloads that the browser has finished, one a line.
+report_files() {
+  sleep 0.3
+  for _ in $(seq 50); do compgen -G "$REPORTS/*.crdownload" > /dev/null || break; sleep 0.1; done
+  find "$REPORTS" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort
+}
+
+# A second tab of the same page shows the refusal and then takes no input;
+# the first runs on.
+second_copy_is_refused() {
+  local second refusal
+  second=$(web new_tab "$SITE_URL") || fail "no second tab"
+  TABS+=("$second")
+  refusal=$(wait_window "运行中断 - Kulbo") || fail "the second tab showed no refusal"
+  keys_to "$refusal" Return
+  wait_window_gone "$refusal" || fail "the refusal stayed open"
+  [ "$(web ended "$second")" = yes ] || fail "the second tab still takes input after its refusal"
+  alive "$main" || fail "the first tab ended"
+  [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second tab showed a window: $(windows_titled Kulbo | tr "\n" " ")"
+}

@@ -1,0 +1,55 @@
+// The program's own GBK writes what the C library's converter writes, for
+// every character, and stops where it stops.
+#include "history/gbk.h"
+#include "platform/report_file.h"
+
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+using namespace kulbo;
+
+namespace {
+
+std::string utf8(char32_t c) {
+    auto continuation = [](char32_t bits) { return char(0x80 | (bits & 0x3F)); };
+    if (c < 0x80) return std::string(1, char(c));
+    if (c < 0x800) return {char(0xC0 | c >> 6), continuation(c)};
+    if (c < 0x10000) return {char(0xE0 | c >> 12), continuation(c >> 6), continuation(c)};
+    return {char(0xF0 | c >> 18), continuation(c >> 12), continuation(c >> 6), continuation(c)};
+}
+
+}  // namespace
+
+TEST(GbkAsTheConverter, EveryCharacter) {
+    iconv_t converter = iconv_open("GBK", "UTF-8");
+    ASSERT_NE(converter, reinterpret_cast<iconv_t>(-1));
+    int written = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        std::string text = utf8(c), expected(8, '\0'), ours;
+        char* in = text.data();
+        char* out = expected.data();
+        std::size_t inLeft = text.size(), outLeft = expected.size();
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        bool converted = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+        expected.resize(expected.size() - outLeft);
+        bool encoded = encodeGbk(text, ours).ok();
+        ASSERT_EQ(encoded, converted) << std::hex << "U+" << std::uint32_t(c);
+        if (converted) {
+            ASSERT_EQ(ours, expected) << std::hex << "U+" << std::uint32_t(c);
+        }
+        written += converted;
+    }
+    iconv_close(converter);
+    EXPECT_GT(written, 20000);
+}
+
+TEST(GbkAsTheConverter, StopsAtTheSameByte) {
+    for (const char* text : {"ab😀", "a\x80z", "ab\xE4\xB8", "a\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF"}) {
+        std::string ours, theirs;
+        Outcome encoded = encodeGbk(text, ours), converted = toGbk(text, theirs);
+        ASSERT_FALSE(converted.ok()) << text;
+        EXPECT_EQ(converted.reason().substr(0, encoded.reason().size()), encoded.reason());
+    }
+}
