@@ -2,7 +2,8 @@
 # Runs a command with an X server: the one in $DISPLAY when it answers, or a
 # private Xvfb for the command's time (the Windows program's own tests make
 # real windows under Wine). Xvfb picks a free display itself, so that copies
-# running side by side never share one.
+# running side by side never share one. A window manager runs on the private
+# one: without one, Wine waits two seconds for every window it hides.
 set -euo pipefail
 if [ -n "${DISPLAY:-}" ] && xdpyinfo > /dev/null 2>&1; then exec "$@"; fi
 chosen=$(mktemp)
@@ -14,8 +15,12 @@ for _ in $(seq 100); do
   kill -0 "$server" 2> /dev/null || { echo "Xvfb did not start" >&2; exit 1; }
   sleep 0.05
 done
+export DISPLAY=":$(tr -d '\n' < "$chosen")"
+openbox --sm-disable > /dev/null 2>&1 &
+manager=$!
+for _ in $(seq 100); do wmctrl -m > /dev/null 2>&1 && break; sleep 0.05; done
 status=0
-DISPLAY=":$(tr -d '\n' < "$chosen")" "$@" || status=$?
-kill "$server"
+"$@" || status=$?
+kill "$manager" "$server"
 wait "$server" 2> /dev/null || true
 exit "$status"
