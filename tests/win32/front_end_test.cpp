@@ -6,6 +6,7 @@
 #include "app/geometry.h"
 #include "app/view.h"
 #include "platform/windows/wide_text.h"
+#include "win32/looks.h"
 #include "win32/question_box.h"
 #include "win32/win32_driver.h"
 
@@ -187,6 +188,26 @@ TEST_F(Win32FrontEnd, ControlsArePaintedInTheirColours) {
     DeleteDC(dc);
     EXPECT_EQ(GetClassLongPtrW(driver.window().handle(), GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
     EXPECT_NE(GetClassLongPtrW(driver.window().handle(), GCLP_HCURSOR), 0);
+
+    // A frame's edge runs along its top but not through its caption.
+    HWND frame = handle(form.Frame1);
+    RECT area;
+    GetClientRect(frame, &area);
+    HDC screen = GetDC(frame);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, area.right, area.bottom);
+    HGDIOBJ before = SelectObject(memory, picture);
+    Looks looks(96);
+    paintContainer(memory, frame, form.Frame1, looks);
+    SIZE extent{};
+    GetTextExtentPoint32W(memory, L"幸运数", 3, &extent);  // the font paintContainer left selected
+    const int edgeRow = extent.cy / 2;
+    EXPECT_NE(GetPixel(memory, area.right / 2, edgeRow), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(memory, 9, edgeRow), GetSysColor(COLOR_BTNFACE));
+    SelectObject(memory, before);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(frame, screen);
 }
 
 // The lock buttons show their pictures above their captions, written in
@@ -309,17 +330,23 @@ TEST_F(Win32FrontEnd, TheHistoryBoxShowsEveryPickAndStaysWhereTheUserReads) {
 
 namespace {
 
-// Escape, pressed once the box is up.
+// Escape, or a click on 是, once the box is up.
 void CALLBACK pressEscape(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
 }
+void CALLBACK clickYes(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageW(GetDlgItem(GetParent(GetFocus()), IDYES), BM_CLICK, 0, 0);
+}
 
 }  // namespace
 
-TEST(QuestionBox, EscapeAnswersNo) {
-    SetTimer(nullptr, 0, 300, &pressEscape);
-    EXPECT_EQ(showMessageBox(nullptr, L"确定要退出吗？", L"Kulbo", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), IDNO);
+TEST(QuestionBox, EscapeAnswersNoAndYesStaysYes) {
+    for (auto [press, answer] : {std::pair{&pressEscape, IDNO}, std::pair{&clickYes, IDYES}}) {
+        SetTimer(nullptr, 0, 300, press);
+        EXPECT_EQ(showMessageBox(nullptr, L"确定要退出吗？", L"Kulbo", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), answer);
+    }
 }
 
 int main(int argc, char** argv) {
