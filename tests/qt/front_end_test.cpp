@@ -349,6 +349,7 @@ TEST_F(FrontEnd, KeysAndSelectionsInTheCoresTerms) {
     EXPECT_EQ(code(Qt::Key_F4), 115);
     EXPECT_EQ(code(Qt::Key_Period, "."), 190);
     EXPECT_EQ(code(Qt::Key_Enter), 13);
+    EXPECT_EQ(code(Qt::Key_Zenkaku_Hankaku), 0);  // no code of its own
     // Ctrl with a letter types its control character, though the event carries no text.
     EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier)), 22);
     EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::ControlModifier)), std::nullopt);
