@@ -126,8 +126,11 @@ def whole_history(app):
     text = box.queryText()
     whole = text.getText(0, -1)
     lines = whole.splitlines()
+    inserted = [h for h in heard if h[0].startswith('object:text-changed:insert') and h[2] == '抽到的历史幸运号']
     if len(lines) != 2 or not all('抽到幸运数' in line for line in lines):
         fail(f'the history reads {whole!r}')
+    elif len(inserted) != 2:
+        fail(f'the history told {len(inserted)} insertions for two picks')
     else:
         print(f'ok: the whole history reads as {len(lines)} lines, {text.characterCount} characters')
     return True
