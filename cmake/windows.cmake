@@ -4,15 +4,23 @@
 if(KULBO_FRONT_END)
   # The drawings become icon files, rendered by a tool made for the build
   # machine: the program itself carries no SVG renderer.
-  include(ExternalProject)
-  set(render_png ${CMAKE_BINARY_DIR}/host-tools/kulbo_render_png)
-  ExternalProject_Add(kulbo_host_tools
-    SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
-    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
-    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-    BUILD_ALWAYS ON  # its own build notices when tools/ changes
-    INSTALL_COMMAND ""
-    BUILD_BYPRODUCTS ${render_png})
+  # The Linux build's renderer serves when it is given (KULBO_RENDER_PNG):
+  # the test command builds it once for all the programs.
+  set(KULBO_RENDER_PNG "" CACHE FILEPATH "kulbo_render_png of a build for this machine, if there is one")
+  if(KULBO_RENDER_PNG)
+    set(render_png ${KULBO_RENDER_PNG})
+    add_custom_target(kulbo_host_tools)
+  else()
+    include(ExternalProject)
+    set(render_png ${CMAKE_BINARY_DIR}/host-tools/kulbo_render_png)
+    ExternalProject_Add(kulbo_host_tools
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+      BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+      CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+      BUILD_ALWAYS ON  # its own build notices when tools/ changes
+      INSTALL_COMMAND ""
+      BUILD_BYPRODUCTS ${render_png})
+  endif()
   set(KULBO_PICTURES ${CMAKE_BINARY_DIR}/pictures)
   set(icons)
   foreach(drawing IN ITEMS "kulbo 16 20 24 32 40 48 64 128 256" "unlock 32 48 64" "cancel 32 48 64")
@@ -115,28 +123,14 @@ function(kulbo_windows_tests)
   target_link_options(kulbo_window_texts PRIVATE -municode)
   kulbo_warnings(kulbo_window_texts)
 
-  set(scripts)
-  foreach(script IN LISTS KULBO_END_TO_END_TESTS)
-    list(APPEND scripts ${CMAKE_SOURCE_DIR}/tests/e2e/${script}.sh)
-  endforeach()
-  file(GLOB windows_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/windows/*.sh)
-  foreach(script IN LISTS scripts windows_scripts)
-    get_filename_component(name ${script} NAME_WE)
-    get_filename_component(folder ${script} DIRECTORY)
-    set(test e2e.${name})
-    if(folder MATCHES "/windows$")
-      set(test e2e.windows.${name})
-    endif()
-    add_test(NAME ${test} COMMAND bash ${script} $<TARGET_FILE:kulbo> ${CMAKE_BINARY_DIR})
-    set_tests_properties(${test} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_program
-      ENVIRONMENT "KULBO_WINE=${CMAKE_BINARY_DIR}/wine-run")
-  endforeach()
+  kulbo_end_to_end_tests($<TARGET_FILE:kulbo> windows)
+  set_tests_properties(e2e PROPERTIES RESOURCE_LOCK wine_program ENVIRONMENT "KULBO_WINE=${CMAKE_BINARY_DIR}/wine-run")
 endfunction()
 
 # What the benchmarks run (scripts/bench-windows): a bare window built as
 # the program is, the same with one label in the Song face, and the
 # program's timers seen at inputs.
-if(KULBO_FRONT_END)
+if(KULBO_FRONT_END AND KULBO_BENCHMARKS)
   foreach(floor IN ITEMS "kulbo_bare_window false" "kulbo_song_label_window true")
     separate_arguments(floor)
     list(GET floor 0 name)

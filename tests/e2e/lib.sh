@@ -38,7 +38,8 @@ if [ "$PLATFORM" = linux ] && [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_T
 fi
 
 cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # SIGKILL: the program answers a polite request with its closing question.
+  for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$WORK"
 }
@@ -52,6 +53,7 @@ alive() { kill -0 "$1" 2>/dev/null; }
 # and a display counts as ours only when its lock names our server.
 start_x() {
   local display pid
+  [ -n "${KULBO_SHARED_DISPLAY:-}" ] && return 0   # run.sh's, for every script of the run
   for display in $(seq $((100 + $$ % 800)) 999); do
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
     # -noreset: by default the server starts over when its last client leaves,
@@ -76,6 +78,7 @@ start_x() {
 }
 
 start_window_manager() {
+  [ -n "${KULBO_SHARED_DISPLAY:-}" ] && return 0
   openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
   PIDS+=($!)
   for _ in $(seq 150); do wmctrl -m > /dev/null 2>&1 && return 0; sleep 0.1; done
@@ -147,7 +150,7 @@ type_into() {  # window x y width height text
   local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before _try _
   for ((i = 0; i < ${#text}; i++)); do
     before=$(most_ink "$window" "$x" "$y" "$width" "$height")
-    for _try in 1 2; do
+    for _try in 1 2 3; do
       xdotool type --delay 40 "${text:i:1}"
       for _ in $(seq 30); do
         (( $(ink "$window" "$x" "$y" "$width" "$height") >= before + 8 )) && continue 3
@@ -159,7 +162,7 @@ type_into() {  # window x y width height text
 }
 
 # Clicks at x, y relative to a window.
-click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2; }
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
@@ -181,7 +184,6 @@ keys_to() {
   local id=$1; shift
   xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
   xdotool key --delay 40 "$@"
-  sleep 0.2
 }
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }

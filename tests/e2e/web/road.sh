@@ -72,9 +72,9 @@ wait_window_gone() {
 }
 window_title() { web title "$1"; }
 
-click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; sleep 0.2; }
+click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; }
 click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
-keys_to() { FOCUSED=${1%%/*}; web keys "$@"; sleep 0.2; }
+keys_to() { FOCUSED=${1%%/*}; web keys "$@"; }
 press_keys() { web keys "$FOCUSED" "$@"; }
 type_text() { web type "$FOCUSED" "$1" 60; }
 type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
