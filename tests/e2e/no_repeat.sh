@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 open_kulbo
 keys() { keys_to "$main" "$@"; }
-pick() { click_repeatedly "$main" 88 400 "$1" 150; sleep 0.3; }
+pick() { click_repeatedly "$main" 88 400 "$1" 150; }
 
 keys Tab Tab space Return                   # 设置, and unlock: the focus goes to 确定
 keys Tab Tab Tab Tab Down                   # over the avoidance group and two boxes to 随机方式, then 不重复方式
