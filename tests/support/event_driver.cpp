@@ -55,7 +55,7 @@ std::string EventDriver::step(Choices& choices) {
         auto timers = form.timers();
         Timer& timer = *timers[choices.below(static_cast<int>(timers.size()))];
         int count = 1 + choices.below(60);
-        for (int i = 0; i < count; ++i) form.tick(timer);
+        f_.ticks(timer, count);
         if (&timer == &form.Timer1 && form.Timer1.Enabled) rolledSinceModeChange_ = true;
         return "tick " + timer.name + " x" + std::to_string(count);
     }
@@ -104,20 +104,11 @@ std::string EventDriver::clickSomething(Choices& choices) {
 }
 
 std::string EventDriver::typeIntoNumberBox(Choices& choices) {
-    Form1& form = f_.form;
-    TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text4, &form.Text6};
+    TextBox* boxes[] = {&f_.form.Text1, &f_.form.Text2, &f_.form.Text4, &f_.form.Text6};
     TextBox& box = *boxes[choices.below(4)];
     if (!view_.takesFocus(box)) return "cannot type into " + box.name;
     std::int16_t code = interestingCode(choices);
-    std::int16_t admitted = form.keyPress(box, code);
-    std::string text = box.Text;
-    if (box.Locked || admitted == 0) return "typed " + std::to_string(code) + " into " + box.name;
-    if (admitted == 8) {
-        if (!text.empty()) text.pop_back();
-    } else if (admitted > 0 && admitted < 128 && admitted != 13 && (box.MaxLength == 0 || int(text.size()) < box.MaxLength)) {
-        text += static_cast<char>(admitted);
-    }
-    box.Text = text;
+    f_.press(box, code);
     return "typed " + std::to_string(code) + " into " + box.name;
 }
 
