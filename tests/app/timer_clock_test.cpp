@@ -43,7 +43,6 @@ namespace {
 
 struct RecordingShell : Shell {
     std::vector<std::string> log;
-    Program* program = nullptr;
     void show(Control* focus) override { log.push_back("show " + (focus ? focus->name : "none")); }
     int loop() override {
         log.push_back("loop");
