@@ -5,59 +5,42 @@
 using namespace kulbo;
 using namespace kulbo::testing;
 
-TEST(Lifecycle, LoadHooksTheFiveBoxesInOrder) {
-    FormFixture f;
-    EXPECT_TRUE(f.platform.boxes.empty());
-    EXPECT_EQ(f.platform.hookLog,
-              (std::vector<std::string>{"hook Text1", "hook Text2", "hook Text3", "hook Text4", "hook Text6"}));
-    f.platform.hookLog.clear();
-    f.form.unload();
-    EXPECT_EQ(f.platform.hookLog, (std::vector<std::string>{"unhook Text1", "unhook Text2", "unhook Text3",
-                                                            "unhook Text4", "unhook Text6"}));
-}
+using Boxes = std::vector<ShownBox>;
 
-TEST(Lifecycle, SecondInstanceWarnsAndEnds) {
+TEST(Lifecycle, LoadHooksTheFiveBoxesAndASecondInstanceWarnsAndEnds) {
+    FormFixture f;
+    f.form.unload();
+    EXPECT_EQ(f.platform.hookLog, (std::vector<std::string>{"hook Text1", "hook Text2", "hook Text3", "hook Text4",
+                                                            "hook Text6", "unhook Text1", "unhook Text2", "unhook Text3",
+                                                            "unhook Text4", "unhook Text6"}));
     FakePlatform platform;
     platform.previousInstance = true;
     Form1 form(platform, platform);
     form.load();
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].prompt, "该程序已在运行！");
-    EXPECT_EQ(platform.boxes[0].flags, 48);
-    EXPECT_EQ(platform.boxes[0].title, "运行中断 - Kulbo");
+    EXPECT_EQ(platform.boxes, (Boxes{{"该程序已在运行！", box::kExclamation, "运行中断 - Kulbo"}}));
     EXPECT_EQ(platform.ends, 1);
     EXPECT_TRUE(platform.hookLog.empty());
-    // Nothing runs after the end.
-    form.click(form.Command1);
+    form.click(form.Command1);  // nothing runs after the end
     form.tick(form.Timer1);
-    EXPECT_EQ(form.Label4.Caption, "");
     EXPECT_EQ(form.Label5.Caption, "1");
+    EXPECT_EQ(form.Label4.Caption, "");
 }
 
-TEST(Lifecycle, CloseAnsweredNoKeepsEverything) {
+// No keeps everything as it was; Yes ends at once, without unloading. The
+// session's end asks only when it may, and No cancels it.
+TEST(Lifecycle, CloseAsksAndOnlyYesEnds) {
     FormFixture f;
-    f.form.click(f.form.Command1);
-    std::string history = f.form.Text6.Text;
-    f.form.requestClose();
-    ASSERT_EQ(f.platform.boxes.size(), 1u);
-    EXPECT_EQ(f.platform.boxes[0].prompt, "确定要退出吗？");
-    EXPECT_EQ(f.platform.boxes[0].flags, 292);
-    EXPECT_EQ(f.platform.boxes[0].title, "Kulbo");
-    EXPECT_EQ(f.platform.ends, 0);
-    EXPECT_FALSE(f.form.ended());
-    EXPECT_EQ(f.form.Text6.Text, history);
+    EXPECT_FALSE(f.form.cancelSessionEnd(false));
+    EXPECT_TRUE(f.form.cancelSessionEnd(true));
+    EXPECT_EQ(f.platform.boxes, (Boxes{{"确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo"}}));
     f.form.click(f.form.Command1);  // still running
-    EXPECT_NE(f.form.Text6.Text, history);
-}
+    EXPECT_NE(f.form.Text6.Text, "");
 
-TEST(Lifecycle, CloseAnsweredYesEndsWithoutUnloading) {
-    FormFixture f;
     f.platform.answers = {box::kYes};
     f.form.requestClose();
     EXPECT_EQ(f.platform.ends, 1);
     EXPECT_TRUE(f.form.ended());
-    EXPECT_EQ(f.platform.hookLog.size(), 5u);  // no unhooking on the way out
-    EXPECT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.hookLog.size(), 5u);
 }
 
 // A box that is open keeps its handler running; events that arrive meanwhile
@@ -83,24 +66,9 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
     form.Check1.Value = 1;
     form.Label5.Caption = "9";
     form.click(form.Command1);
-    ASSERT_EQ(platform.boxes.size(), 2u);  // no nested pick; the close question after the box
-    EXPECT_EQ(platform.boxes[1].prompt, "确定要退出吗？");
+    EXPECT_EQ(platform.prompts(), (std::vector<std::string>{"恭喜9号被抽中！", "确定要退出吗？"}));
     EXPECT_TRUE(platform.swallowed);
     EXPECT_EQ(form.Label5.Caption, "9");
-    EXPECT_EQ(form.Label14.Caption, "#2");
     EXPECT_EQ(form.Text6.Text, "#2[9]\r\n");
     EXPECT_FALSE(form.ended());
-}
-
-// The session's end asks the closing question when it may, and No cancels it.
-TEST(Lifecycle, SessionEndAsksWhenItMayAndNoCancelsIt) {
-    FormFixture f;
-    EXPECT_FALSE(f.form.cancelSessionEnd(false));
-    EXPECT_TRUE(f.platform.boxes.empty());
-    EXPECT_TRUE(f.form.cancelSessionEnd(true));  // No
-    f.platform.answers = {box::kYes};
-    EXPECT_FALSE(f.form.cancelSessionEnd(true));
-    ASSERT_EQ(f.platform.boxes.size(), 2u);
-    EXPECT_EQ(f.platform.boxes[1].prompt, "确定要退出吗？");
-    EXPECT_EQ(f.platform.ends, 1);
 }

@@ -20,6 +20,7 @@ TEST(NumberText, StrictAcceptsOnlyWholeNumbers) {
     EXPECT_EQ(strictNumber("1000"), 1000);
     EXPECT_EQ(strictNumber("-3"), -3);
     EXPECT_EQ(strictNumber("9007199254740993"), 9007199254740992.0);  // halfway: to the even neighbour
+    EXPECT_EQ(strictNumber("9007199254740993.1"), 9007199254740994.0);  // past it: up
     EXPECT_EQ(strictNumber("0.30000000000000004"), 0.1 + 0.2);
     for (const char* text : {"", ".", "..", "5a", "a5", "5.5.", " 5", "5 ", "-", "+.", "1e3"})
         EXPECT_FALSE(strictNumber(text).has_value()) << '"' << text << '"';

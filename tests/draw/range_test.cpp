@@ -13,172 +13,104 @@ std::vector<std::string> prompts(const FakePlatform& platform) {
     return result;
 }
 
-void expectEditing(const Form1& form) {
-    EXPECT_EQ(form.Command2.Caption, "完成");
-    EXPECT_TRUE(form.Text2.Enabled);
-    EXPECT_EQ(form.Label4.Caption, "");
-    EXPECT_FALSE(form.Timer1.Enabled);
-    EXPECT_FALSE(form.Command1.Enabled);
-    EXPECT_FALSE(form.Command3.Enabled);
-    EXPECT_FALSE(form.Command11.Enabled);
-}
-
-void expectRunning(const Form1& form) {
-    EXPECT_EQ(form.Command2.Caption, "修改");
-    EXPECT_FALSE(form.Text1.Enabled);
-    EXPECT_FALSE(form.Text2.Enabled);
-    EXPECT_TRUE(form.Timer1.Enabled);
-    EXPECT_TRUE(form.Command1.Enabled);
-    EXPECT_TRUE(form.Command3.Enabled);
-    EXPECT_TRUE(form.Command11.Enabled);
-}
-
-// Sequential mode with the range open for editing and the texts given.
-struct EditingFixture : FormFixture {
-    EditingFixture() {
-        form.select(form.Option3);
-        form.click(form.Command2);
+// The range open, or the draw running, with what goes with either.
+void expectEditing(const Form1& form, bool editing) {
+    EXPECT_EQ(form.Command2.Caption, editing ? "完成" : "修改");
+    EXPECT_EQ(form.Text2.Enabled.get(), editing);
+    EXPECT_EQ(form.Timer1.Enabled.get(), !editing);
+    EXPECT_EQ(form.Command1.Enabled.get(), !editing);
+    EXPECT_EQ(form.Command3.Enabled.get(), !editing);
+    EXPECT_EQ(form.Command11.Enabled.get(), !editing);
+    if (editing) {
+        EXPECT_EQ(form.Label4.Caption, "");
     }
-    void confirm(const std::string& minimum, const std::string& maximum) {
-        form.Text1.Text = minimum;
-        form.Text2.Text = maximum;
-        platform.boxes.clear();
-        form.click(form.Command2);
-    }
-};
+}
 
 }  // namespace
 
-TEST(Range, SequentialEditOpensBothBoxesAndConfirmRestartsFromTheMinimum) {
-    FormFixture f;
-    f.form.select(f.form.Option3);
-    f.form.click(f.form.Command1);
-    ASSERT_NE(f.form.Label4.Caption, "");
-
-    f.form.click(f.form.Command2);
-    expectEditing(f.form);
-    EXPECT_TRUE(f.form.Text1.Enabled);
-    EXPECT_TRUE(f.platform.boxes.empty());  // the running range is valid: no box
-    std::string rolling = f.form.Label5.Caption;
-    f.ticks(f.form.Timer1, 5);
-    EXPECT_EQ(f.form.Label5.Caption, rolling);
-
-    f.type(f.form.Text1, "\b3");
-    f.type(f.form.Text2, "\b\b9");
-    f.form.click(f.form.Command2);
-    expectRunning(f.form);
-    EXPECT_EQ(f.form.Label5.Caption, "3");
-    EXPECT_TRUE(f.platform.boxes.empty());
-    f.form.tick(f.form.Timer1);
-    EXPECT_EQ(f.form.Label5.Caption, "4");
-}
-
+// Random mode keeps the minimum closed, but still compares it, and a
+// refusal does not open it either.
 TEST(Range, RandomEditKeepsTheMinimumClosedButStillComparesIt) {
-    FormFixture f;  // random mode
+    FormFixture f;
     f.form.click(f.form.Command2);
-    expectEditing(f.form);
-    EXPECT_FALSE(f.form.Text1.Enabled);
-    EXPECT_EQ(f.form.Text1.Text, "1");
-
     f.form.Text2.Text = "1";
     f.form.click(f.form.Command2);
     EXPECT_EQ(prompts(f.platform), std::vector<std::string>{"最小值不能大于等于最大值"});
-    expectEditing(f.form);
-    EXPECT_FALSE(f.form.Text1.Enabled);  // a refusal does not open it either
-
+    expectEditing(f.form, true);
+    EXPECT_FALSE(f.form.Text1.Enabled);
     f.form.Text2.Text = "2";
     f.form.click(f.form.Command2);
-    expectRunning(f.form);
-    EXPECT_EQ(f.form.Label5.Caption, "1");
+    expectEditing(f.form, false);
 }
 
-// Each refusal: its boxes in order, all critical and titled with the program's
-// name, and the window left in editing with the texts as typed.
-TEST(Range, RefusalsShowTheirBoxesInOrderAndStayInEditing) {
+// In order, "修改" opens both boxes and stops the rolling; "完成" starts it
+// from the minimum, or refuses with its critical boxes in order, leaving the
+// texts as typed, and the next click confirms again. A maximum between 999
+// and 1000 is refused without a word.
+TEST(Range, ConfirmStartsTheDrawFromTheMinimumOrRefusesWithItsBoxes) {
     struct Case {
         const char* minimum;
         const char* maximum;
         std::vector<std::string> messages;
+        bool accepted;
     };
     const Case cases[] = {
-        {"50", "50", {"最小值不能大于等于最大值"}},
-        {"60", "50", {"最小值不能大于等于最大值"}},
-        {"5.", "5", {"最小值不能大于等于最大值"}},
-        {"", "50", {"最小值不能为空"}},
-        {"1", "", {"最大值不能为空"}},
-        {"", "", {"最小值不能为空", "最大值不能为空"}},
-        {"1", "1000", {"最大值不能超过999"}},  // reported once, not also by the start check
-        {".", "50", {"最小值必须是数字"}},
-        {"1", ".", {"最大值必须是数字"}},
-        {".", ".", {"最大值必须是数字"}},  // the maximum is converted first
-        {"", ".", {"最小值不能为空"}},
-        {".", "1000", {"最大值不能超过999"}},
+        {"1", "999", {}, true},
+        {"5.", "12", {}, true},
+        {"0", ".5", {}, true},
+        {"050", "51", {}, true},
+        {"50", "50", {"最小值不能大于等于最大值"}, false},
+        {"5.", "5", {"最小值不能大于等于最大值"}, false},
+        {"", "", {"最小值不能为空", "最大值不能为空"}, false},
+        {"1", "1000", {"最大值不能超过999"}, false},  // once, not also by the check after every click
+        {".", "50", {"最小值必须是数字"}, false},
+        {".", ".", {"最大值必须是数字"}, false},  // the maximum is converted first
+        {"", ".", {"最小值不能为空"}, false},
+        {".", "1000", {"最大值不能超过999"}, false},
+        {"1", "999.5", {}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("min \"") + c.minimum + "\" max \"" + c.maximum + "\"");
-        EditingFixture f;
-        f.confirm(c.minimum, c.maximum);
+        FormFixture f;
+        f.form.select(f.form.Option3);
+        f.form.click(f.form.Command2);
+        f.form.Text1.Text = std::string(c.minimum);
+        f.form.Text2.Text = std::string(c.maximum);
+        f.form.click(f.form.Command2);
         EXPECT_EQ(prompts(f.platform), c.messages);
-        for (const ShownBox& box : f.platform.boxes) {
-            EXPECT_EQ(box.flags, 16);
-            EXPECT_EQ(box.title, "Kulbo");
+        for (const ShownBox& box : f.platform.boxes) EXPECT_EQ(box.flags, box::kCritical);
+        expectEditing(f.form, !c.accepted);
+        EXPECT_EQ(f.form.Text1.Enabled.get(), !c.accepted);
+        if (c.accepted) {
+            EXPECT_EQ(f.form.Label5.Caption, c.minimum);
+            continue;
         }
-        expectEditing(f.form);
-        EXPECT_TRUE(f.form.Text1.Enabled);
         EXPECT_EQ(f.form.Text1.Text, c.minimum);
         EXPECT_EQ(f.form.Text2.Text, c.maximum);
-
-        // The next click confirms again rather than reopening the editing.
-        f.confirm("2", "8");
+        f.platform.boxes.clear();
+        f.form.Text1.Text = "2";
+        f.form.Text2.Text = "8";
+        f.form.click(f.form.Command2);
         EXPECT_TRUE(f.platform.boxes.empty());
-        expectRunning(f.form);
+        expectEditing(f.form, false);
         EXPECT_EQ(f.form.Label5.Caption, "2");
     }
 }
 
-TEST(Range, AcceptedRangesStartTheDraw) {
-    const std::pair<const char*, const char*> ranges[] = {
-        {"1", "999"}, {"5.", "12"}, {".5", "3"}, {"0", ".5"}, {"050", "51"}, {"1", "50."},
-    };
-    for (auto [minimum, maximum] : ranges) {
-        SCOPED_TRACE(std::string(minimum) + " .. " + maximum);
-        EditingFixture f;
-        f.confirm(minimum, maximum);
-        EXPECT_TRUE(f.platform.boxes.empty());
-        expectRunning(f.form);
-        EXPECT_EQ(f.form.Label5.Caption, minimum);
-    }
-}
-
-TEST(Range, MaximumBetween999And1000IsIgnoredSilently) {
-    for (const char* maximum : {"999.5", "999.999"}) {
-        EditingFixture f;
-        f.confirm("1", maximum);
-        EXPECT_TRUE(f.platform.boxes.empty()) << maximum;
-        expectEditing(f.form);
-        EXPECT_TRUE(f.form.Text1.Enabled);
-    }
-}
-
-// The start check runs after "修改" too, so a bad maximum put there by other
-// means is reported as editing begins.
-TEST(Range, EditingABadRunningRangeReportsItAtOnce) {
+// The check after every click runs on "修改" too, so a bad maximum put
+// there by other means is reported as editing begins; with no mode chosen
+// the button does nothing.
+TEST(Range, EditingABadRunningRangeReportsItAtOnceAndNoModeDoesNothing) {
     FormFixture f;
     f.form.Text2.Text = "1000";
     f.form.click(f.form.Command2);
     EXPECT_EQ(prompts(f.platform), std::vector<std::string>{"最大值不能超过999"});
-    expectEditing(f.form);
-}
+    expectEditing(f.form, true);
 
-TEST(Range, ClickWithNeitherModeChangesNothing) {
-    FormFixture f;
-    f.form.Option4.Value = false;
-    f.form.Text2.Text = "";
-    f.form.click(f.form.Command2);
-    EXPECT_TRUE(f.platform.boxes.empty());
-    EXPECT_EQ(f.form.Command2.Caption, "修改");
-    EXPECT_TRUE(f.form.Timer1.Enabled);
-    EXPECT_TRUE(f.form.Command1.Enabled);
-    EXPECT_FALSE(f.form.Text2.Enabled);
+    FormFixture g;
+    g.form.Option4.Value = false;
+    g.form.Text2.Text = "";
+    g.form.click(g.form.Command2);
+    EXPECT_TRUE(g.platform.boxes.empty());
+    expectEditing(g.form, false);
 }
-

@@ -5,16 +5,13 @@
 using namespace kulbo;
 using namespace kulbo::testing;
 
-TEST_F(ReportFile, OneLineIsWrittenAsGbkWithNoByteOrderMarkUnderItsChineseName) {
-    ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine + "\r\n").ok());
-    EXPECT_EQ(readBytes(report), kLineGbk + "\r\n");
-    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
-}
-
-TEST_F(ReportFile, ReplacesAnExistingFileWhole) {
+// In GBK with no byte order mark under its Chinese name, replacing an
+// existing file whole.
+TEST_F(ReportFile, IsWrittenAsGbkAndReplacesAnExistingFileWhole) {
     writeBytes(report, std::string(4096, 'x'));
     ASSERT_TRUE(writeGbkFile(utf8Path(report), kLine + "\r\n").ok());
     EXPECT_EQ(readBytes(report), kLineGbk + "\r\n");
+    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
 }
 
 // Nothing is dropped: a character without a GBK form fails the whole report.
@@ -31,16 +28,14 @@ TEST_F(ReportFile, CharacterWithoutGbkFormFailsAndKeepsTheEarlierReport) {
 // a failure with its reason, and nothing left behind.
 TEST_F(ReportFile, UnusablePlacesFailWithAReasonAndLeaveNothing) {
     fs::create_directory(report);
-    Outcome written = writeGbkFile(utf8Path(report), kLine);
-    EXPECT_FALSE(written.ok());
-    EXPECT_NE(written.reason(), "");
-    EXPECT_TRUE(fs::is_directory(report));
-    EXPECT_EQ(entries(), std::vector<fs::path>{report.filename()});
-
     fs::path notAFolder = folder / "plain";
     writeBytes(notAFolder, "");
-    written = writeGbkFile(utf8Path(notAFolder / report.filename()), kLine);
-    EXPECT_FALSE(written.ok());
-    EXPECT_NE(written.reason(), "");
+    for (const fs::path& path : {report, notAFolder / report.filename()}) {
+        Outcome written = writeGbkFile(utf8Path(path), kLine);
+        EXPECT_FALSE(written.ok());
+        EXPECT_NE(written.reason(), "");
+    }
+    EXPECT_TRUE(fs::is_directory(report));
     EXPECT_EQ(readBytes(notAFolder), "");
+    EXPECT_EQ(entries(), (std::vector<fs::path>{report.filename(), "plain"}));
 }

@@ -36,53 +36,54 @@ const char* const kFreeTexts[] = {"", "731952846017364528", "731952846017364528 
 std::string EventDriver::step(Choices& choices) {
     Form1& form = f_.form;
     justPicked_ = false;
-    switch (choices.below(12)) {
-    case 0:
-    case 1:
-    case 2:
-        return clickSomething(choices);
-    case 3:
-    case 4:
-        return typeIntoNumberBox(choices);
-    case 5:
-        return typeFreeText(choices);
-    case 6: {
+    const int kind = choices.below(12);
+    if (kind < 3) return clickSomething(choices);
+    if (kind < 5) {
+        TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text4, &form.Text6};
+        TextBox& box = *boxes[choices.below(4)];
+        if (!view_.takesFocus(box)) return "cannot type into " + box.name;
+        std::int16_t code = interestingCode(choices);
+        f_.press(box, code);
+        return "typed " + std::to_string(code) + " into " + box.name;
+    }
+    if (kind == 5) {
+        TextBox& box = choices.below(2) ? form.Text3 : form.Text5;
+        if (!view_.takesFocus(box)) return "cannot type into " + box.name;
+        box.Text = kFreeTexts[choices.below(std::size(kFreeTexts))];
+        return "text into " + box.name;
+    }
+    if (kind == 6) {
         int code = choices.below(4) == 0 ? choices.below(256) : 13;
         form.keyDown(code, choices.below(8));
         return "key down " + std::to_string(code);
     }
-    case 7: {
+    if (kind == 7) {
         auto timers = form.timers();
         Timer& timer = *timers[choices.below(static_cast<int>(timers.size()))];
         int count = 1 + choices.below(60);
-        for (int i = 0; i < count; ++i) form.tick(timer);
+        f_.ticks(timer, count);
         if (&timer == &form.Timer1 && form.Timer1.Enabled) rolledSinceModeChange_ = true;
         return "tick " + timer.name + " x" + std::to_string(count);
     }
-    case 8: {
-        LocalTime& now = f_.platform.now;
-        now = {1990 + choices.below(80), 1 + choices.below(12), 1 + choices.below(28),
-               choices.below(24),        choices.below(60),     choices.below(60)};
-        return "clock jumps to " + std::to_string(now.year);
+    if (kind == 8) {
+        f_.platform.now = {1990 + choices.below(80), 1 + choices.below(12), 1 + choices.below(28),
+                           choices.below(24),        choices.below(60),     choices.below(60)};
+        return "clock jumps to " + std::to_string(f_.platform.now.year);
     }
-    case 9: {
-        int answer = choices.below(3) == 0 ? box::kYes : box::kNo;
-        f_.platform.answers.push_back(answer);
-        return "next answer " + std::to_string(answer);
+    if (kind == 9) {
+        f_.platform.answers.push_back(choices.below(3) == 0 ? box::kYes : box::kNo);
+        return "next answer " + std::to_string(f_.platform.answers.back());
     }
-    case 10: {
+    if (kind == 10) {
         // Closing is answered No unless the stream insists: the run goes on.
         if (choices.below(50) != 0) f_.platform.answers.push_front(box::kNo);
         form.requestClose();
         return "close requested";
     }
-    default: {
-        form.WindowState = choices.below(3);
-        if (choices.below(2)) form.Width = choices.below(20000);
-        if (choices.below(2)) form.Height = choices.below(20000);
-        return "window changed";
-    }
-    }
+    form.WindowState = choices.below(3);
+    if (choices.below(2)) form.Width = choices.below(20000);
+    if (choices.below(2)) form.Height = choices.below(20000);
+    return "window changed";
 }
 
 std::string EventDriver::clickSomething(Choices& choices) {
@@ -103,70 +104,45 @@ std::string EventDriver::clickSomething(Choices& choices) {
     return "click " + target.name;
 }
 
-std::string EventDriver::typeIntoNumberBox(Choices& choices) {
-    Form1& form = f_.form;
-    TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text4, &form.Text6};
-    TextBox& box = *boxes[choices.below(4)];
-    if (!view_.takesFocus(box)) return "cannot type into " + box.name;
-    std::int16_t code = interestingCode(choices);
-    std::int16_t admitted = form.keyPress(box, code);
-    std::string text = box.Text;
-    if (box.Locked || admitted == 0) return "typed " + std::to_string(code) + " into " + box.name;
-    if (admitted == 8) {
-        if (!text.empty()) text.pop_back();
-    } else if (admitted > 0 && admitted < 128 && admitted != 13 && (box.MaxLength == 0 || int(text.size()) < box.MaxLength)) {
-        text += static_cast<char>(admitted);
-    }
-    box.Text = text;
-    return "typed " + std::to_string(code) + " into " + box.name;
-}
-
-std::string EventDriver::typeFreeText(Choices& choices) {
-    Form1& form = f_.form;
-    TextBox& box = choices.below(2) ? form.Text3 : form.Text5;
-    if (!view_.takesFocus(box)) return "cannot type into " + box.name;
-    box.Text = kFreeTexts[choices.below(std::size(kFreeTexts))];
-    return "text into " + box.name;
-}
-
 std::string EventDriver::violation() const {
     const Form1& form = f_.form;
-    if (form.Option3.Value + form.Option4.Value + form.Option5.Value != 1)
-        return "drawing mode: not exactly one option chosen";
-    if (form.Option1.Value == form.Option2.Value) return "avoidance: not exactly one option chosen";
+    if (form.Option3.Value + form.Option4.Value + form.Option5.Value != 1) return "drawing mode: not one option chosen";
+    if (form.Option1.Value == form.Option2.Value) return "avoidance: not one option chosen";
+    if (form.Picture1.Visible + form.Picture2.Visible + form.Picture3.Visible > 1) return "more than one panel shown";
 
-    int panels = form.Picture1.Visible + form.Picture2.Visible + form.Picture3.Visible;
-    if (panels > 1) return "more than one panel covers the main face";
-
+    // Whole lines of stamp[number].
     const std::string& history = form.Text6.Text;
-    if (!history.empty() && history.size() < 2) return "history is not whole lines";
-    std::size_t start = 0;
-    while (start < history.size()) {
-        std::size_t end = history.find("\r\n", start);
+    for (std::size_t start = 0, end; start < history.size(); start = end + 2) {
+        end = history.find("\r\n", start);
         if (end == std::string::npos) return "history ends in a partial line";
         std::string line = history.substr(start, end - start);
-        if (line.find_first_of("\r\n") != std::string::npos) return "stray line break in the history";
-        if (line.empty() || line.back() != ']' || line.find('[') == std::string::npos)
+        if (line.find_first_of("\r\n") != std::string::npos || line.empty() || line.back() != ']' ||
+            line.find('[') == std::string::npos)
             return "history line is not stamp[number]: " + line;
-        start = end + 2;
     }
-    if (justPicked_ && form.Option5.Value) return repeatViolation();
+    if (!justPicked_) return "";
+    auto minimum = strictNumber(form.Text1.Text.get());
+    auto maximum = strictNumber(form.Text2.Text.get());
+    if (!minimum || !maximum) return "range is not numbers while drawing";
+    if (form.Option5.Value) return repeatViolation(*minimum, *maximum);
     // Right after a change of mode the rolling number is still the old mode's
-    // until the next tick, a millisecond later.
-    return justPicked_ && rolledSinceModeChange_ ? drawnNumberViolation() : "";
+    // until the next tick, a millisecond later. A random draw whose maximum
+    // holds no whole number from 1 on falls back to the minimum.
+    auto drawn = strictNumber(form.Label4.Caption.get());
+    if (!rolledSinceModeChange_ || (form.Option4.Value && *maximum < 1 && form.Label4.Caption == form.Text1.Text)) return "";
+    double lowest = form.Option4.Value ? 1 : *minimum;
+    if (!drawn || *drawn < lowest || *drawn > *maximum)
+        return "drawn " + form.Label4.Caption.get() + " outside " + numberText(lowest) + ".." + form.Text2.Text.get();
+    return "";
 }
 
 // 不重复方式: the number just drawn is one of the mode's that the round had
 // not drawn yet, counted afresh from the whole history.
-std::string EventDriver::repeatViolation() const {
+std::string EventDriver::repeatViolation(double minimum, double maximum) const {
     const Form1& form = f_.form;
     std::set<long> numbers;
-    auto minimum = strictNumber(form.Text1.Text.get());
-    auto maximum = strictNumber(form.Text2.Text.get());
-    if (!minimum || !maximum) return "range is not numbers while drawing";
-    for (long n = long(std::ceil(*minimum)); n <= long(std::floor(*maximum)); ++n)
+    for (long n = long(std::ceil(minimum)); n <= long(std::floor(maximum)); ++n)
         if (!form.Option1.Value || numberText(double(n)) != form.Text4.Text.get()) numbers.insert(n);
-
     std::vector<long> lines;
     const std::string& history = form.Text6.Text;
     for (std::size_t open = history.find('['); open != std::string::npos; open = history.find('[', open + 1)) {
@@ -180,21 +156,6 @@ std::string EventDriver::repeatViolation() const {
     if (!numbers.count(last) || numberText(double(last)) != form.Label4.Caption.get())
         return "drawn " + form.Label4.Caption.get() + ", not a number of the mode";
     if (drawn.count(last)) return "drawn " + form.Label4.Caption.get() + " twice in one round";
-    return "";
-}
-
-std::string EventDriver::drawnNumberViolation() const {
-    const Form1& form = f_.form;
-    auto drawn = strictNumber(form.Label4.Caption.get());
-    if (!drawn) return "drawn number is not a number: " + form.Label4.Caption.get();
-    auto minimum = strictNumber(form.Text1.Text.get());
-    auto maximum = strictNumber(form.Text2.Text.get());
-    if (!minimum || !maximum) return "range is not numbers while drawing";
-    // A random draw whose maximum holds no whole number from 1 on falls back to the minimum.
-    if (form.Option4.Value && *maximum < 1 && form.Label4.Caption == form.Text1.Text) return "";
-    double lowest = form.Option4.Value ? 1 : *minimum;
-    if (*drawn < lowest || *drawn > *maximum)
-        return "drawn " + form.Label4.Caption.get() + " outside " + numberText(lowest) + ".." + form.Text2.Text.get();
     return "";
 }
 

@@ -56,10 +56,7 @@ public:
 
 private:
     std::string clickSomething(Choices& choices);
-    std::string typeIntoNumberBox(Choices& choices);
-    std::string typeFreeText(Choices& choices);
-    std::string drawnNumberViolation() const;
-    std::string repeatViolation() const;
+    std::string repeatViolation(double minimum, double maximum) const;
 
     FormFixture& f_;
     View view_;

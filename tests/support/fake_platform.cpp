@@ -17,6 +17,12 @@ int FakePlatform::MsgBox(const std::string& prompt, int flags, const std::string
     return (flags & box::kButtonsField) == box::kYesNoButtons ? box::kNo : box::kOk;
 }
 
+std::vector<std::string> FakePlatform::prompts() const {
+    std::vector<std::string> result;
+    for (const ShownBox& box : boxes) result.push_back(box.prompt);
+    return result;
+}
+
 double FakePlatform::Rnd() {
     if (!randomValues.empty()) {
         double value = randomValues.front();
@@ -44,15 +50,16 @@ std::optional<std::string> FakePlatform::ChooseSaveFile(const SaveDialog& dialog
 void FakePlatform::HookTextBox(TextBox& box) { hookLog.push_back("hook " + box.name); }
 void FakePlatform::UnhookTextBox(TextBox& box) { hookLog.push_back("unhook " + box.name); }
 
-void FormFixture::type(TextBox& box, const std::string& text) {
-    for (char c : text) {
-        auto code = form.keyPress(box, static_cast<std::int16_t>(static_cast<unsigned char>(c)));
-        if (code == 8) {
-            if (!box.Text.get().empty()) box.Text = box.Text.get().substr(0, box.Text.get().size() - 1);
-        } else if (code != 0 && (box.MaxLength == 0 || static_cast<int>(box.Text.get().size()) < box.MaxLength)) {
-            box.Text = box.Text.get() + static_cast<char>(code);
-        }
+void FormFixture::press(TextBox& box, std::int16_t keyAscii) {
+    const std::int16_t code = form.keyPress(box, keyAscii);
+    std::string text = box.Text;
+    if (box.Locked || code == 0) return;
+    if (code == 8) {
+        if (!text.empty()) text.pop_back();
+    } else if (code > 0 && code < 128 && code != 13 && (box.MaxLength == 0 || int(text.size()) < box.MaxLength)) {
+        text += static_cast<char>(code);
     }
+    box.Text = text;
 }
 
 }  // namespace kulbo::testing

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@ struct ShownBox {
     std::string prompt;
     int flags;
     std::string title;
+    bool operator==(const ShownBox&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
+        return out << '"' << box.prompt << "\" " << box.flags << " \"" << box.title << '"';
+    }
 };
 
 struct ToldReader {
@@ -50,6 +55,7 @@ public:
 
     // What happened.
     std::vector<ShownBox> boxes;
+    std::vector<std::string> prompts() const;
     std::map<std::string, std::string> files;  // path -> text as written
     std::vector<SaveDialog> saveDialogs;       // the save dialogs shown
     std::vector<ToldReader> told;              // what screen readers were told
@@ -82,8 +88,13 @@ struct FormFixture {
     void ticks(Timer& timer, int count) {
         for (int i = 0; i < count; ++i) form.tick(timer);
     }
-    // Types each character of text into the box through its key filter.
-    void type(TextBox& box, const std::string& text);
+    // A key pressed in the box: through its key filter, then into the text as
+    // a box takes it (backspace, up to MaxLength, nothing when locked).
+    void press(TextBox& box, std::int16_t keyAscii);
+    // Types each character of text into the box.
+    void type(TextBox& box, const std::string& text) {
+        for (char c : text) press(box, static_cast<std::int16_t>(static_cast<unsigned char>(c)));
+    }
 };
 
 }  // namespace kulbo::testing

@@ -58,17 +58,8 @@ struct PosixReportFile : ReportFile {
 
 }  // namespace
 
-// An ordinary file, not one only its owner may read.
-TEST_F(PosixReportFile, TheReportIsAnOrdinaryFile) {
-    ASSERT_TRUE(writeGbkFile(report, kLine).ok());
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat status {};
-    ASSERT_EQ(::stat(report.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
-}
-
-TEST_F(PosixReportFile, ReplacesALinkInsteadOfFollowingIt) {
+// An ordinary file, not one only its owner may read, put in the link's place.
+TEST_F(PosixReportFile, AnOrdinaryFileReplacesALinkInsteadOfFollowingIt) {
     fs::path victim = folder / "victim.txt";
     writeBytes(victim, "keep");
     fs::create_symlink(victim, report);
@@ -76,20 +67,19 @@ TEST_F(PosixReportFile, ReplacesALinkInsteadOfFollowingIt) {
     EXPECT_FALSE(fs::is_symlink(report));
     EXPECT_EQ(readBytes(report), kLineGbk);
     EXPECT_EQ(readBytes(victim), "keep");
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat status {};
+    ASSERT_EQ(::stat(report.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
 }
 
-TEST_F(PosixReportFile, FailuresNameTheSystemsReason) {
-    fs::create_directory(report);
-    std::string reason = writeGbkFile(report, kLine).reason();
-    EXPECT_NE(reason.find(std::strerror(EISDIR)), std::string::npos) << reason;
-    fs::path notAFolder = folder / "plain";
-    writeBytes(notAFolder, "");
-    reason = writeGbkFile(notAFolder / report.filename(), kLine).reason();
-    EXPECT_NE(reason.find(std::strerror(ENOTDIR)), std::string::npos) << reason;
-}
-
-TEST_F(PosixReportFile, ReadOnlyFolderFailsAndKeepsTheEarlierReport) {
+// The failure names the system's reason and the earlier report stays; the
+// temporary file belongs in the report's own folder, not in its parent.
+TEST_F(PosixReportFile, ReadOnlyFolderFailsWithTheSystemsReasonButNotItsSubfolder) {
     ASSERT_TRUE(writeGbkFile(report, kLine).ok());
+    fs::path child = folder / "child";
+    fs::create_directory(child);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     if (creationError(folder) == 0 && !setImmutable(folder, true))
         GTEST_SKIP() << "nothing here stops this user from writing into the folder";
@@ -98,15 +88,6 @@ TEST_F(PosixReportFile, ReadOnlyFolderFailsAndKeepsTheEarlierReport) {
     std::string reason = writeGbkFile(report, kLine + kLine).reason();
     EXPECT_NE(reason.find(std::strerror(error)), std::string::npos) << reason;
     EXPECT_EQ(readBytes(report), kLineGbk);
-}
-
-// The temporary file belongs in the report's own folder, not in its parent.
-TEST_F(PosixReportFile, WritesIntoAFolderWhoseParentIsReadOnly) {
-    fs::path child = folder / "child";
-    fs::create_directory(child);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (creationError(folder) == 0 && !setImmutable(folder, true))
-        GTEST_SKIP() << "nothing here stops this user from writing into the folder";
     Outcome written = writeGbkFile(child / report.filename(), kLine);
     EXPECT_TRUE(written.ok()) << written.reason();
 }
@@ -124,4 +105,12 @@ TEST_F(PosixReportFile, RemovesTemporariesOfCopiesThatAreGone) {
     std::vector<fs::path> kept{taken, running, notOurs, report.filename()};
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(entries(), kept);
+}
+
+// With every name for the temporary taken, the report fails and removes none.
+TEST_F(PosixReportFile, EveryTemporaryNameTakenFailsAndRemovesNone) {
+    for (int attempt = 0; attempt < 100; ++attempt)
+        writeBytes(folder / (".kulbo-report-" + std::to_string(::getpid()) + "-" + std::to_string(attempt)), "x");
+    EXPECT_FALSE(writeGbkFile(report, kLine).ok());
+    EXPECT_EQ(entries().size(), 100u);
 }

@@ -1,3 +1,4 @@
+#include "platform/posix/instance_places.h"
 #include "platform/system.h"
 
 #include <gtest/gtest.h>
@@ -5,12 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 // The desktop's own name for the documents folder, then ~/Documents; a
 // folder that does not exist is none, and the Save dialog opens at home.
+// The account's home is found whatever $HOME says, and the program's folder
+// is the one it runs from.
 TEST(UserFolders, DocumentsAsTheDesktopNamesThemWhenTheyExist) {
     const fs::path home = fs::temp_directory_path() / ("kulbo-home-" + std::to_string(::getpid()));
     fs::create_directories(home / ".config");
@@ -21,6 +25,8 @@ TEST(UserFolders, DocumentsAsTheDesktopNamesThemWhenTheyExist) {
     ::unsetenv("XDG_CONFIG_HOME");
 
     EXPECT_EQ(kulbo::os::homeFolder(), home.string());
+    EXPECT_EQ(kulbo::userFolders().accountHome, ::getpwuid(::getuid())->pw_dir);
+    EXPECT_EQ(kulbo::os::programFolder(), fs::canonical("/proc/self/exe").parent_path().string());
     EXPECT_EQ(kulbo::os::documentsFolder(), std::nullopt);
     fs::create_directory(home / "Documents");
     EXPECT_EQ(kulbo::os::documentsFolder(), (home / "Documents").string());
