@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# The window opens at its design size; a second copy is refused; closing asks
-# first, and only Yes ends the program; a killed copy blocks nothing.
+# The window opens at its design size; a second copy is refused. Closing asks
+# first, by the close box and by the system's own requests alike (on Linux
+# SIGTERM, SIGHUP and SIGINT; on Windows the session's end, which wineboot
+# sends): No keeps the program and its history, a request that comes while
+# the question is open is asked after it, and only Yes ends the program (on
+# Windows letting the session end). A killed copy blocks nothing.
 source "$(dirname "$0")/lib.sh"
 open_kulbo
 [ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
@@ -12,19 +16,53 @@ alive "$KULBO_PID" || fail "first copy ended"
 pass "second copy refused"
 on_desktop "closing a tab asks the browser's own question (beforeunload), and a tab cannot be killed alone: tests/e2e/web/page_only.sh" || exit 0
 
+# The system asks the program to end; on Windows $WORK/ended says whether
+# the session went on ending.
+system_asks_to_close() {  # the Linux signal
+  if [ "$PLATFORM" = linux ]; then kill "-$1" "$KULBO_PID"; return; fi
+  local status=0
+  "${LAUNCH[@]}" wineboot --end-session > /dev/null 2>&1 || status=$?
+  echo "$status" > "$WORK/ended"
+}
+answered() {  # waits for the question, answers it with the keys given
+  local question
+  question=$(wait_other_window Kulbo "$main") || fail "$1 asked nothing"; shift
+  keys_to "$question" "$@"
+  wait_window_gone "$question" || fail "the question stayed open"
+}
+
+click_start "$main"
 close_window "$main"
-question=$(wait_other_window Kulbo "$main") || fail "closing asked nothing"
-keys_to "$question" Return   # No is the default
-wait_window_gone "$question" || fail "question stayed open"
+answered "the close box" Return                  # No is the default
 alive "$KULBO_PID" || fail "answering No ended the program"
 xwininfo -id "$main" | grep -q IsViewable || fail "window gone after No"
 pass "No keeps the window"
 
-close_window "$main"
-question=$(wait_other_window Kulbo "$main") || fail "second close asked nothing"
-keys_to "$question" shift+Tab space   # move to 是 and press it
+system_asks_to_close TERM &
+answered "the system's request" Return
+wait "$!"
+alive "$KULBO_PID" || fail "answering No to the system ended the program"
+[ "$PLATFORM" = linux ] || [ "$(cat "$WORK/ended")" != 0 ] || fail "No did not cancel the session's end"
+[ "$(export_report "$main" | wc -l)" -eq 1 ] || fail "the history did not keep the pick"
+pass "the system's request asks too, and No keeps the program and its history"
+
+if [ "$PLATFORM" = linux ]; then
+  kill -HUP "$KULBO_PID"
+  question=$(wait_other_window Kulbo "$main") || fail "SIGHUP asked nothing"
+  kill -INT "$KULBO_PID"
+  sleep 0.3                                      # for the signal to arrive before the answer
+  answered "SIGHUP" Return
+  pass "a request while the question is open is asked after it"
+fi
+system_asks_to_close TERM &
+answered "the system's request" shift+Tab space  # move to 是 and press it
+wait "$!"
+[ "$PLATFORM" = linux ] || [ "$(cat "$WORK/ended")" = 0 ] || fail "Yes did not let the session end"
 for _ in $(seq 50); do alive "$KULBO_PID" || break; sleep 0.1; done
 alive "$KULBO_PID" && fail "Yes did not end the program"
+status=0
+wait "$KULBO_PID" || status=$?
+[ "$PLATFORM" = windows ] || [ "$status" -eq 0 ] || fail "ended with status $status"
 pass "Yes ends the program"
 
 # A copy that was killed leaves nothing behind that refuses the next one.
