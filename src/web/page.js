@@ -321,7 +321,7 @@ var kulboPage = (() => {
 
   // Full screen without F11: a board or a tablet has none.
   function showFullScreen() {
-    const on = document.fullscreenElement !== null;
+    const on = !!document.fullscreenElement;
     fullScreen.classList.toggle("leave", on);
     fullScreen.setAttribute("aria-label", on ? words.leaveFullScreen : words.fullScreen);
     fullScreen.title = fullScreen.getAttribute("aria-label");
