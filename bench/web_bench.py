@@ -1,7 +1,8 @@
 """The page's figures in headless Chromium: the site's size, raw and gzipped,
 the time to the first drawing of the window (a first visit and one served
-by the service worker), and the idle CPU and wake-ups of its tab beside an
-empty page's.
+by the service worker) beside an empty page's first drawing, the cost of a
+pick with an empty and a long history, and the idle CPU and wake-ups of its
+tab beside an empty page's.
 usage: web_bench.py SITE [idle-seconds]"""
 import gzip
 import os
@@ -25,6 +26,20 @@ new MutationObserver((_, observer) => {
   observer.disconnect();
   requestAnimationFrame(() => requestAnimationFrame(() => performance.mark("kulbo-drawn")));
 }).observe(document, {subtree: true, attributes: true, attributeFilter: ["hidden"]});
+"""
+# The first drawing of anything, the page's or an empty page's.
+PAINTED = """
+const paint = performance.getEntriesByName("first-contentful-paint")[0];
+return paint ? paint.startTime : null;
+"""
+# The mean cost of a pick, its layout included, over N picks after FILL more.
+PICKS = """
+const [fill, n] = arguments;
+const start = [...document.querySelectorAll("#window button")].find(b => b.textContent === "开始");
+for (let i = 0; i < fill; i++) start.click();
+const begun = performance.now();
+for (let i = 0; i < n; i++) { start.click(); document.body.offsetHeight; }
+return (performance.now() - begun) / n;
 """
 DRAWN = """
 const drawn = performance.getEntriesByName("kulbo-drawn")[0];
@@ -57,12 +72,12 @@ def browser():
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
-def time_to_drawing(driver, url):
+def time_to_drawing(driver, url, script=DRAWN):
     driver.switch_to.new_window("tab")
     driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_DRAWING})
     driver.get(url)
     for _ in range(200):
-        drawn = driver.execute_script(DRAWN)
+        drawn = driver.execute_script(script)
         if drawn is not None:
             return drawn
         time.sleep(0.05)
@@ -142,6 +157,24 @@ def main():
               f"{min(first):.1f} .. {max(first):.1f})")
         print(f"first drawing, from cache    {statistics.median(cached):8.1f} ms (median of 5; "
               f"{min(cached):.1f} .. {max(cached):.1f})")
+
+        with tempfile.TemporaryDirectory() as empty:
+            with open(os.path.join(empty, "index.html"), "w") as f:
+                f.write("<!DOCTYPE html><title>empty</title><p>empty</p>")
+            server, port = serve(empty)
+            servers.append(server)
+            blank = [time_to_drawing(driver, f"http://localhost:{port}/?{i}", PAINTED) for i in range(5)]
+            close_tabs(driver)
+        server, port = serve(site)
+        servers.append(server)
+        painted = time_to_drawing(driver, f"http://127.0.0.1:{port}/", PAINTED)
+        print(f"first paint, the page        {painted:8.1f} ms, an empty page {statistics.median(blank):.1f} ms")
+        close_tabs(driver)
+        time_to_drawing(driver, f"http://127.0.0.1:{port}/")
+        at_empty = driver.execute_script(PICKS, 0, 100)
+        at_long = driver.execute_script(PICKS, 2900, 100)
+        print(f"a pick, empty history        {at_empty:8.2f} ms; after 3,000 lines {at_long:.2f} ms")
+        close_tabs(driver)
 
         with tempfile.TemporaryDirectory() as empty:
             with open(os.path.join(empty, "index.html"), "w") as f:

@@ -1,12 +1,39 @@
 # Lays out the static site in SITE from the page's files in SOURCE and the
 # program built in BUILD: the service worker names its cache after the
 # files' content, so that a new build replaces what a browser keeps.
-set(files index.html kulbo.css kulbo.js kulbo.wasm kulbo.webmanifest icons/kulbo.svg icons/unlock.svg icons/cancel.svg)
+set(icons icons/kulbo.svg icons/unlock.svg icons/cancel.svg icons/kulbo-192.png icons/kulbo-512.png
+  icons/kulbo-maskable-512.png icons/kulbo-180.png)
+set(files index.html kulbo.css kulbo.js kulbo.wasm kulbo.webmanifest ${icons})
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/icons)
-file(COPY ${SOURCE}/src/web/index.html ${SOURCE}/src/web/kulbo.css DESTINATION ${SITE})
+
+# The words the page shows before the program has loaded are the program's.
+file(READ ${SOURCE}/src/app/messages.h messages)
+foreach(name IN ITEMS AppTitle PageLoading PageNeedsScripts)
+  if(NOT messages MATCHES "k${name} = \"([^\"]*)\"")
+    message(FATAL_ERROR "messages.h has no k${name}")
+  endif()
+  set(text "${CMAKE_MATCH_1}")
+  string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" variable ${name})
+  string(TOUPPER ${variable} variable)
+  set(${variable} "${text}")
+endforeach()
+configure_file(${SOURCE}/src/web/index.html ${SITE}/index.html @ONLY)
+
+file(COPY ${SOURCE}/src/web/kulbo.css DESTINATION ${SITE})
 file(COPY ${BUILD}/kulbo.js ${BUILD}/kulbo.wasm ${BUILD}/kulbo.webmanifest DESTINATION ${SITE})
 file(COPY ${SOURCE}/data/icons/kulbo.svg ${SOURCE}/data/icons/unlock.svg ${SOURCE}/data/icons/cancel.svg DESTINATION ${SITE}/icons)
+foreach(png IN ITEMS "kulbo 192" "kulbo 512" "kulbo-maskable 512" "kulbo-maskable 180")
+  separate_arguments(png)
+  list(GET png 0 name)
+  list(GET png 1 size)
+  set(to ${name}-${size}.png)
+  if(name STREQUAL kulbo-maskable AND size EQUAL 180)
+    set(to kulbo-180.png)  # a home screen's icon: iOS rounds its corners itself
+  endif()
+  file(COPY_FILE ${BUILD}/pictures/${size}x${size}/apps/${name}.png ${SITE}/icons/${to})
+endforeach()
+
 set(content "")
 set(SITE_FILES "\"./\"")
 foreach(name IN LISTS files)

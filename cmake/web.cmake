@@ -32,14 +32,48 @@ if(KULBO_FRONT_END)
   set_property(TARGET kulbo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/web/page.js)
   configure_file(src/web/kulbo.webmanifest.in kulbo.webmanifest @ONLY)
 
+  # The icons a tablet's launcher or home screen wants as PNG, rendered by a
+  # tool of the build machine: one already built (a Linux build's), or one
+  # built here for it.
+  set(KULBO_RENDER_PNG "" CACHE FILEPATH "kulbo_render_png built for this machine; empty: build it here")
+  set(render_png ${KULBO_RENDER_PNG})
+  set(render_png_target)
+  if(NOT render_png)
+    include(ExternalProject)
+    set(render_png ${CMAKE_BINARY_DIR}/host-tools/kulbo_render_png)
+    ExternalProject_Add(kulbo_host_tools
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+      BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+      CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+      BUILD_ALWAYS ON  # its own build notices when tools/ changes
+      INSTALL_COMMAND ""
+      BUILD_BYPRODUCTS ${render_png})
+    set(render_png_target kulbo_host_tools)
+  endif()
+  set(web_pictures ${CMAKE_BINARY_DIR}/pictures)
+  set(pngs)
+  foreach(drawing IN ITEMS "kulbo 192 512" "kulbo-maskable 180 512")
+    separate_arguments(drawing)
+    list(POP_FRONT drawing name)
+    set(outputs)
+    foreach(size IN LISTS drawing)
+      list(APPEND outputs ${web_pictures}/${size}x${size}/apps/${name}.png)
+    endforeach()
+    add_custom_command(OUTPUT ${outputs}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_png}
+              ${CMAKE_SOURCE_DIR}/data/icons/${name}.svg ${web_pictures} ${name} ${drawing}
+      DEPENDS ${render_png_target} ${render_png} data/icons/${name}.svg)
+    list(APPEND pngs ${outputs})
+  endforeach()
+
   # The static site: build-web/site.
-  set(site_sources src/web/index.html src/web/kulbo.css src/web/sw.js data/icons/kulbo.svg data/icons/unlock.svg
-    data/icons/cancel.svg cmake/web-site.cmake)
+  set(site_sources src/web/index.html src/web/kulbo.css src/web/sw.js src/app/messages.h data/icons/kulbo.svg
+    data/icons/unlock.svg data/icons/cancel.svg cmake/web-site.cmake)
   list(TRANSFORM site_sources PREPEND ${CMAKE_SOURCE_DIR}/)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site/sw.js
     COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DBUILD=${CMAKE_BINARY_DIR} -DSITE=${CMAKE_BINARY_DIR}/site
             -P ${CMAKE_SOURCE_DIR}/cmake/web-site.cmake
-    DEPENDS kulbo ${CMAKE_BINARY_DIR}/kulbo.webmanifest ${site_sources})
+    DEPENDS kulbo ${CMAKE_BINARY_DIR}/kulbo.webmanifest ${site_sources} ${pngs})
   add_custom_target(kulbo_site ALL DEPENDS ${CMAKE_BINARY_DIR}/site/sw.js)
 endif()
 

@@ -1,6 +1,7 @@
 // What the page's script calls: one program per page, handed back to every
 // call. The calls that may run a handler bring the timers up to date first;
 // a handler that opens a box waits in it, and the script waits with it.
+#include "app/messages.h"
 #include "app/text_input.h"
 #include "app/unicode.h"
 #include "platform/web/web_system.h"
@@ -50,6 +51,15 @@ std::string edited(const std::u16string& text, std::size_t caret) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE WebProgram* kulbo_new() { return new WebProgram; }
+
+// The page's own words about itself, around the window.
+EMSCRIPTEN_KEEPALIVE const char* kulbo_words(WebProgram* app) {
+    return app->answer(JsonObject()
+                           .add("inAnotherTab", kPageInAnotherTab)
+                           .add("fullScreen", kPageFullScreen)
+                           .add("leaveFullScreen", kPageLeaveFullScreen)
+                           .str());
+}
 
 EMSCRIPTEN_KEEPALIVE const char* kulbo_controls(WebProgram* app) { return app->answer(app->page.describeAll()); }
 

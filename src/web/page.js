@@ -14,9 +14,15 @@ var kulboPage = (() => {
   let holders = [];      // the element placed in its container
   let busy = null;       // a handler waits in a box
   let ended = false;
+  let words = {};        // the program's words for what the page has around the window
+  let awake = null;      // the screen's wake lock, asked for or held
   const hooked = new Set();
+  const behind = new Set();  // history boxes out of sight that lag behind the program's text
   const windowElement = document.getElementById("window");
   const news = document.getElementById("news");
+  const status = document.getElementById("status");
+  const heading = document.getElementById("heading");
+  const fullScreen = document.getElementById("full-screen");
 
   const page = { focused: -1 };
 
@@ -118,6 +124,7 @@ var kulboPage = (() => {
     case "text":
       holder = element = document.createElement(control.multiLine ? "textarea" : "input");
       if (!control.multiLine) element.type = control.password ? "password" : "text";
+      if (!control.multiLine && control.keyFilter) element.inputMode = "decimal";  // digits and a point
       Object.assign(element, { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
       if (!control.multiLine) listenToEdits(element, index, control);
       break;
@@ -152,7 +159,8 @@ var kulboPage = (() => {
       return null;
     }
     holder.dataset.index = index;
-    holder.style.font = `${control.font}px ${FACES}`;
+    // Size and faces only: the stylesheet sets the lines' height.
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: FACES });
     if (control.fore) holder.style.color = control.fore;
     if (control.back) holder.style.backgroundColor = control.back;
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
@@ -188,7 +196,10 @@ var kulboPage = (() => {
   function setContent(index, content) {
     const control = controls[index], element = elements[index];
     switch (control.kind) {
-    case "form": document.title = content; windowElement.setAttribute("aria-label", content); break;
+    case "form":
+      document.title = heading.textContent = content;
+      windowElement.setAttribute("aria-label", content);
+      break;
     case "button": setCaption(element.lastChild, content); break;
     case "label": element.textContent = content; break;
     case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
@@ -212,7 +223,13 @@ var kulboPage = (() => {
     holder.hidden = !s.shown;
     if (s.readerName) element.setAttribute("aria-label", s.readerName); else element.removeAttribute("aria-label");
     if (s.description) element.setAttribute("aria-description", s.description); else element.removeAttribute("aria-description");
+    if (behind.has(index) && !outOfSight(index)) {
+      behind.delete(index);
+      element.value = historyText(index, 0);
+    }
   }
+
+  const outOfSight = index => holders[index].closest("[hidden]") !== null;
 
   function historyText(index, from) {
     return UTF8ToString(_kulbo_text(app, index, from));
@@ -264,6 +281,7 @@ var kulboPage = (() => {
   }
 
   function keyDown(event) {
+    if (event.target === fullScreen) return;  // a control of the page's, not the window's
     if (ended || busy || event.isComposing || event.key === "Process" || event.key === "Dead") return;
     const before = document.activeElement;
     const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => {
@@ -277,12 +295,41 @@ var kulboPage = (() => {
     if (focused && controls[page.focused].multiLine && event.target === focused) historyKey(event, focused);
   }
 
-  // The window is scaled whole to the viewport, and its boxes with it.
+  // The window is scaled whole to the viewport, and its boxes with it,
+  // clear of the full-screen control in the corner.
   function fit() {
     const style = document.documentElement.style;
-    const scale = Math.min(innerWidth / parseFloat(style.getPropertyValue("--window-width")),
-                           innerHeight / parseFloat(style.getPropertyValue("--window-height")));
-    style.setProperty("--scale", scale);
+    const width = parseFloat(style.getPropertyValue("--window-width"));
+    const height = parseFloat(style.getPropertyValue("--window-height"));
+    const corner = fullScreen.hidden ? 0 : 2 * fullScreen.offsetHeight;
+    const scale = (spareWidth, spareHeight) => Math.min((innerWidth - spareWidth) / width, (innerHeight - spareHeight) / height);
+    const whole = scale(0, 0);
+    const clear = innerWidth - whole * width >= corner || innerHeight - whole * height >= corner;
+    style.setProperty("--scale", clear ? whole : Math.max(scale(corner, 0), scale(0, corner)));
+  }
+
+  // The screen stays on while the window is seen: in a lesson nobody may
+  // touch the board for a long while. The browser lets the lock go when the
+  // page is hidden; it is asked for again when the page is seen again.
+  function keepAwake() {
+    if (ended || awake || windowElement.hidden || !navigator.wakeLock || document.visibilityState !== "visible") return;
+    awake = navigator.wakeLock.request("screen").then(lock => {
+      lock.addEventListener("release", () => { awake = null; });
+      return lock;
+    }, () => { awake = null; });
+  }
+
+  // Full screen without F11: a board or a tablet has none.
+  function showFullScreen() {
+    const on = !!document.fullscreenElement;
+    fullScreen.classList.toggle("leave", on);
+    fullScreen.setAttribute("aria-label", on ? words.leaveFullScreen : words.fullScreen);
+    fullScreen.title = fullScreen.getAttribute("aria-label");
+  }
+
+  function toggleFullScreen() {
+    const done = document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
+    done.catch(() => {});
   }
 
   function boxButton(button, answer) {
@@ -338,17 +385,28 @@ var kulboPage = (() => {
   });
 
   page.show = focus => {
+    status.hidden = true;
     windowElement.hidden = false;
     page.focus(focus);
+    keepAwake();
   };
 
   page.changed = (index, property) => {
     if (property === VISIBLE) controls.forEach((_, i) => apply(i));
-    else if (property === TEXT && controls[index].multiLine) elements[index].value = historyText(index, 0);
+    else if (property === TEXT && controls[index].multiLine) historyChanged(index, 0);
     else apply(index);
   };
 
-  page.appended = (index, from) => { elements[index].value += historyText(index, from); };
+  page.appended = historyChanged;
+
+  // Setting a long text costs a box milliseconds, and a pick must not grow
+  // with the history: a box out of sight catches up once it is shown.
+  function historyChanged(index, from) {
+    const element = elements[index];
+    if (outOfSight(index)) behind.add(index);
+    else if (from === 0) element.value = historyText(index, 0);
+    else if (!behind.has(index)) element.value += historyText(index, from);
+  }
 
   page.focus = index => { if (elements[index]) elements[index].focus(); };
 
@@ -369,7 +427,13 @@ var kulboPage = (() => {
 
   page.start = () => {
     app = _kulbo_new();
+    words = json(_kulbo_words(app));
     build();
+    fullScreen.hidden = !document.fullscreenEnabled;
+    showFullScreen();
+    fullScreen.addEventListener("click", toggleFullScreen);
+    document.addEventListener("fullscreenchange", showFullScreen);
+    document.addEventListener("visibilitychange", keepAwake);
     fit();
     addEventListener("resize", fit);
     document.addEventListener("keydown", keyDown);
@@ -383,10 +447,16 @@ var kulboPage = (() => {
     enter("kulbo_start", []);
   };
 
-  // The program ended (a second page of it): nothing here takes input.
+  // The program ended (a second page of it): nothing here takes input, and
+  // the page says where the program is.
   page.ended = () => {
     ended = true;
     windowElement.inert = true;
+    fullScreen.hidden = true;
+    if (windowElement.hidden) {
+      status.textContent = words.inAnotherTab;
+      status.hidden = false;
+    }
   };
 
   return page;

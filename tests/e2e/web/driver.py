@@ -33,6 +33,15 @@ addEventListener("mousedown", () => { window.kulboTestMenu = false; }, true);
 addEventListener("keydown", e => { if (e.key !== "ContextMenu" && e.key !== "F10") window.kulboTestMenu = false; }, true);
 """
 
+# Keeps the screen's wake locks the page asks for, in the order asked.
+WATCH_WAKE_LOCKS = """
+if (navigator.wakeLock) {
+  const request = navigator.wakeLock.request.bind(navigator.wakeLock);
+  window.kulboTestLocks = [];
+  navigator.wakeLock.request = type => request(type).then(lock => (kulboTestLocks.push(lock), lock));
+}
+"""
+
 # The page's window and its open box, as the scripts name them.
 WINDOWS = """
 const shown = !document.getElementById("window").hidden;
@@ -85,7 +94,7 @@ class Browser:
             self.zone = zone
         if getattr(self, "zone", None):
             self.driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": self.zone})
-        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_MENUS})
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_MENUS + WATCH_WAKE_LOCKS})
         self.driver.get(url)
         return handle
 
@@ -115,6 +124,22 @@ class Browser:
                 actions.pointer_action.pause(delay / 1000)
             actions.pointer_action.pointer_down(button).pointer_up(button)
         actions.perform()
+
+    def touch(self, handle, x, y, taps, delay):
+        """Taps of a finger at a point of the window, DELAY ms apart."""
+        x, y = self.point(handle, x, y)
+        for i in range(taps):
+            time.sleep(delay / 1000 if i else 0)
+            for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+                self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def viewport(self, handle, width, height, touch):
+        """The tab's viewport as a screen of this size, a touch screen if asked."""
+        self.tab(handle)
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+        time.sleep(0.2)
 
     def right_click(self, handle):
         actions = ActionBuilder(self.driver)
@@ -189,6 +214,16 @@ class Server(socketserver.TCPServer):
             return ""
         if command == "click":
             b.click(args[0], int(args[1]), int(args[2]), *(int(a) for a in args[3:5]))
+            return ""
+        if command == "touch":
+            b.touch(args[0], int(args[1]), int(args[2]), int(args[3]), int(args[4]))
+            return ""
+        if command == "viewport":  # TAB WIDTH HEIGHT touch|mouse
+            b.viewport(args[0], int(args[1]), int(args[2]), args[3] == "touch")
+            return ""
+        if command == "click_element":  # a pointer's click on what a CSS selector finds outside the window
+            b.tab(args[0])
+            b.driver.find_element("css selector", args[1]).click()
             return ""
         if command == "right_click":
             b.right_click(args[0])

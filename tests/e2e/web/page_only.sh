@@ -1,14 +1,93 @@
 #!/usr/bin/env bash
-# What only the page has: it can be installed, 进入官网 opens a new tab,
-# closing the tab asks, a closed tab frees the program for the next, and
-# after the first visit the page works with its server gone.
+# What only the page has: it can be installed on a tablet, shows a line
+# before it has loaded, fits and works by touch at five sizes, keeps the
+# screen awake, goes full screen, a second tab says where the program is,
+# 进入官网 opens a new tab, closing the tab asks, a closed tab frees the
+# program for the next, and after the first visit the page works with its
+# server gone.
 source "$(dirname "$0")/../lib.sh"
 [ "$PLATFORM" = web ] || { echo "skip: the page's own scenarios"; exit 77; }
 open_kulbo
 
 errors=$(web cdp "$main" Page.getInstallabilityErrors)
 [ "$errors" = "{'installabilityErrors': []}" ] || fail "the page cannot be installed: $errors"
-pass "installable as an app"
+/usr/bin/python3 - "$SITE_URL" <<'PY' || fail "a tablet would find no icons to install"
+import json, struct, sys, urllib.request
+get = lambda name: urllib.request.urlopen(sys.argv[1] + name).read()
+page, manifest = get("").decode(), json.loads(get("kulbo.webmanifest"))
+icons = {(i["sizes"], i["purpose"]): get(i["src"]) for i in manifest["icons"] if i["type"] == "image/png"}
+icons["180x180", "apple"] = get("icons/kulbo-180.png")
+assert {"192x192", "512x512"} <= {size for size, _ in icons} and ("512x512", "maskable") in icons
+assert all(png[:8] == b"\x89PNG\r\n\x1a\n" and "%dx%d" % struct.unpack(">II", png[16:24]) == size for (size, _), png in icons.items())
+assert 'rel="apple-touch-icon"' in page and 'name="theme-color"' in page
+PY
+pass "installable as an app, with the icons a tablet wants"
+
+# Before the program has loaded, and without scripts, the page has a line
+# of the program's; a screen reader finds a heading.
+word() { sed -n "s/.*k$1 = \"\(.*\)\";/\1/p" "$(dirname "$0")/../../../src/app/messages.h"; }
+page=$(curl -sf "$SITE_URL")
+[[ $page == *"$(word PageLoading)"* && $page == *"<noscript>"*"$(word PageNeedsScripts)"* ]] || fail "a blank page till the program loads"
+[ "$(web script "$main" 'document.querySelector("h1").textContent')" = Kulbo ] || fail "the page has no heading"
+pass "a line before the program loads, and one without scripts"
+
+# At every size the captions fit their buttons, a label over a box clears
+# it, and the full-screen control lies outside the window.
+fits='(() => { const r = e => e.getBoundingClientRect(), corner = document.getElementById("full-screen");'\
+' const seen = [...document.querySelectorAll("#window button, #window .label, #window input")].filter(e => e.checkVisibility());'\
+' const inside = (a, b) => a.top >= b.top && a.bottom <= b.bottom && a.left >= b.left && a.right <= b.right;'\
+' const meet = (a, b) => a.top < b.bottom && b.top < a.bottom && a.left < b.right && b.left < a.right;'\
+' const cut = seen.filter(e => e.matches("button") ? !inside(r(e.lastChild), r(e)) : e.matches(".label") && seen.some(b => b.matches("input") && r(e).left >= r(b).left && meet(r(e), r(b))));'\
+' if (meet(r(corner), r(document.getElementById("window"))) || r(corner).height < 24) cut.push(corner);'\
+' return cut.map(e => e.textContent || e.id).join(" "); })()'
+for size in 1920x1080 1366x768 1024x768 768x1024 390x844; do
+  web viewport "$main" "${size%x*}" "${size#*x}" mouse
+  [ -z "$(web script "$main" "$fits")" ] || fail "at $size on the main face: $(web script "$main" "$fits")"
+  click_settings "$main"
+  [ -z "$(web script "$main" "$fits")" ] || fail "at $size on the lock panel: $(web script "$main" "$fits")"
+  keys_to "$main" Escape
+done
+pass "captions and labels fit at five sizes, the full-screen control beside the window"
+
+# By touch: the number boxes ask for the number keyboard; a double tap on
+# 开始 picks twice at once, and a double click on the number selects nothing.
+web viewport "$main" 390 844 touch
+[ "$(web script "$main" 'document.querySelectorAll("input[inputmode=decimal]").length')" = 3 ] || fail "no number keyboard"
+web touch "$main" 88 400 2 50
+web click "$main" 220 270 2 50
+[ "$(web script "$main" 'getSelection().toString() + visualViewport.scale')" = 1 ] || fail "text selected or the page zoomed"
+click_history "$main"
+[ "$(web script "$main" 'document.querySelector("#window textarea").value.split("\n").length')" = 3 ] ||
+  fail "a double tap did not pick twice: $(web script "$main" 'document.querySelector("#window textarea").value')"
+click_close_history "$main"
+web viewport "$main" 1024 768 mouse
+pass "touch: number keyboard, no waiting, no selection"
+
+# The screen stays awake while the page is seen, asked again when it is
+# seen again (the browser lets the lock go when the page is hidden).
+locks='kulboTestLocks.map(lock => lock.released ? 0 : 1).join("")'
+[ "$(web script "$main" "$locks")" = 1 ] || fail "no wake lock: $(web script "$main" "$locks")"
+web script "$main" 'kulboTestLocks[0].release().then(() => document.dispatchEvent(new Event("visibilitychange")))' > /dev/null
+sleep 0.3
+[ "$(web script "$main" "$locks")" = 01 ] || fail "the wake lock was not asked again: $(web script "$main" "$locks")"
+pass "the screen kept awake"
+
+shown='[!!document.fullscreenElement, document.getElementById("full-screen").getAttribute("aria-label")]'
+web click_element "$main" '#full-screen'
+sleep 0.3
+[ "$(web script "$main" "$shown")" = "[True, '$(word PageLeaveFullScreen)']" ] || fail "not full screen: $(web script "$main" "$shown")"
+[ -z "$(web script "$main" "$fits")" ] || fail "full screen: $(web script "$main" "$fits")"
+web click_element "$main" '#full-screen'
+sleep 0.3
+[ "$(web script "$main" "$shown")" = "[False, '$(word PageFullScreen)']" ] || fail "still full screen: $(web script "$main" "$shown")"
+pass "full screen by a control and back"
+
+second_copy_is_refused
+[ "$(web script "${TABS[1]}" 'document.getElementById("status").textContent')" = "$(word PageInAnotherTab)" ] ||
+  fail "the second tab does not say where the program is"
+web close_tab "${TABS[1]}"
+TABS=("$main")
+pass "a second tab says the program is open in another"
 
 click_settings "$main"
 keys_to "$main" Return
