@@ -7,7 +7,7 @@ using namespace kulbo;
 using namespace kulbo::testing;
 
 TEST(Property, InvariantsHoldOverLongRandomRuns) {
-    constexpr int kRuns = 100, kSteps = 5000;
+    constexpr int kRuns = 30, kSteps = 5000;
     long picks = 0;
     for (int run = 0; run < kRuns; ++run) {
         FormFixture fixture;
@@ -28,5 +28,5 @@ TEST(Property, InvariantsHoldOverLongRandomRuns) {
             }
         }
     }
-    EXPECT_GT(picks, 1000);  // the runs really draw, not only click about
+    EXPECT_GT(picks, 300);  // the runs really draw, not only click about
 }
