@@ -72,6 +72,16 @@ public:
     virtual int answerQuestion(char32_t key) = 0;
 };
 
+// The front end's own dialogs, but for the boxes, which the fake answers.
+template <class Dialogs>
+struct FakeBoxes : Dialogs {
+    FakePlatform& fake;
+    explicit FakeBoxes(FakePlatform& fake) : fake(fake) {}
+    int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
+        return fake.MsgBox(prompt, flags, title);
+    }
+};
+
 // Each front end's tests define it.
 std::unique_ptr<FrontEndDriver> makeDriver();
 

@@ -65,6 +65,7 @@ TEST_F(Scenario, EveryControlShowsWhereAndAsDesigned) {
     form.Picture2.Visible = true;
     EXPECT_TRUE(driver->shown(form.Option3).checked);
     EXPECT_FALSE(driver->shown(form.Option4).checked);
+    EXPECT_GT(inkIn(form.Option3), 20);  // its frame lies above the one it overlaps
 }
 
 // Clicks go through the model: a chosen option clears the others of its

@@ -21,6 +21,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,13 +32,8 @@ namespace kulbo::testing {
 
 namespace {
 
-// The front end's own dialogs, but for the boxes, which the fake answers.
-struct TestDialogs : QtDialogs {
-    FakePlatform& fake;
-    explicit TestDialogs(FakePlatform& fake) : fake(fake) {}
-    int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
-        return fake.MsgBox(prompt, flags, title);
-    }
+struct TestDialogs : FakeBoxes<QtDialogs> {
+    using FakeBoxes::FakeBoxes;
     // Offscreen, Qt has no accessibility bridge to hear events on.
     void TellReader(const Control& control, ReaderText which) override {
         QtDialogs::TellReader(control, which);
@@ -276,14 +272,18 @@ TEST(QtDialogsTest, SaveDialogOpensInTheFolderAskedAndAddsTheExtension) {
 }
 
 // A box shown before the window (a refused second copy has none) is centred
-// on the screen.
+// on the screen, its prompt in it.
 TEST(QtDialogsTest, ABoxBeforeTheWindowIsCentredOnTheScreen) {
+    QMessageBox* box = nullptr;
     QRect shown;
+    QString prompt;
     QTimer::singleShot(0, [&] {
-        shown = QApplication::activeModalWidget()->geometry();
-        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        std::tie(shown, prompt) = std::pair(box->geometry(), box->text());
+        QTest::keyClick(box, Qt::Key_Return);
     });
     QtDialogs().MsgBox("该程序已在运行！", box::kExclamation, "运行中断 - Kulbo");
+    EXPECT_EQ(prompt, "该程序已在运行！");
     EXPECT_LE((shown.center() - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength(), 2);
 }
 

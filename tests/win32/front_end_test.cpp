@@ -22,15 +22,6 @@ namespace kulbo::testing {
 
 namespace {
 
-// The front end's own dialogs, but for the boxes, which the fake answers.
-struct TestDialogs : Win32Dialogs {
-    FakePlatform& fake;
-    explicit TestDialogs(FakePlatform& fake) : fake(fake) {}
-    int MsgBox(const std::string& prompt, int flags, const std::string& title) override {
-        return fake.MsgBox(prompt, flags, title);
-    }
-};
-
 std::vector<std::pair<HWND, DWORD>> told;
 bool menuSeen = false;
 char32_t answerKey = 0;
@@ -43,12 +34,11 @@ using ReaderQuestion = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*
 
 std::string readerText(HWND window, ReaderQuestion question) {
     IAccessible* object = nullptr;
+    BSTR text = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
         return "<no object>";
-    VARIANT self{};
+    VARIANT self{};  // its lVal 0: CHILDID_SELF
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR text = nullptr;
     (object->*question)(self, &text);
     std::string result = text ? utf8(text) : std::string();
     SysFreeString(text);
@@ -230,7 +220,7 @@ private:
     }
 
     FakePlatform fake_;
-    TestDialogs dialogs_{fake_};
+    FakeBoxes<Win32Dialogs> dialogs_{fake_};
     Program program_{fake_, dialogs_};
     MainWindow window_{program_};
     HWINEVENTHOOK hook_ = nullptr;
