@@ -132,19 +132,13 @@ public:
         pump();
         RECT area;
         GetClientRect(handle(c), &area);
-        HDC screen = GetDC(handle(c)), memory = CreateCompatibleDC(screen);
-        HBITMAP picture = CreateCompatibleBitmap(screen, area.right, area.bottom);
-        HGDIOBJ before = SelectObject(memory, picture);
-        BitBlt(memory, 0, 0, area.right, area.bottom, screen, 0, 0, SRCCOPY);
+        HDC screen = GetDC(handle(c));
         std::vector<int> rows(static_cast<std::size_t>(area.bottom));
         for (int y = 0; y < area.bottom; ++y)
             for (int x = 0; x < area.right; ++x) {
-                COLORREF p = GetPixel(memory, x, y);
+                const COLORREF p = GetPixel(screen, x, y);
                 rows[static_cast<std::size_t>(y)] += std::min({GetRValue(p), GetGValue(p), GetBValue(p)}) < 128;
             }
-        SelectObject(memory, before);
-        DeleteObject(picture);
-        DeleteDC(memory);
         ReleaseDC(handle(c), screen);
         return rows;
     }
