@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace kulbo::testing {
 
 namespace {
@@ -292,14 +294,30 @@ TEST(QtDialogsTest, ABoxBeforeTheWindowIsCentredOnTheScreen) {
     EXPECT_LE((shown.center() - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength(), 2);
 }
 
-// The program as main starts it, its own lock in folders of the test's.
-TEST(ApplicationTest, StartsTheWindowWithItsBoxesHooked) {
+// The program as main starts it, its own lock in folders of the test's: what
+// an input changed settles a period later, and the system's request to end
+// it (SIGTERM) is asked about.
+TEST(ApplicationTest, StartsSettlesAndHearsTheSystem) {
     QTemporaryDir folders;
     for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME"}) qputenv(name, folders.path().toUtf8());
     Application application;
     ASSERT_TRUE(application.start());
-    EXPECT_TRUE(application.window().isVisible());
-    EXPECT_EQ(application.window().widgetFor(application.program().form().Text1)->contextMenuPolicy(), Qt::NoContextMenu);
+    Form1& form = application.program().form();
+    EXPECT_EQ(application.window().widgetFor(form.Text1)->contextMenuPolicy(), Qt::NoContextMenu);
+    form.Check3.Value = 0;  // as an input's handler would
+    application.program().beforeInput();
+    QTest::qWait(30);
+    EXPECT_FALSE(form.Command8.Enabled);
+    QString asked;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    ::raise(SIGTERM);
+    QTest::qWait(200);
+    EXPECT_EQ(asked, "确定要退出吗？");
     application.program().finish();
 }
 
