@@ -306,17 +306,18 @@ TEST(ApplicationTest, StartsSettlesAndHearsTheSystem) {
     EXPECT_EQ(application.window().widgetFor(form.Text1)->contextMenuPolicy(), Qt::NoContextMenu);
     form.Check3.Value = 0;  // as an input's handler would
     application.program().beforeInput();
-    QTest::qWait(30);
-    EXPECT_FALSE(form.Command8.Enabled);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Command8.Enabled; }, 2000));
     QString asked;
-    QTimer::singleShot(50, [&] {
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             asked = box->text();
             QTest::keyClick(box, Qt::Key_Escape);
         }
     });
+    answer.start(20);
     ::raise(SIGTERM);
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !asked.isEmpty(); }, 2000));
     EXPECT_EQ(asked, "确定要退出吗？");
     application.program().finish();
 }
