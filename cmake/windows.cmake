@@ -105,7 +105,7 @@ function(kulbo_windows_tests)
   # The view in real windows: an X server of its own when none is there.
   # One program with windows at a time: Wine's desktop process serves the
   # whole prefix on the display it started on, and goes when that one goes.
-  add_executable(kulbo_front_end_tests tests/win32/front_end_test.cpp tests/win32/win32_driver.cpp
+  add_executable(kulbo_front_end_tests tests/win32/front_end_test.cpp
     tests/front_end/scenarios.cpp ${CMAKE_BINARY_DIR}/kulbo.rc)  # the program's pictures and manifest
   target_include_directories(kulbo_front_end_tests PRIVATE src/win32)
   target_link_libraries(kulbo_front_end_tests PRIVATE kulbo_front_end kulbo_test_support GTest::gtest oleacc oleaut32)

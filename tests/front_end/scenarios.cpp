@@ -1,11 +1,14 @@
 // What both programs must do alike, run against each front end through its
-// driver: keys, the limits of the boxes, pasting, what screen readers hear,
-// the history's keys, and a request to close while a box is open.
+// driver: what each control shows, keys, the limits of the boxes, pasting,
+// what screen readers hear, the history, the window's state and the boxes.
 #include "front_end/driver.h"
 
+#include "app/geometry.h"
 #include "app/unicode.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 using namespace kulbo;
 using namespace kulbo::testing;
@@ -16,11 +19,83 @@ class Scenario : public ::testing::Test {
 protected:
     std::unique_ptr<FrontEndDriver> driver = makeDriver();
     Form1& form = driver->program().form();
+
+    int inkIn(const Control& c, std::size_t fromRow = 0) {
+        std::vector<int> rows = driver->ink(c);
+        return std::accumulate(rows.begin() + static_cast<std::ptrdiff_t>(std::min(fromRow, rows.size())), rows.end(), 0);
+    }
 };
 
-// Keys that type punctuation are not the arrow keys whose codes their
-// characters happen to have.
-TEST_F(Scenario, OnlyTheArrowKeysMoveTheChoiceOfAnOption) {
+std::string modelText(const Control& c) {
+    if (c.kind == Kind::TextBox) return static_cast<const TextBox&>(c).Text;
+    if (auto* captioned = dynamic_cast<const CaptionedControl*>(&c)) return captioned->Caption;
+    return "";
+}
+
+TEST_F(Scenario, EveryControlShowsWhereAndAsDesigned) {
+    const Shown window = driver->shown(form);
+    EXPECT_EQ(std::tuple(window.width, window.height, window.text), std::tuple(441, 426, "Kulbo"));
+    form.Text1.Text = "12";
+    form.Label11.Visible = false;
+    for (Control* c : form.controls()) {
+        if (c == &form || c->kind == Kind::Timer) continue;
+        SCOPED_TRACE(c->name);
+        const Shown seen = driver->shown(*c);
+        EXPECT_EQ(std::pair(seen.left, seen.top), std::pair(pixelsFromTwips(c->Left), pixelsFromTwips(c->Top)));
+        auto* label = dynamic_cast<Label*>(c);
+        if (!label || !label->AutoSize) {
+            EXPECT_EQ(std::pair(seen.width, seen.height), std::pair(pixelsFromTwips(c->Width), pixelsFromTwips(c->Height)));
+        }
+        EXPECT_EQ(seen.fontPixels, c == &form.Label4 ? seen.fontPixels : fontPixels(c->FontSize));  // the display fits its digits
+        EXPECT_EQ(std::pair(seen.visible, seen.enabled), std::pair(driver->program().view().showsWidget(*c), c->Enabled.get()));
+        EXPECT_EQ(seen.text, c == &form.Text6 || c->kind == Kind::Frame ? seen.text : modelText(*c));  // painted
+        auto* option = dynamic_cast<OptionButton*>(c);
+        auto* check = dynamic_cast<CheckBox*>(c);
+        EXPECT_EQ(seen.checked, (option && option->Value) || (check && check->Value == 1));
+    }
+    // A label too narrow for its caption wraps it; a hidden one is not drawn.
+    form.Label11.Visible = true;
+    EXPECT_GT(inkIn(form.Label11, static_cast<std::size_t>(driver->shown(form.Label11).height / 2)), 10);
+    // What changed while a panel was hidden shows when it opens.
+    form.select(form.Option3);
+    form.Label15.Caption = form.Label15.Caption.get() + "，请设置";
+    form.Picture1.Visible = true;
+    EXPECT_EQ(driver->shown(form.Label15).text, form.Label15.Caption.get());
+    form.Picture1.Visible = false;
+    form.Picture2.Visible = true;
+    EXPECT_TRUE(driver->shown(form.Option3).checked);
+    EXPECT_FALSE(driver->shown(form.Option4).checked);
+    EXPECT_GT(inkIn(form.Option3), 20);  // its frame lies above the one it overlaps
+}
+
+// Clicks go through the model: a chosen option clears the others of its
+// group, and its handler runs; a check box turns others off.
+TEST_F(Scenario, OptionAndCheckClicksGoThroughTheModel) {
+    form.Picture2.Visible = true;
+    for (int twice = 0; twice < 2; ++twice) driver->click(form.Option1);
+    EXPECT_TRUE(form.Option1.Value);
+    EXPECT_EQ(std::tuple(driver->shown(form.Option1).checked, driver->shown(form.Option2).checked), std::tuple(true, false));
+    EXPECT_TRUE(driver->shown(form.Option4).checked);  // the other group's
+    EXPECT_TRUE(driver->shown(form.Text4).enabled);
+    driver->click(form.Check2);
+    EXPECT_EQ(form.Check2.Value, 0);
+    EXPECT_FALSE(driver->shown(form.Check2).checked);
+    EXPECT_FALSE(driver->shown(form.Check3).enabled);
+}
+
+// Tab moves the focus; keys that type punctuation are not the arrow keys
+// whose codes their characters happen to have; a panel takes the focus when
+// it opens and gives it back when it closes.
+TEST_F(Scenario, TabAndOnlyTheArrowKeysMoveTheFocus) {
+    ASSERT_EQ(driver->focused(), &form.Command1);
+    driver->press(NamedKey::Tab);
+    EXPECT_EQ(driver->focused(), &form.Command2);
+    driver->press(NamedKey::Tab, key::kShift);
+    driver->press(U'三');
+    EXPECT_EQ(driver->focused(), &form.Command1);
+    driver->press(NamedKey::Space);  // presses it
+    EXPECT_EQ(form.Text6.Text.get().find("]\r\n"), form.Text6.Text.get().size() - 3);
+
     form.Picture2.Visible = true;
     driver->focus(form.Option4);
     for (char32_t c : std::u32string_view(U"'%&(.")) driver->press(c);
@@ -28,6 +103,10 @@ TEST_F(Scenario, OnlyTheArrowKeysMoveTheChoiceOfAnOption) {
     driver->press(NamedKey::Up);
     EXPECT_TRUE(form.Option3.Value);
     EXPECT_EQ(driver->focused(), &form.Option3);
+    form.Picture2.Visible = false;
+    EXPECT_EQ(driver->focused(), &form.Command1);  // given back as the panel closes
+    form.Picture1.Visible = true;
+    EXPECT_EQ(driver->focused(), driver->program().view().firstFocus());
 }
 
 // 𠀀 is one character, typed or pasted; a paste keeps what fits, never half
@@ -40,13 +119,19 @@ TEST_F(Scenario, BoxesCountCharactersAsAReaderDoes) {
     EXPECT_EQ(driver->shownText(form.Text5), sixteen);
     EXPECT_EQ(form.Text5.Text, utf8Of(sixteen));
 
-    const std::u32string fourteen = U"三年二班" + std::u32string(10, U'a');
-    form.Text5.Text = utf8Of(fourteen);
-    driver->press(NamedKey::End);
-    driver->paste(U"𠀀𠀀𠀀", PasteRoad::CtrlV);
-    EXPECT_EQ(driver->shownText(form.Text5), fourteen + U"𠀀𠀀");
-    form.click(form.Command6);
-    EXPECT_EQ(driver->windowTitle(), utf8Of(fourteen + U"𠀀𠀀") + " - Kulbo");
+    form.Text5.Text = "";
+    driver->paste(U"三年二班𠀀甲乙丙丁戊己庚辛壬癸子丑", PasteRoad::CtrlV);
+    EXPECT_EQ(driver->shownText(form.Text5), U"三年二班𠀀甲乙丙丁戊己庚辛壬癸子");
+    driver->click(form.Command6);
+    EXPECT_EQ(driver->shown(form).text, "三年二班𠀀甲乙丙丁戊己庚辛壬癸子 - Kulbo");
+
+    form.Picture2.Visible = true;
+    driver->focus(form.Text5);
+    form.Text5.Text = "";
+    driver->paste(U"三年\t二班\u202E", PasteRoad::CtrlV);  // what no key could type never stays
+    driver->commit(U"初\u202E一");
+    EXPECT_EQ(driver->shownText(form.Text5), U"三年二班初一");
+    EXPECT_EQ(form.Text5.Text, "三年二班初一");
 
     form.Picture1.Visible = true;
     driver->focus(form.Text3);
@@ -54,15 +139,15 @@ TEST_F(Scenario, BoxesCountCharactersAsAReaderDoes) {
     EXPECT_EQ(form.Text3.Text, utf8Of(std::u32string(20, U'😀')));
 }
 
-// No road pastes into a number box, and what no key could type never stays.
+// No road pastes into a number box; an input method's commit is filtered
+// as if typed one by one.
 TEST_F(Scenario, NothingIsPastedIntoANumberBox) {
     form.click(form.Command2);  // 修改: the maximum opens
     driver->focus(form.Text2);
     for (PasteRoad road : {PasteRoad::CtrlV, PasteRoad::ShiftInsert, PasteRoad::BoxCommand})
-        for (std::u32string_view text : {U"x9y", U"1..", U"-5", U"１２"}) {
+        for (std::u32string_view text : {U"x9y", U"1..", U"-5"}) {
             driver->paste(text, road);
             EXPECT_EQ(driver->shownText(form.Text2), U"50") << utf8Of(text) << " by " << static_cast<int>(road);
-            EXPECT_EQ(form.Text2.Text, "50");
         }
     driver->paste(U"42", PasteRoad::CtrlV);
     driver->paste(U"42", PasteRoad::ShiftInsert);
@@ -70,24 +155,67 @@ TEST_F(Scenario, NothingIsPastedIntoANumberBox) {
     driver->press(NamedKey::End);
     driver->type(U"1a.");
     EXPECT_EQ(driver->shownText(form.Text2), U"501");  // the box holds three
+    form.Text2.Text = "9";
+    driver->press(NamedKey::Home);
+    driver->commit(U"5中2");
+    EXPECT_EQ(driver->shownText(form.Text2), U"529");
+    EXPECT_EQ(form.Text2.Text, "529");
+    form.Text2.Text = "5";
+    driver->press(NamedKey::End);
+    driver->commit(U"..");
+    EXPECT_EQ(form.Text2.Text, "5.");
+}
+
+TEST_F(Scenario, HookedBoxesOfferNoContextMenu) {
+    form.click(form.Command2);
+    form.Picture3.Visible = true;
+    EXPECT_FALSE(driver->contextMenuOpens(form.Text6));
+    form.Picture3.Visible = false;
+    EXPECT_FALSE(driver->contextMenuOpens(form.Text2));
+    form.Picture2.Visible = true;
+    EXPECT_TRUE(driver->contextMenuOpens(form.Text5));
+    form.Picture2.Visible = false;
+    form.unload();
+    EXPECT_TRUE(driver->contextMenuOpens(form.Text2));
 }
 
 TEST_F(Scenario, ReadersHearTheBoxesTheDisplayAndEachPick) {
     EXPECT_EQ(driver->readerName(form.Text1), "输入最小值");
     EXPECT_EQ(driver->readerName(form.Text5), "输入班级或公司名");
+    EXPECT_EQ(driver->readerName(form.Picture1), "管理员模式");  // a panel by its heading
     EXPECT_EQ(driver->readerDescription(form.Text6), "没有记录");
     form.Label5.Caption = "7";
-    form.click(form.Command1);
+    driver->toldReaders();
+    driver->click(form.Command1);
+    EXPECT_EQ(driver->toldReaders(), (std::vector<std::string>{"Label4.Name", "Text6.Description", "Command1.Description"}));
     form.click(form.Command1);
     EXPECT_EQ(driver->readerName(form.Label4), "幸运数 7");
     EXPECT_EQ(driver->readerDescription(form.Command1), "第 2 次抽到 7 号");
     EXPECT_EQ(driver->readerDescription(form.Text6), "共 2 条，最新：#2[7]");
 }
 
-TEST_F(Scenario, HistoryKeysMoveFromLineToLine) {
-    for (int i = 0; i < 40; ++i) form.click(form.Command1);
-    form.click(form.Command11);
+// The history box shows every pick, drawn at once when it is in sight; the
+// user's place in it stays, and the keys move it from line to line.
+TEST_F(Scenario, TheHistoryShowsEachPickAndTheKeysMoveInIt) {
+    auto shownHistory = [&] { return utf8Of(driver->shownText(form.Text6)); };
+    for (int i = 0; i < 3; ++i) form.click(form.Command1);
+    form.Picture3.Visible = true;
+    EXPECT_EQ(shownHistory(), form.Text6.Text.get());
+    const int threeLines = inkIn(form.Text6);
+    driver->click(form.Command1);
+    EXPECT_EQ(shownHistory(), form.Text6.Text.get());
+    EXPECT_GT(inkIn(form.Text6), threeLines + threeLines / 6);
+
     driver->focus(form.Text6);
+    driver->press(NamedKey::Down);
+    driver->paste(U"7", PasteRoad::ShiftInsert);
+    form.click(form.Command1);
+    EXPECT_EQ(driver->historyLine(), 1);
+    form.Text6.Text = "";
+    EXPECT_EQ(shownHistory(), "");
+
+    for (int i = 0; i < 40; ++i) form.click(form.Command1);
+    driver->press(NamedKey::Home);
     const int page = driver->historyLinesInSight();
     ASSERT_GT(page, 2);
     const std::pair<NamedKey, int> moves[] = {{NamedKey::Down, 1},  {NamedKey::Down, 2},       {NamedKey::Up, 1},
@@ -97,6 +225,22 @@ TEST_F(Scenario, HistoryKeysMoveFromLineToLine) {
         driver->press(key);
         EXPECT_EQ(driver->historyLine(), line) << "after key " << keyCodeOf(key);
     }
+}
+
+// Maximizing is undone at the next tick.
+TEST_F(Scenario, MaximizingIsUndone) {
+    driver->maximize();
+    form.tick(form.Timer2);
+    EXPECT_EQ(form.WindowState, kNormal);
+    const Shown window = driver->shown(form);
+    EXPECT_EQ(std::pair(window.width, window.height), std::pair(441, 426));
+}
+
+// Enter takes the default, 否; Escape answers 否 too, Y answers 是.
+TEST_F(Scenario, AQuestionIsAnsweredByItsKeys) {
+    EXPECT_EQ(driver->answerQuestion(U'\r'), box::kNo);
+    EXPECT_EQ(driver->answerQuestion(U'\x1b'), box::kNo);
+    EXPECT_EQ(driver->answerQuestion(U'Y'), box::kYes);
 }
 
 TEST_F(Scenario, AClosingRequestDuringABoxIsAskedAfterIt) {

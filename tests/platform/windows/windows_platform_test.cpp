@@ -30,6 +30,10 @@ TEST_F(ReportFile, AFolderPastTheOldPathLimitTakesTheReport) {
     EXPECT_EQ(readBytes(L"\\\\?\\" + (deep / report.filename()).native()), kLineGbk);
     std::error_code ignored;
     fs::remove_all(L"\\\\?\\" + folder.native(), ignored);
+    const fs::path atRoot = L"C:\\" + report.filename().native();  // and a drive's root
+    EXPECT_TRUE(writeGbkFile(utf8Path(atRoot), kLine).ok());
+    EXPECT_EQ(readBytes(atRoot), kLineGbk);
+    fs::remove(atRoot, ignored);
 }
 
 TEST_F(ReportFile, TemporariesOfEndedCopiesGoAndARunningCopysStay) {
