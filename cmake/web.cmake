@@ -32,24 +32,8 @@ if(KULBO_FRONT_END)
   set_property(TARGET kulbo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/web/page.js)
   configure_file(src/web/kulbo.webmanifest.in kulbo.webmanifest @ONLY)
 
-  # The icons a tablet's launcher or home screen wants as PNG, rendered by a
-  # tool of the build machine: one already built (a Linux build's), or one
-  # built here for it.
-  set(KULBO_RENDER_PNG "" CACHE FILEPATH "kulbo_render_png built for this machine; empty: build it here")
-  set(render_png ${KULBO_RENDER_PNG})
-  set(render_png_target)
-  if(NOT render_png)
-    include(ExternalProject)
-    set(render_png ${CMAKE_BINARY_DIR}/host-tools/kulbo_render_png)
-    ExternalProject_Add(kulbo_host_tools
-      SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
-      BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
-      CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-      BUILD_ALWAYS ON  # its own build notices when tools/ changes
-      INSTALL_COMMAND ""
-      BUILD_BYPRODUCTS ${render_png})
-    set(render_png_target kulbo_host_tools)
-  endif()
+  # The icons a tablet's launcher or home screen wants, as PNG.
+  include(cmake/host-tools.cmake)
   set(web_pictures ${CMAKE_BINARY_DIR}/pictures)
   set(pngs)
   foreach(drawing IN ITEMS "kulbo 192 512" "kulbo-maskable 180 512")
@@ -62,7 +46,7 @@ if(KULBO_FRONT_END)
     add_custom_command(OUTPUT ${outputs}
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_png}
               ${CMAKE_SOURCE_DIR}/data/icons/${name}.svg ${web_pictures} ${name} ${drawing}
-      DEPENDS ${render_png_target} ${render_png} data/icons/${name}.svg)
+      DEPENDS ${render_png_depends} data/icons/${name}.svg)
     list(APPEND pngs ${outputs})
   endforeach()
 

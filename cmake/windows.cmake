@@ -4,23 +4,7 @@
 if(KULBO_FRONT_END)
   # The drawings become icon files, rendered by a tool made for the build
   # machine: the program itself carries no SVG renderer.
-  # The Linux build's renderer serves when it is given (KULBO_RENDER_PNG):
-  # the test command builds it once for all the programs.
-  set(KULBO_RENDER_PNG "" CACHE FILEPATH "kulbo_render_png of a build for this machine, if there is one")
-  if(KULBO_RENDER_PNG)
-    set(render_png ${KULBO_RENDER_PNG})
-    add_custom_target(kulbo_host_tools)
-  else()
-    include(ExternalProject)
-    set(render_png ${CMAKE_BINARY_DIR}/host-tools/kulbo_render_png)
-    ExternalProject_Add(kulbo_host_tools
-      SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
-      BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
-      CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-      BUILD_ALWAYS ON  # its own build notices when tools/ changes
-      INSTALL_COMMAND ""
-      BUILD_BYPRODUCTS ${render_png})
-  endif()
+  include(cmake/host-tools.cmake)
   set(KULBO_PICTURES ${CMAKE_BINARY_DIR}/pictures)
   set(icons)
   foreach(drawing IN ITEMS "kulbo 16 20 24 32 40 48 64 128 256" "unlock 32 48 64" "cancel 32 48 64")
@@ -30,7 +14,7 @@ if(KULBO_FRONT_END)
       COMMAND ${CMAKE_COMMAND} -E make_directory ${KULBO_PICTURES}
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_png}
               ${CMAKE_CURRENT_SOURCE_DIR}/data/icons/${name}.svg ${KULBO_PICTURES}/${name}.ico ${drawing}
-      DEPENDS kulbo_host_tools data/icons/${name}.svg)
+      DEPENDS ${render_png_depends} data/icons/${name}.svg)
     list(APPEND icons ${KULBO_PICTURES}/${name}.ico)
   endforeach()
   # The picture beside the installer's finish page, at the size it is shown.
@@ -38,7 +22,7 @@ if(KULBO_FRONT_END)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KULBO_PICTURES}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_png}
             ${CMAKE_CURRENT_SOURCE_DIR}/data/icons/installer.svg ${KULBO_PICTURES}/installer.bmp
-    DEPENDS kulbo_host_tools data/icons/installer.svg)
+    DEPENDS ${render_png_depends} data/icons/installer.svg)
   add_custom_target(kulbo_installer_picture ALL DEPENDS ${KULBO_PICTURES}/installer.bmp)
   # The maker, as the file's properties and the packages name it.
   set(KULBO_VENDOR "Kulbo developers")
