@@ -33,4 +33,19 @@ void outerSizeForClient(PixelSize client, int dpi, int& outerWidthTwips, int& ou
     outerHeightTwips = twipsFromPixels(client.height, dpi) + kFrameHeightTwips;
 }
 
+double fittingScaleFactor(double requested, PixelSize available) {
+    const int clientWidth = pixelsFromTwips(kDesignClientWidth), clientHeight = pixelsFromTwips(kDesignClientHeight);
+    const int frameWidth = pixelsFromTwips(kDesignOuterWidth) - clientWidth;
+    const int frameHeight = pixelsFromTwips(kDesignOuterHeight) - clientHeight;
+    auto fits = [&](double factor) {
+        return clientWidth * factor + frameWidth <= available.width &&
+               clientHeight * factor + frameHeight <= available.height;
+    };
+    if (fits(requested)) return requested;
+    for (double factor : {2.0, 1.5}) {
+        if (factor < requested && fits(factor)) return factor;
+    }
+    return 1;
+}
+
 }  // namespace kulbo

@@ -22,4 +22,10 @@ struct PixelSize {
 PixelSize clientSizeForOuter(int outerWidthTwips, int outerHeightTwips, int dpi = kDesignDpi);
 void outerSizeForClient(PixelSize client, int dpi, int& outerWidthTwips, int& outerHeightTwips);
 
+// A projector's enlargement of the design window (client area scaled, its
+// frame not) on a screen with this much room, in device pixels: the factor
+// asked for when the window fits at it, else the largest of 2 and 1.5 below
+// it that fits, else 1.
+double fittingScaleFactor(double requested, PixelSize available);
+
 }  // namespace kulbo

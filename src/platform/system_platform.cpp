@@ -30,7 +30,7 @@ double SystemPlatform::Rnd() { return static_cast<double>(random_() >> 11) * 0x1
 bool SystemPlatform::PrevInstance() {
     InstanceCheck check = instanceLock_.acquire();
     if (check == InstanceCheck::Unknown)
-        std::fprintf(stderr, "%s: 无法确认是否已有另一个 %s 在运行，照常启动\n", kAppTitle, kAppTitle);
+        std::fprintf(stderr, kCannotTellIfRunning, kAppTitle, kAppTitle);
     return check == InstanceCheck::AnotherRunning;
 }
 

@@ -14,12 +14,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << "用法 / Usage: kulbo [--version | --help]\n"
-                         "为班级或公司抽取幸运号码。 / Draws lucky numbers for a class or a company.\n"
-                         "  --version  显示版本 / print the version\n"
-                         "  --help     显示本帮助 / print this help\n"
-                         "环境变量 / Environment:\n"
-                         "  QT_SCALE_FACTOR=1.5 或 2  为投影放大窗口 / enlarge the window for a projector\n";
+            std::cout << kCommandLineHelp;
             return 0;
         }
     }

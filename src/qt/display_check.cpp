@@ -33,11 +33,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     const char* display = std::getenv("DISPLAY");
     if (display && *display)
-        std::fprintf(stderr, "%s: 无法连接图形显示 %s，无法打开窗口。 / Cannot connect to the display %s: no window can open.\n",
-                     kAppTitle, display, display);
+        std::fprintf(stderr, kCannotReachDisplay, kAppTitle, display, display);
     else
-        std::fprintf(stderr, "%s: 没有图形显示（未设置 DISPLAY），无法打开窗口。 / No display (DISPLAY is not set): no window can open.\n",
-                     kAppTitle);
+        std::fprintf(stderr, kNoDisplay, kAppTitle);
     std::_Exit(1);
 }
 

@@ -45,7 +45,7 @@ bool isInput(QEvent::Type type) {
 MainWindow::MainWindow(Program& program) : program_(program), form_(program.form()), view_(program.view()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(songFont(9));
+    setFont(qtFont(windowFont()));
     controls_[this] = &form_;
     buildChildren(form_, this);
     setWindowTitle(qt(form_.Caption));

@@ -19,12 +19,11 @@ namespace kulbo {
 void prepareQt() {
     // Without one every text of the window is a row of boxes.
     if (QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
-        std::cerr << kAppTitle << ": 没有找到中文字体，中文会显示成方框。请安装 fonts-arphic-gbsn00lp（或 fonts-noto-cjk）。"
-                  << " / No Chinese font found: install fonts-arphic-gbsn00lp (or fonts-noto-cjk).\n";
+        std::cerr << kAppTitle << kNoChineseFont;
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(KULBO_VERSION);
     QGuiApplication::setDesktopFileName(KULBO_APP_ID);  // window managers match the window to its menu entry
-    QApplication::setFont(songFont(9));  // message boxes too
+    QApplication::setFont(qtFont(windowFont()));  // message boxes too
     QApplication::setWindowIcon(windowIcon());
     installAccessibility();
     QPalette palette = QApplication::palette();

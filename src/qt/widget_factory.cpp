@@ -2,11 +2,9 @@
 
 #include "qt/input_guard.h"
 #include "qt/history_view.h"
-#include "app/geometry.h"
 #include "app/window_model.h"
 
 #include <QCheckBox>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,39 +12,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include <algorithm>
-#include <cmath>
-
 namespace kulbo {
 
 namespace {
 
-const QStringList kSongFaces = {"宋体", "SimSun", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC",
-                                "Noto Sans CJK SC"};
-
-// The Song faces' Latin letters are monospaced: Latin text takes a
-// proportional serif that sits well beside them.
-const QStringList kLatinFaces = {"Liberation Serif", "Times New Roman", "DejaVu Serif"};
-
-
-// The big display: its digits in the Song face, as bold as the face allows
-// (it has no bold of its own; another face would cost its memory).
 bool isBigDisplay(const Control& c) { return c.kind == Kind::Label && static_cast<const Label&>(c).BigDisplay; }
-
-// As large as the design asks, as long as three digits keep clear of the
-// frame around the display.
-QFont displayFont(const Control& display) {
-    QFont font;
-    font.setFamilies(kSongFaces);
-    font.setPixelSize(fontPixels(display.FontSize));
-    font.setWeight(QFont::Bold);
-    const double width = 0.9 * pixelsFromTwips(display.Width), height = 0.65 * pixelsFromTwips(display.Height);
-    // Scaled in one step: every size tried would keep a font engine alive.
-    QRectF digits = QFontMetricsF(font).tightBoundingRect("888");
-    double scale = std::min({1.0, width / digits.width(), height / digits.height()});
-    font.setPixelSize(std::max(8, static_cast<int>(font.pixelSize() * scale)));
-    return font;
-}
 
 QColor color(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -110,7 +80,7 @@ QWidget* newTextBox(const TextBox& box, QWidget* parent) {
 
 QWidget* newLabel(const Label& label, QWidget* parent) {
     auto* l = new QLabel(parent);
-    Qt::Alignment vertical = isBigDisplay(label) ? Qt::AlignVCenter : Qt::AlignTop;  // the bold face's line is tall
+    Qt::Alignment vertical = isBigDisplay(label) ? Qt::AlignVCenter : Qt::AlignTop;  // the digits in the middle, as on every program
     l->setAlignment((label.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | vertical);
     l->setWordWrap(!label.AutoSize && !isBigDisplay(label));
     return l;
@@ -147,11 +117,13 @@ QWidget* newWidget(const Control& c, QWidget* parent) {
 
 }  // namespace
 
-QFont songFont(double points) {
+QFont qtFont(const FontLook& look) {
     QFont font;
-    font.setFamilies(kLatinFaces + kSongFaces);
-    font.setPixelSize(fontPixels(points));
-    font.setWeight(QFont::Normal);
+    QStringList faces;
+    for (const std::string& face : look.faces) faces << QString::fromStdString(face);
+    font.setFamilies(faces);
+    font.setPixelSize(look.pixels);
+    font.setWeight(QFont::Weight(look.weight));
     return font;
 }
 
@@ -161,7 +133,7 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     QWidget* w = newWidget(c, parent);
     if (!w) return nullptr;
     w->setObjectName(QString::fromStdString(c.name));
-    w->setFont(isBigDisplay(c) ? displayFont(c) : songFont(c.FontSize));
+    w->setFont(qtFont(fontOf(c)));
     if (c.ForeColor) setPaletteColor(*w, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, color(*c.ForeColor));
     if (c.BackColor) {
         // Only the control's own background: a frame's colour must not reach

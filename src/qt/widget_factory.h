@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/fonts.h"
 
 #include <QFont>
 
@@ -11,8 +12,8 @@ class QWidget;
 
 namespace kulbo {
 
-// The one typeface of the window, at a size in points (20 twips each).
-QFont songFont(double points);
+// The core's font as Qt asks for it.
+QFont qtFont(const FontLook& look);
 
 // The window's own picture.
 QIcon windowIcon();

@@ -6,7 +6,6 @@ var kulboPage = (() => {
 
   const CAPTION = 0, TEXT = 1, VISIBLE = 4;
   const SHIFT = 1, CTRL = 2, ALT = 4;
-  const FACES = '"宋体", SimSun, "Noto Serif CJK SC", "AR PL SungtiL GB", serif';
 
   let app = 0;
   let controls = [];     // what never changes, by the model's order
@@ -98,15 +97,7 @@ var kulboPage = (() => {
     if (key) elements[Number(element.closest("[data-index]").dataset.index)].setAttribute("aria-keyshortcuts", "Alt+" + key[1].toUpperCase());
   }
 
-  // The big display as large as its frame allows three digits.
-  function bigDisplayFont(control, width, height) {
-    const context = document.createElement("canvas").getContext("2d");
-    context.font = `bold ${control.font}px ${FACES}`;
-    const digits = context.measureText("888");
-    const scale = Math.min(1, 0.9 * width / (digits.actualBoundingBoxLeft + digits.actualBoundingBoxRight),
-                           0.65 * height / (digits.actualBoundingBoxAscent + digits.actualBoundingBoxDescent));
-    return Math.max(8, Math.floor(control.font * scale));
-  }
+  const family = faces => faces.map(face => JSON.stringify(face)).join(", ");
 
   function create(control, index) {
     let holder, element;
@@ -159,8 +150,8 @@ var kulboPage = (() => {
       return null;
     }
     holder.dataset.index = index;
-    // Size and faces only: the stylesheet sets the lines' height.
-    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: FACES });
+    // Size, faces and weight only: the stylesheet sets the lines' height.
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: family(control.faces), fontWeight: control.weight });
     if (control.fore) holder.style.color = control.fore;
     if (control.back) holder.style.backgroundColor = control.back;
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
@@ -216,7 +207,6 @@ var kulboPage = (() => {
     if (control.kind === "form") return;
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
-    if (control.bigDisplay) holder.style.fontSize = bigDisplayFont(control, s.width, s.height) + "px";
     if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
@@ -240,6 +230,7 @@ var kulboPage = (() => {
     controls = window.controls;
     Object.assign(windowElement.style, { width: window.width + "px", height: window.height + "px" });
     document.documentElement.style.setProperty("--disabled-text", window.disabledText);
+    document.documentElement.style.setProperty("--faces", family(window.faces));
     document.documentElement.style.setProperty("--window-width", window.width);
     document.documentElement.style.setProperty("--window-height", window.height);
     // An earlier control lies above a later one of the same container.

@@ -1,6 +1,6 @@
 #include "web/web_page.h"
 
-#include "app/geometry.h"
+#include "app/fonts.h"
 #include "app/text_input.h"
 #include "web/json.h"
 
@@ -40,6 +40,12 @@ std::string colour(const std::optional<Rgb>& rgb) {
     char css[16];
     std::snprintf(css, sizeof css, "\"#%02x%02x%02x\"", rgb->red, rgb->green, rgb->blue);
     return css;
+}
+
+std::string faces(const FontLook& font) {
+    std::vector<std::string> names;
+    for (const std::string& face : font.faces) names.push_back(jsonString(face));
+    return jsonArray(names);
 }
 
 // A caption or a box's text; the history box's text is read by its own road.
@@ -82,7 +88,9 @@ std::string WebPage::describeAll() const {
     for (const Control* c : form.controls()) {
         JsonObject item;
         item.add("name", c->name).add("kind", kindName(c->kind)).add("parent", indexOf(c->container));
-        item.add("font", fontPixels(c->FontSize)).addJson("fore", colour(c->ForeColor)).addJson("back", colour(c->BackColor));
+        const FontLook font = fontOf(*c);
+        item.add("font", font.pixels).addJson("faces", faces(font)).add("weight", font.weight);
+        item.addJson("fore", colour(c->ForeColor)).addJson("back", colour(c->BackColor));
         item.add("readerLeavesOut", program_.readers().leftOut(*c));
         if (auto* label = dynamic_cast<const Label*>(c))
             item.add("centered", label->Centered).add("autoSize", label->AutoSize).add("bigDisplay", label->BigDisplay);
@@ -95,7 +103,8 @@ std::string WebPage::describeAll() const {
     }
     JsonObject all;
     all.add("width", pixelsFromTwips(form.ClientWidth)).add("height", pixelsFromTwips(form.ClientHeight));
-    all.addJson("disabledText", colour(kDisabledText)).addJson("controls", jsonArray(items));
+    all.addJson("disabledText", colour(kDisabledText)).addJson("faces", faces(windowFont()));
+    all.addJson("controls", jsonArray(items));
     return all.str();
 }
 

@@ -11,7 +11,8 @@ LabelControl::LabelControl(Label& label, ControlContext& context) : NativeContro
 
 ChildWindow LabelControl::describe() const {
     return {.windowClass = L"STATIC",
-            .style = static_cast<DWORD>(SS_NOPREFIX | (label_.Centered ? SS_CENTER : SS_LEFT)),
+            .style = static_cast<DWORD>(SS_NOPREFIX | (label_.Centered ? SS_CENTER : SS_LEFT) |
+                                        (label_.BigDisplay ? SS_CENTERIMAGE : 0)),  // the digits in the middle
             .text = wide(label_.Caption.get())};
 }
 
@@ -24,7 +25,7 @@ void LabelControl::place() {
     NativeControl::place();
     if (!label_.AutoSize) return;
     HDC dc = GetDC(handle());
-    HGDIOBJ before = SelectObject(dc, looks().font(label_.FontSize));
+    HGDIOBJ before = SelectObject(dc, looks().font(label_));
     std::wstring text = wide(label_.Caption.get());
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);

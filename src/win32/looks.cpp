@@ -1,6 +1,6 @@
 #include "win32/looks.h"
 
-#include "app/geometry.h"
+#include "app/fonts.h"
 #include "app/window_model.h"
 #include "platform/windows/wide_text.h"
 
@@ -18,22 +18,25 @@ std::wstring captionOf(const Control& c) {
 }  // namespace
 
 Looks::~Looks() {
-    for (auto& [points, font] : fonts_) DeleteObject(font);
+    for (auto& [size, font] : fonts_) DeleteObject(font);
     for (auto& [colour, brush] : brushes_) DeleteObject(brush);
 }
 
 void Looks::setDpi(int dpi) {
     if (dpi == dpi_) return;
-    for (auto& [points, font] : fonts_) DeleteObject(font);
+    for (auto& [size, font] : fonts_) DeleteObject(font);
     fonts_.clear();
     dpi_ = dpi;
 }
 
-HFONT Looks::font(double points) {
-    HFONT& font = fonts_[points];
+// GDI takes one face: the design's, which the system stands in for where
+// it is missing.
+HFONT Looks::font(const Control& control) {
+    const FontLook look = fontOf(control, dpi_);
+    HFONT& font = fonts_[{look.pixels, look.weight}];
     if (!font)
-        font = CreateFontW(-fontPixels(points, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+        font = CreateFontW(-look.pixels, 0, 0, 0, look.weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(kDesignFace).c_str());
     return font;
 }
 
@@ -69,7 +72,7 @@ void paintGraphicalButton(const DRAWITEMSTRUCT& item, const CommandButton& butto
         DrawIconEx(dc, (area.left + area.right - side) / 2, top, picture, side, side, 0, nullptr, DI_NORMAL);
         caption.top = top + side;
     }
-    HGDIOBJ before = SelectObject(dc, looks.font(button.FontSize));
+    HGDIOBJ before = SelectObject(dc, looks.font(button));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, looks.text(button));
     std::wstring text = captionOf(button);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 namespace kulbo {
 
@@ -20,8 +21,8 @@ public:
     int dpi() const { return dpi_; }
     void setDpi(int dpi);  // fonts are made anew at the new size
 
-    // "宋体" with the GB2312 character set, at this many points.
-    HFONT font(double points);
+    // The control's font, with the GB2312 character set.
+    HFONT font(const Control& control);
     HBRUSH brush(COLORREF colour);
 
     // The ground a control stands on: its own background colour, or the
@@ -32,7 +33,7 @@ public:
 
 private:
     int dpi_;
-    std::map<double, HFONT> fonts_;
+    std::map<std::pair<int, int>, HFONT> fonts_;  // by pixels and weight
     std::map<COLORREF, HBRUSH> brushes_;
 };
 

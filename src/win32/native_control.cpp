@@ -72,7 +72,7 @@ bool NativeControl::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 
 void NativeControl::place() {
     const int dpi = looks().dpi();
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(looks().font(control_.FontSize)), FALSE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(looks().font(control_)), FALSE);
     SetWindowPos(window_, nullptr, pixelsFromTwips(control_.Left, dpi), pixelsFromTwips(control_.Top, dpi),
                  pixelsFromTwips(control_.Width, dpi), pixelsFromTwips(control_.Height, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,4 +1,5 @@
 #include "app/window_model.h"
+#include "app/fonts.h"
 
 #include <gtest/gtest.h>
 
@@ -117,4 +118,19 @@ TEST(WindowModel, AnnouncesOnlyRealChangesAndOptionsClearTheirGroup) {
     EXPECT_FALSE(m.Option4.Value);
     EXPECT_TRUE(m.Option2.Value);
     EXPECT_FALSE(m.choose(m.Option3));
+}
+
+// Three Song digits (half an em wide, 0.7 em of ink) stand clear in the big
+// display at any scale, as large as that allows.
+TEST(WindowModel, TheBigDisplaysFontFitsThreeDigits) {
+    WindowModel m;
+    for (int dpi : {96, 144, 192}) {
+        const double width = pixelsFromTwips(m.Label4.Width, dpi), height = pixelsFromTwips(m.Label4.Height, dpi);
+        const int pixels = fontOf(m.Label4, dpi).pixels;
+        EXPECT_LE(1.5 * pixels, 0.9 * width);
+        EXPECT_LE(0.7 * pixels, 0.65 * height);
+        EXPECT_GT(0.7 * (pixels + 1), 0.65 * height) << dpi;
+    }
+    EXPECT_EQ(fontOf(m.Label4).faces.front(), kDesignFace);
+    EXPECT_EQ(fontOf(m.Command1).pixels, fontPixels(m.Command1.FontSize));
 }

@@ -1,4 +1,4 @@
-#include "qt/scale_fit.h"
+#include "app/geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@ using kulbo::fittingScaleFactor;
 
 namespace {
 
-// The design window, 441x426, in a frame 6 wider and 28 higher.
+// The design window is 441x426 in a frame 6 wider and 28 higher.
 double factorFor(double requested, int screenWidth, int screenHeight) {
-    return fittingScaleFactor(requested, 441, 426, 6, 28, screenWidth, screenHeight);
+    return fittingScaleFactor(requested, {screenWidth, screenHeight});
 }
 
 }  // namespace
