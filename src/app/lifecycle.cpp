@@ -7,7 +7,7 @@ namespace kulbo {
 
 void Form1::Form_Load() {
     if (system_.PrevInstance()) {
-        dialogs_.MsgBox("该程序已在运行！", box::kExclamation, std::string("运行中断 - ") + kAppTitle);
+        dialogs_.MsgBox(kAlreadyRunning, box::kExclamation, std::string(kAlreadyRunningTitle) + kAppTitle);
         endProgram();
         return;
     }
@@ -15,7 +15,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) {
-    if (dialogs_.MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, kAppTitle) == box::kYes) {
+    if (dialogs_.MsgBox(kReallyQuit, box::kYesNoQuestionNoDefault, kAppTitle) == box::kYes) {
         endProgram();
         return;
     }

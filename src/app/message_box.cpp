@@ -44,10 +44,10 @@ BoxLayout layOutBox(const std::string& prompt, int flags, const std::string& tit
     layout.lines = linesOf(prompt);
     layout.icon = iconOf(flags);
     if ((flags & box::kButtonsField) == box::kYesNoButtons) {
-        layout.buttons = {{"是(Y)", 'Y', box::kYes}, {"否(N)", 'N', box::kNo}};
+        layout.buttons = {{kYesButton, 'Y', box::kYes}, {kNoButton, 'N', box::kNo}};
         layout.defaultAnswer = (flags & box::kDefaultField) == box::kSecondButtonDefault ? box::kNo : box::kYes;
     } else {
-        layout.buttons = {{"确定", 0, box::kOk}};
+        layout.buttons = {{kOkButton, 0, box::kOk}};
     }
     layout.escapeAnswer = box::escapeAnswer(flags);
     return layout;

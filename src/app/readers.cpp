@@ -1,4 +1,5 @@
 #include "app/readers.h"
+#include "app/messages.h"
 
 #include "app/form1.h"
 
@@ -7,7 +8,7 @@ namespace kulbo {
 namespace {
 
 std::string withoutColon(std::string caption) {
-    const std::string colon = "：";
+    const std::string colon = kCaptionColon;
     if (caption.size() >= colon.size() && caption.compare(caption.size() - colon.size(), colon.size(), colon) == 0)
         caption.resize(caption.size() - colon.size());
     return caption;
@@ -41,8 +42,8 @@ std::string Readers::description(const Control& c) const {
     if (&c == &form_.Command1) return lastPick_;
     if (&c == &form_.Text6) {
         const std::string& history = form_.Text6.Text.get();
-        if (history.empty()) return "没有记录";
-        return "共 " + std::to_string(historyLines_) + " 条，最新：" + newestLine(history);
+        if (history.empty()) return kNoHistory;
+        return historySummary(historyLines_, newestLine(history));
     }
     return {};
 }
@@ -54,7 +55,7 @@ bool Readers::leftOut(const Control& c) const {
 void Readers::picked(std::size_t from) {
     historyLines_ += lineCount(form_.Text6.Text.get(), from);
     ++picks_;
-    lastPick_ = "第 " + std::to_string(picks_) + " 次抽到 " + form_.Label4.Caption.get() + " 号";
+    lastPick_ = pickNews(picks_, form_.Label4.Caption.get());
 }
 
 void Readers::historySet() { historyLines_ = lineCount(form_.Text6.Text.get(), 0); }

@@ -33,7 +33,7 @@ void Form1::Command1_Click() {
     }
     // Announced after the avoidance, so the box names what is shown and recorded.
     if (Check1.Value != 0)
-        dialogs_.MsgBox("恭喜" + Label4.Caption.get() + "号被抽中！", box::kInformation, std::string(kAppTitle) + " - 选中的幸运号");
+        dialogs_.MsgBox(pickedNumber(Label4.Caption.get()), box::kInformation, std::string(kAppTitle) + kPickedTitle);
     Text6.Text.append(historyLine(Label14.Caption.get(), Label4.Caption.get()));
     if (Option5.Value) rollAmongTheLeft();  // a click before the next tick draws afresh too
     if (lastOfRound) dialogs_.MsgBox(kRoundComplete, box::kInformation, kAppTitle);

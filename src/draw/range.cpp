@@ -8,18 +8,18 @@ namespace kulbo {
 void Form1::Command2_Click() {
     if (!Option3.Value && !Option4.Value && !Option5.Value) return;
 
-    if (Command2.Caption == "修改") {
-        Command2.Caption = "完成";
+    if (Command2.Caption == kEditRange) {
+        Command2.Caption = kRangeDone;
         applyEditingGroup();
     } else if (!Text1.Text.get().empty() && !Text2.Text.get().empty()) {
         auto maximum = strictNumber(Text2.Text.get());
         if (!maximum) {
-            reject("最大值必须是数字");
+            reject(kMaximumNotANumber);
         } else if (*maximum <= 999) {
             if (!strictNumber(Text1.Text.get()))
-                reject("最小值必须是数字");
+                reject(kMinimumNotANumber);
             else if (lenientNumber(Text2.Text.get()) <= lenientNumber(Text1.Text.get()))
-                reject("最小值不能大于等于最大值");
+                reject(kMinimumNotBelowMaximum);
             else if (Option5.Value && roundSoFar().left() == 0)
                 reject(kNothingToDraw);
             else
@@ -28,11 +28,11 @@ void Form1::Command2_Click() {
     }
 
     // Checked after every click, whichever way it went.
-    if (Text1.Text.get().empty()) reject("最小值不能为空");
-    if (Text2.Text.get().empty()) reject("最大值不能为空");
+    if (Text1.Text.get().empty()) reject(kMinimumEmpty);
+    if (Text2.Text.get().empty()) reject(kMaximumEmpty);
     if (!Text1.Text.get().empty() && !Text2.Text.get().empty()) {
         auto maximum = strictNumber(Text2.Text.get());
-        if (maximum && *maximum >= 1000) reject("最大值不能超过999");
+        if (maximum && *maximum >= 1000) reject(kMaximumOver999);
     }
 }
 
@@ -50,11 +50,11 @@ void Form1::applyEditingGroup() {
 void Form1::reject(const std::string& message) {
     applyEditingGroup();
     dialogs_.MsgBox(message, box::kCritical, kAppTitle);
-    Command2.Caption = "完成";
+    Command2.Caption = kRangeDone;
 }
 
 void Form1::startDraw() {
-    Command2.Caption = "修改";
+    Command2.Caption = kEditRange;
     Text1.Enabled = false;
     Text2.Enabled = false;
     Timer1.Enabled = true;

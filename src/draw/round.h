@@ -13,9 +13,6 @@
 
 namespace kulbo {
 
-inline constexpr const char* kNothingToDraw = "范围内没有可以抽的整数";
-inline constexpr const char* kRoundComplete = "本轮已全部抽完，下一次开始新的一轮";
-
 // What decides the numbers of the mode, as the boxes hold it: the whole
 // numbers from the minimum to the maximum, less the avoided number (empty
 // when avoidance is off).

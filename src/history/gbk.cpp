@@ -1,4 +1,5 @@
 #include "history/gbk.h"
+#include "app/messages.h"
 
 #include "history/gbk_table.h"
 
@@ -89,7 +90,7 @@ Outcome encodeGbk(std::string_view utf8, std::string& gbk) {
     for (std::size_t at = 0; at < utf8.size();) {
         std::optional<Utf8Character> character = utf8CharacterAt(utf8, at);
         if (!character || !appendGbk(character->codePoint, codes, bytes))
-            return Outcome::failed("文本中有GBK无法表示的字符 (第 " + std::to_string(at + 1) + " 字节)");
+            return Outcome::failed(noGbkForm(at + 1));
         at += character->length;
     }
     gbk = std::move(bytes);

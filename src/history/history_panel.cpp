@@ -17,7 +17,7 @@ void Form1::Command11_Click() {
         Command3.Enabled = false;
     }
     if (Check2.Value == 0)
-        dialogs_.MsgBox("历史记录_拒绝访问[请联系开发者后重新尝试]", box::kCritical, kAppTitle);
+        dialogs_.MsgBox(kHistoryRefused, box::kCritical, kAppTitle);
 }
 
 void Form1::Command9_Click() {
@@ -28,7 +28,7 @@ void Form1::Command9_Click() {
 void Form1::Command8_Click() {
     if (Check2.Value != 1 || Check3.Value != 1) return;
     if (Text6.Text.get().empty()) return;
-    if (dialogs_.MsgBox("确定要清除历史记录？", box::kYesNoQuestionNoDefault, std::string(kAppTitle) + " - 清除历史") == box::kYes)
+    if (dialogs_.MsgBox(kReallyClearHistory, box::kYesNoQuestionNoDefault, std::string(kAppTitle) + kClearHistoryTitle) == box::kYes)
         Text6.Text = "";
 }
 

@@ -39,13 +39,13 @@ std::string formatStamp(const LocalTime& t, const std::array<const char*, 6>& se
 std::string reportNameStamp(const LocalTime& t) { return formatStamp(t, {"", "", "", "", "", ""}); }
 
 std::string historyLineStamp(const LocalTime& t) {
-    return formatStamp(t, {"年", "月", "日_", ":", ":", "抽到幸运数: "});
+    return formatStamp(t, kHistoryStampParts);
 }
 
 std::string historyLine(const std::string& stamp, const std::string& number) {
     return stamp + "[" + number + "]\r\n";
 }
 
-std::string reportFileName(const std::string& stamp) { return kAppTitle + ("的历史幸运号报告" + stamp) + ".txt"; }
+std::string reportFileName(const std::string& stamp) { return kAppTitle + (kReportName + stamp) + ".txt"; }
 
 }  // namespace kulbo

@@ -25,21 +25,16 @@ std::string inFolder(const std::string& folder, const std::string& fileName, con
 // Opens in the documents folder, or the home folder when there is none.
 SaveDialog reportDialog(SystemPort& system, const std::string& fileName) {
     std::string folder = system.DocumentsFolder().value_or(system.HomeFolder().value_or(""));
-    return {"保存txt报告", "文本文件 (*.txt)", "*.txt", "txt", folder, fileName};
-}
-
-// The folder on a line of its own, so that a long one reads whole.
-std::string writeFailedQuestion(const std::string& where, const std::string& folder, const std::string& reason) {
-    return "txt报告未能生成在" + where + ":\r\n" + folder + "\r\n原因: " + reason + "\r\n\r\n是否保存到其他位置?";
+    return {kSaveReportTitle, kSaveReportFilter, "*.txt", "txt", folder, fileName};
 }
 
 // A download has no other place to offer: the browser chose where it goes.
 void downloadReport(SystemPort& system, DialogPort& dialogs, const std::string& fileName, const std::string& text) {
     Outcome written = system.WriteTextFile(fileName, text);
     if (written.ok())
-        dialogs.MsgBox("txt报告生成成功!已生成在浏览器的下载文件夹内", box::kInformation, "提示");
+        dialogs.MsgBox(kReportDownloaded, box::kInformation, kNote);
     else
-        dialogs.MsgBox("txt报告未能生成在浏览器的下载文件夹内:\r\n原因: " + written.reason(), box::kCritical, kAppTitle);
+        dialogs.MsgBox(kReportNotDownloaded + written.reason(), box::kCritical, kAppTitle);
 }
 
 }  // namespace
@@ -47,7 +42,7 @@ void downloadReport(SystemPort& system, DialogPort& dialogs, const std::string& 
 void Form1::Command10_Click() {
     if (Check2.Value != 1 || Check4.Value != 1) return;
     if (Text6.Text.get().empty()) {
-        dialogs_.MsgBox("没有历史记录: txt报告生成失败!", box::kCritical, kAppTitle);
+        dialogs_.MsgBox(kNothingToReport, box::kCritical, kAppTitle);
         return;
     }
     std::string fileName = reportFileName(Label13.Caption.get());
@@ -55,17 +50,17 @@ void Form1::Command10_Click() {
     if (system_.ReportsGoTo() == ReportPlace::Downloads) return downloadReport(system_, dialogs_, fileName, text);
     const char* separators = system_.PathSeparators();
     auto savedAt = [this](const std::string& path) {
-        dialogs_.MsgBox("txt报告生成成功!已生成在:\r\n" + path, box::kInformation, "提示");
+        dialogs_.MsgBox(kReportWrittenAt + path, box::kInformation, kNote);
     };
 
     std::optional<std::string> programFolder = system_.ProgramFolder();
     Outcome written = programFolder ? system_.WriteTextFile(inFolder(*programFolder, fileName, separators), text)
-                                    : Outcome::failed("无法确定本程序所在的文件夹");
+                                    : Outcome::failed(kNoProgramFolder);
     if (written.ok()) {
-        dialogs_.MsgBox("txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示");
+        dialogs_.MsgBox(kReportWrittenBeside, box::kInformation, kNote);
         return;
     }
-    std::string question = writeFailedQuestion("本程序的同一路径内", programFolder.value_or("(文件夹未知)"), written.reason());
+    std::string question = reportNotWritten(kBesideTheProgram, programFolder.value_or(kFolderUnknown), written.reason());
 
     // Once the user has saved elsewhere, the program's folder failing again
     // is no news: the report goes where the last one went.
@@ -76,7 +71,7 @@ void Form1::Command10_Click() {
             savedAt(path);
             return;
         }
-        question = writeFailedQuestion("所选位置", ReportFolder, written.reason());
+        question = reportNotWritten(kChosenPlace, ReportFolder, written.reason());
     }
 
     while (dialogs_.MsgBox(question, box::kCriticalIcon | box::kYesNoButtons, kAppTitle) == box::kYes) {
@@ -88,7 +83,7 @@ void Form1::Command10_Click() {
             savedAt(*chosen);
             return;
         }
-        question = writeFailedQuestion("所选位置", folderOf(*chosen, separators), written.reason());
+        question = reportNotWritten(kChosenPlace, folderOf(*chosen, separators), written.reason());
     }
 }
 

@@ -1,5 +1,6 @@
 // The administrator lock panel in front of the settings.
 #include "app/form1.h"
+#include "app/messages.h"
 
 namespace kulbo {
 
@@ -9,12 +10,6 @@ namespace {
 constexpr const char* kCreditsCode = "731952846017364528";
 
 constexpr std::int16_t kEnterKey = 13;
-
-const char* const kCredits =
-    "作者QQ名：无（本项目没有QQ账号）\r\n"
-    "作者QQ：无（本项目没有QQ号码）\r\n"
-    "邮箱：无（本项目没有公开邮箱）\r\n"
-    "本软件免费提供，仅供学习和交流使用";
 
 }  // namespace
 
@@ -45,7 +40,7 @@ void Form1::unlockCheck() {
     }
     if (Text3.Text == kCreditsCode) {
         Text3.Text = "";
-        dialogs_.MsgBox(kCredits, box::kInformation, "版权");
+        dialogs_.MsgBox(kCredits, box::kInformation, kCreditsTitle);
     }
 }
 

@@ -241,6 +241,16 @@ on_desktop() {
   return 1
 }
 
+# The window's picture at its design size.
+window_png() { timeout 10 import -window "$1" png:-; }
+
+# The red ink in the frame around the big display: "width height left top"
+# of its box, in pixels from the frame's corner (393x185).
+display_ink() {  # window
+  window_png "$1" | convert - -crop 393x185+24+184 +repage -fx 'r > 0.6 && g < 0.4 && b < 0.4' -trim \
+    -format '%w %h %X %Y' info: | tr -d +
+}
+
 # The main face's buttons and the history panel's, by their centres.
 click_start() { click_at "$1" 88 400; }
 click_edit() { click_at "$1" 352 400; }

@@ -1,4 +1,5 @@
 #include "platform/report_file.h"
+#include "app/messages.h"
 
 #include <cerrno>
 #include <csignal>
@@ -16,7 +17,7 @@ namespace kulbo {
 Outcome toGbk(const std::string& utf8, std::string& gbk) {
     iconv_t converter = iconv_open("GBK", "UTF-8");
     if (converter == reinterpret_cast<iconv_t>(-1))
-        return Outcome::failed(std::string("无法转换为GBK编码: ") + std::strerror(errno));
+        return Outcome::failed(std::string(kNoGbkConversion) + std::strerror(errno));
     gbk.assign(utf8.size() * 2 + 16, '\0');
     char* in = const_cast<char*>(utf8.data());
     std::size_t inLeft = utf8.size();
@@ -26,8 +27,7 @@ Outcome toGbk(const std::string& utf8, std::string& gbk) {
     int error = errno;
     iconv_close(converter);
     if (result == static_cast<std::size_t>(-1))
-        return Outcome::failed("文本中有GBK无法表示的字符 (第 " + std::to_string(in - utf8.data() + 1) + " 字节): " +
-                               std::strerror(error));
+        return Outcome::failed(noGbkForm(static_cast<std::size_t>(in - utf8.data()) + 1) + ": " + std::strerror(error));
     gbk.resize(gbk.size() - outLeft);
     return Outcome::done();
 }
@@ -105,17 +105,17 @@ Outcome writeGbkFile(const std::string& path, const std::string& utf8Text) {
         temporary = temporaryName(folder, 0) + "XXXXXX";
         fd = ::mkstemp(temporary.data());
     }
-    if (fd < 0) return Outcome::failed(systemReason("无法创建文件"));
+    if (fd < 0) return Outcome::failed(systemReason(kCannotCreateFile));
     mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);  // mkstemp makes it private; a report is an ordinary file
 
     std::string failure;
-    if (!writeAll(fd, bytes)) failure = systemReason("写入失败");
-    else if (::fsync(fd) != 0) failure = systemReason("写入失败");
-    else if (unnamed && !linkUnnamed(fd, folder, temporary)) failure = systemReason("无法创建文件");
-    if (::close(fd) != 0 && failure.empty()) failure = systemReason("关闭文件失败");
-    if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) failure = systemReason("无法替换文件");
+    if (!writeAll(fd, bytes)) failure = systemReason(kCannotWrite);
+    else if (::fsync(fd) != 0) failure = systemReason(kCannotWrite);
+    else if (unnamed && !linkUnnamed(fd, folder, temporary)) failure = systemReason(kCannotCreateFile);
+    if (::close(fd) != 0 && failure.empty()) failure = systemReason(kCannotClose);
+    if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) failure = systemReason(kCannotReplace);
     if (failure.empty()) return Outcome::done();
     if (!temporary.empty()) ::unlink(temporary.c_str());
     return Outcome::failed(failure);

@@ -1,4 +1,5 @@
 #include "platform/report_file.h"
+#include "app/messages.h"
 
 #include "platform/windows/wide_text.h"
 
@@ -93,9 +94,9 @@ Outcome toGbk(const std::string& utf8Text, std::string& gbk) {
     BOOL replaced = FALSE;
     int length = WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), nullptr,
                                      0, nullptr, &replaced);
-    if (length == 0) return Outcome::failed("无法转换为GBK编码: " + systemMessage(GetLastError()));
+    if (length == 0) return Outcome::failed(std::string(kNoGbkConversion) + systemMessage(GetLastError()));
     if (replaced || text.find(L'\uFFFD') != std::wstring::npos)
-        return Outcome::failed("文本中有GBK无法表示的字符 (第 " + std::to_string(firstWithoutGbkForm(utf8Text) + 1) + " 字节)");
+        return Outcome::failed(noGbkForm(firstWithoutGbkForm(utf8Text) + 1));
     gbk.assign(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), gbk.data(), length,
                         nullptr, nullptr);
@@ -112,7 +113,7 @@ Outcome writeGbkFile(const std::string& path, const std::string& utf8Text) {
     DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
         SetLastError(ERROR_ACCESS_DENIED);
-        return Outcome::failed(failure("无法替换文件"));
+        return Outcome::failed(failure(kCannotReplace));
     }
     removeStaleTemporaries(folder);
 
@@ -125,7 +126,7 @@ Outcome writeGbkFile(const std::string& path, const std::string& utf8Text) {
                            nullptr);
         if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
     }
-    if (file == INVALID_HANDLE_VALUE) return Outcome::failed(failure("无法创建文件"));
+    if (file == INVALID_HANDLE_VALUE) return Outcome::failed(failure(kCannotCreateFile));
     bool goesWithHandle = deleteWhenClosed(file, true);
 
     std::string problem;
@@ -133,15 +134,15 @@ Outcome writeGbkFile(const std::string& path, const std::string& utf8Text) {
     while (problem.empty() && !rest.empty()) {
         DWORD written = 0;
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(rest.size(), 1 << 20));
-        if (!WriteFile(file, rest.data(), chunk, &written, nullptr)) problem = failure("写入失败");
+        if (!WriteFile(file, rest.data(), chunk, &written, nullptr)) problem = failure(kCannotWrite);
         rest.remove_prefix(written);
     }
-    if (problem.empty() && !FlushFileBuffers(file)) problem = failure("写入失败");
-    if (problem.empty() && goesWithHandle && !deleteWhenClosed(file, false)) problem = failure("写入失败");
-    if (!CloseHandle(file) && problem.empty()) problem = failure("关闭文件失败");
+    if (problem.empty() && !FlushFileBuffers(file)) problem = failure(kCannotWrite);
+    if (problem.empty() && goesWithHandle && !deleteWhenClosed(file, false)) problem = failure(kCannotWrite);
+    if (!CloseHandle(file) && problem.empty()) problem = failure(kCannotClose);
     if (problem.empty() &&
         !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        problem = failure("无法替换文件");
+        problem = failure(kCannotReplace);
     if (problem.empty()) return Outcome::done();
     DeleteFileW(temporary.c_str());
     return Outcome::failed(problem);

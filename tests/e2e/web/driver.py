@@ -250,6 +250,10 @@ class Server(socketserver.TCPServer):
             b.driver.save_screenshot(args[1])
             b.driver.set_window_size(1024, 768)
             return ""
+        if command == "shot":  # the window alone, as the page shows it
+            b.tab(args[0])
+            b.driver.find_element("css selector", "#window").screenshot(args[1])
+            return ""
         if command == "tabs":  # the address of every tab, one a word
             return " ".join(t["url"] for t in b.driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]
                             if t["type"] == "page")

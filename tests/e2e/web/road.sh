@@ -80,6 +80,8 @@ type_text() { web type "$FOCUSED" "$1" 60; }
 type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
 right_click() { web right_click "$FOCUSED"; }
 
+window_png() { web shot "$1" "$WORK/window.png" && convert "$WORK/window.png" -resize '441x426!' png:-; }
+
 # The window's own size, unscaled, and whether the page centres it.
 client_size() { web size "$1" | cut -d' ' -f1; }
 window_centred() { [ "$(web size "$1" | cut -d' ' -f2)" = centred ]; }
