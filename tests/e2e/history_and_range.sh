@@ -6,7 +6,8 @@
 # "Kulbo" box and writes nothing. Then the range: the maximum box keeps only
 # digits and one point, an empty maximum is refused with an error box and
 # keeps the window in editing, and a valid maximum sets the range the draw
-# uses, as the next report shows.
+# uses, as the next report shows, and the display shows the digits whole at
+# the size it fits for three.
 source "$(dirname "$0")/lib.sh"
 export TZ=Asia/Shanghai                 # stamps are local time, not UTC
 started=$(date +%Y%m%d%H%M%S)
@@ -100,6 +101,10 @@ type_maximum "x2a5"
 click_edit "$main"
 no_other_window Kulbo "$main" || fail "the maximum 25 was refused"
 pick 20
+# The display's digits as large as three of them may be, whole in the frame.
+read -r width height left top <<< "$(display_ink "$main")"
+(( height >= 98 && height <= 112 && left > 2 && top > 2 && left + width < 391 && top + height < 183 )) ||
+  fail "the display's digits stand ${width}x${height} at $left,$top in their 393x185 frame"
 
 picks=$(export_report "$main") || fail "no report written"
 [ "$(wc -l <<< "$picks")" -eq 25 ] || fail "expected 25 picks, the report holds $(wc -l <<< "$picks")"
