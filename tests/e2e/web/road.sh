@@ -80,7 +80,10 @@ type_text() { web type "$FOCUSED" "$1" 60; }
 type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
 right_click() { web right_click "$FOCUSED"; }
 
-window_png() { web shot "$1" "$WORK/window.png" && convert "$WORK/window.png" -resize '441x426!' png:-; }
+window_png() {
+  local place
+  place=$(web shot "$1" "$WORK/page.png") && convert "$WORK/page.png" -crop "$place" +repage -resize '441x426!' png:-
+}
 
 # The window's own size, unscaled, and whether the page centres it.
 client_size() { web size "$1" | cut -d' ' -f1; }
