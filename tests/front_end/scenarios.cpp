@@ -3,7 +3,7 @@
 // what screen readers hear, the history, the window's state and the boxes.
 #include "front_end/driver.h"
 
-#include "app/geometry.h"
+#include "app/fonts.h"
 #include "app/unicode.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ TEST_F(Scenario, EveryControlShowsWhereAndAsDesigned) {
         if (!label || !label->AutoSize) {
             EXPECT_EQ(std::pair(seen.width, seen.height), std::pair(pixelsFromTwips(c->Width), pixelsFromTwips(c->Height)));
         }
-        EXPECT_EQ(seen.fontPixels, c == &form.Label4 ? seen.fontPixels : fontPixels(c->FontSize));  // the display fits its digits
+        EXPECT_EQ(seen.fontPixels, fontOf(*c).pixels);
         EXPECT_EQ(std::pair(seen.visible, seen.enabled), std::pair(driver->program().view().showsWidget(*c), c->Enabled.get()));
         EXPECT_EQ(seen.text, c == &form.Text6 || c->kind == Kind::Frame ? seen.text : modelText(*c));  // painted
         auto* option = dynamic_cast<OptionButton*>(c);
