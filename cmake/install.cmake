@@ -6,6 +6,10 @@ set(KULBO_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/kulbo)
 set(KULBO_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(CPACK_PACKAGE_CONTACT "Kulbo developers <kulbo@example.org>")
 
+include(cmake/messages.cmake)
+kulbo_messages(${CMAKE_SOURCE_DIR}/src/app/messages.h ProjectorOneAndHalf ProjectorOneAndHalfEnglish ProjectorTwice
+               ProjectorTwiceEnglish)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS src/app/messages.h)
 configure_file(data/kulbo.desktop.in ${KULBO_APP_ID}.desktop @ONLY)
 configure_file(data/kulbo.metainfo.xml.in ${KULBO_APP_ID}.metainfo.xml @ONLY)
 configure_file(packaging/copyright.in copyright @ONLY)

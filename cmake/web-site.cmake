@@ -8,16 +8,8 @@ file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/icons)
 
 # The words the page shows before the program has loaded are the program's.
-file(READ ${SOURCE}/src/app/messages.h messages)
-foreach(name IN ITEMS AppTitle PageLoading PageNeedsScripts)
-  if(NOT messages MATCHES "k${name} = \"([^\"]*)\"")
-    message(FATAL_ERROR "messages.h has no k${name}")
-  endif()
-  set(text "${CMAKE_MATCH_1}")
-  string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" variable ${name})
-  string(TOUPPER ${variable} variable)
-  set(${variable} "${text}")
-endforeach()
+include(${SOURCE}/cmake/messages.cmake)
+kulbo_messages(${SOURCE}/src/app/messages.h AppTitle PageLoading PageNeedsScripts)
 configure_file(${SOURCE}/src/web/index.html ${SITE}/index.html @ONLY)
 
 file(COPY ${SOURCE}/src/web/kulbo.css DESTINATION ${SITE})

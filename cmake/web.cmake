@@ -51,7 +51,7 @@ if(KULBO_FRONT_END)
   endforeach()
 
   # The static site: build-web/site.
-  set(site_sources src/web/index.html src/web/kulbo.css src/web/sw.js src/app/messages.h data/icons/kulbo.svg
+  set(site_sources src/web/index.html src/web/kulbo.css src/web/sw.js src/app/messages.h cmake/messages.cmake data/icons/kulbo.svg
     data/icons/unlock.svg data/icons/cancel.svg cmake/web-site.cmake)
   list(TRANSFORM site_sources PREPEND ${CMAKE_SOURCE_DIR}/)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site/sw.js

@@ -111,6 +111,13 @@ inline constexpr const char* kNoChineseFont =
 inline constexpr const char* kScaleDoesNotFit = "%s: QT_SCALE_FACTOR=%g does not fit a %dx%d screen; using %g\n";
 inline constexpr const char* kCannotStartOverScaled = "%s: cannot start over scaled: %s\n";
 
+// The desktop menu's actions for a projector, written into the desktop
+// entry when it is built.
+inline constexpr const char* kProjectorOneAndHalf = "投影放大 1.5 倍";
+inline constexpr const char* kProjectorOneAndHalfEnglish = "Projector: enlarge 1.5 times";
+inline constexpr const char* kProjectorTwice = "投影放大 2 倍";
+inline constexpr const char* kProjectorTwiceEnglish = "Projector: enlarge 2 times";
+
 // The Linux program's answer to --help.
 inline constexpr const char* kCommandLineHelp =
     "用法 / Usage: kulbo [--version | --help]\n"
