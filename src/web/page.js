@@ -97,7 +97,6 @@ var kulboPage = (() => {
     if (key) elements[Number(element.closest("[data-index]").dataset.index)].setAttribute("aria-keyshortcuts", "Alt+" + key[1].toUpperCase());
   }
 
-  const family = faces => faces.map(face => JSON.stringify(face)).join(", ");
 
   function create(control, index) {
     let holder, element;
@@ -151,7 +150,7 @@ var kulboPage = (() => {
     }
     holder.dataset.index = index;
     // Size, faces and weight only: the stylesheet sets the lines' height.
-    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: family(control.faces), fontWeight: control.weight });
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight });
     if (control.fore) holder.style.color = control.fore;
     if (control.back) holder.style.backgroundColor = control.back;
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
@@ -230,7 +229,7 @@ var kulboPage = (() => {
     controls = window.controls;
     Object.assign(windowElement.style, { width: window.width + "px", height: window.height + "px" });
     document.documentElement.style.setProperty("--disabled-text", window.disabledText);
-    document.documentElement.style.setProperty("--faces", family(window.faces));
+    document.documentElement.style.setProperty("--faces", window.faces);
     document.documentElement.style.setProperty("--window-width", window.width);
     document.documentElement.style.setProperty("--window-height", window.height);
     // An earlier control lies above a later one of the same container.

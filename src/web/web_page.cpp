@@ -42,10 +42,11 @@ std::string colour(const std::optional<Rgb>& rgb) {
     return css;
 }
 
+// The faces as a style sheet lists them.
 std::string faces(const FontLook& font) {
-    std::vector<std::string> names;
-    for (const std::string& face : font.faces) names.push_back(jsonString(face));
-    return jsonArray(names);
+    std::string list;
+    for (const std::string& face : font.faces) list += (list.empty() ? "\"" : ", \"") + face + "\"";
+    return list;
 }
 
 // A caption or a box's text; the history box's text is read by its own road.
@@ -89,7 +90,7 @@ std::string WebPage::describeAll() const {
         JsonObject item;
         item.add("name", c->name).add("kind", kindName(c->kind)).add("parent", indexOf(c->container));
         const FontLook font = fontOf(*c);
-        item.add("font", font.pixels).addJson("faces", faces(font)).add("weight", font.weight);
+        item.add("font", font.pixels).add("faces", faces(font)).add("weight", font.weight);
         item.addJson("fore", colour(c->ForeColor)).addJson("back", colour(c->BackColor));
         item.add("readerLeavesOut", program_.readers().leftOut(*c));
         if (auto* label = dynamic_cast<const Label*>(c))
@@ -103,7 +104,7 @@ std::string WebPage::describeAll() const {
     }
     JsonObject all;
     all.add("width", pixelsFromTwips(form.ClientWidth)).add("height", pixelsFromTwips(form.ClientHeight));
-    all.addJson("disabledText", colour(kDisabledText)).addJson("faces", faces(windowFont()));
+    all.addJson("disabledText", colour(kDisabledText)).add("faces", faces(windowFont()));
     all.addJson("controls", jsonArray(items));
     return all.str();
 }
