@@ -1,3 +1,5 @@
+// Every text a person or a screen reader meets, but the captions of the
+// window's controls, which the window model's table holds with their places.
 #pragma once
 
 #include <array>
