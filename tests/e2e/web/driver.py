@@ -250,12 +250,6 @@ class Server(socketserver.TCPServer):
             b.driver.save_screenshot(args[1])
             b.driver.set_window_size(1024, 768)
             return ""
-        if command == "shot":  # the viewport, and where the window stands in it: "WxH+X+Y"
-            b.tab(args[0])
-            b.driver.save_screenshot(args[1])
-            return b.driver.execute_script(
-                "const r = document.getElementById('window').getBoundingClientRect();"
-                "return `${Math.round(r.width)}x${Math.round(r.height)}+${Math.round(r.left)}+${Math.round(r.top)}`;")
         if command == "tabs":  # the address of every tab, one a word
             return " ".join(t["url"] for t in b.driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]
                             if t["type"] == "page")

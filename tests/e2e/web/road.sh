@@ -81,8 +81,9 @@ type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character
 right_click() { web right_click "$FOCUSED"; }
 
 window_png() {
-  local place
-  place=$(web shot "$1" "$WORK/page.png") && convert "$WORK/page.png" -crop "$place" +repage -resize '441x426!' png:-
+  local w h x y
+  read -r w h x y < <(web script "$1" "(r => [r.width, r.height, r.left, r.top].map(Math.round).join(' '))(document.getElementById('window').getBoundingClientRect())")
+  web screenshot "$1" "$WORK/page.png" 1024 768 && convert "$WORK/page.png" -crop "${w}x$h+$x+$y" +repage -resize '441x426!' png:-
 }
 
 # The window's own size, unscaled, and whether the page centres it.
