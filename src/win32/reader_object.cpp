@@ -44,60 +44,38 @@ public:
         return ours.empty() ? system_->get_accDescription(child, text) : answer(ours, text);
     }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return system_->GetTypeInfoCount(count); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-        return system_->GetTypeInfo(index, locale, info);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override {
-        return system_->GetIDsOfNames(id, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
-        return system_->Invoke(member, id, locale, flags, parameters, result, exception, argumentError);
-    }
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return system_->get_accParent(parent); }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { return system_->get_accChildCount(count); }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        return system_->get_accChild(child, object);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return system_->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return system_->get_accRole(child, role);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return system_->get_accState(child, state);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { return system_->get_accHelp(child, help); }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        return system_->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return system_->get_accKeyboardShortcut(child, shortcut);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return system_->get_accFocus(child); }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return system_->get_accSelection(children);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return system_->get_accDefaultAction(child, action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long how, VARIANT child) override { return system_->accSelect(how, child); }
-    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
-        return system_->accLocation(left, top, width, height, child);
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        return system_->accNavigate(direction, start, end);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
-        return system_->accHitTest(left, top, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return system_->accDoDefaultAction(child); }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return system_->put_accName(child, name); }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return system_->put_accValue(child, value);
-    }
+    // Everything else is the system object's answer.
+#define KULBO_SYSTEM_ANSWERS(method, parameters, arguments) \
+    HRESULT STDMETHODCALLTYPE method parameters override { return system_->method arguments; }
+    KULBO_SYSTEM_ANSWERS(GetTypeInfoCount, (UINT* count), (count))
+    KULBO_SYSTEM_ANSWERS(GetTypeInfo, (UINT index, LCID locale, ITypeInfo** info), (index, locale, info))
+    KULBO_SYSTEM_ANSWERS(GetIDsOfNames, (REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids),
+                         (id, names, count, locale, ids))
+    KULBO_SYSTEM_ANSWERS(Invoke,
+                         (DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters, VARIANT* result,
+                          EXCEPINFO* exception, UINT* argumentError),
+                         (member, id, locale, flags, parameters, result, exception, argumentError))
+    KULBO_SYSTEM_ANSWERS(get_accParent, (IDispatch** parent), (parent))
+    KULBO_SYSTEM_ANSWERS(get_accChildCount, (long* count), (count))
+    KULBO_SYSTEM_ANSWERS(get_accChild, (VARIANT child, IDispatch** object), (child, object))
+    KULBO_SYSTEM_ANSWERS(get_accValue, (VARIANT child, BSTR* value), (child, value))
+    KULBO_SYSTEM_ANSWERS(get_accRole, (VARIANT child, VARIANT* role), (child, role))
+    KULBO_SYSTEM_ANSWERS(get_accState, (VARIANT child, VARIANT* state), (child, state))
+    KULBO_SYSTEM_ANSWERS(get_accHelp, (VARIANT child, BSTR* help), (child, help))
+    KULBO_SYSTEM_ANSWERS(get_accHelpTopic, (BSTR* file, VARIANT child, long* topic), (file, child, topic))
+    KULBO_SYSTEM_ANSWERS(get_accKeyboardShortcut, (VARIANT child, BSTR* shortcut), (child, shortcut))
+    KULBO_SYSTEM_ANSWERS(get_accFocus, (VARIANT* child), (child))
+    KULBO_SYSTEM_ANSWERS(get_accSelection, (VARIANT* children), (children))
+    KULBO_SYSTEM_ANSWERS(get_accDefaultAction, (VARIANT child, BSTR* action), (child, action))
+    KULBO_SYSTEM_ANSWERS(accSelect, (long how, VARIANT child), (how, child))
+    KULBO_SYSTEM_ANSWERS(accLocation, (long* left, long* top, long* width, long* height, VARIANT child),
+                         (left, top, width, height, child))
+    KULBO_SYSTEM_ANSWERS(accNavigate, (long direction, VARIANT start, VARIANT* end), (direction, start, end))
+    KULBO_SYSTEM_ANSWERS(accHitTest, (long left, long top, VARIANT* child), (left, top, child))
+    KULBO_SYSTEM_ANSWERS(accDoDefaultAction, (VARIANT child), (child))
+    KULBO_SYSTEM_ANSWERS(put_accName, (VARIANT child, BSTR name), (child, name))
+    KULBO_SYSTEM_ANSWERS(put_accValue, (VARIANT child, BSTR value), (child, value))
+#undef KULBO_SYSTEM_ANSWERS
 
 private:
     virtual ~ReaderAccessible() = default;
