@@ -23,9 +23,6 @@ struct SaveDialog {
     std::string proposedName;
 };
 
-// Which of a control's texts for screen readers changed.
-enum class ReaderText { Name, Description };
-
 class DialogPort {
 public:
     virtual ~DialogPort() = default;
@@ -44,10 +41,6 @@ public:
     // Keeps the box's context menu away until unhooked.
     virtual void HookTextBox(TextBox& box) = 0;
     virtual void UnhookTextBox(TextBox& box) = 0;
-
-    // A text a screen reader reads of the control changed (Readers has the
-    // new one). A description of the focused control is spoken as news.
-    virtual void TellReader(const Control& control, ReaderText which) = 0;
 };
 
 }  // namespace kulbo

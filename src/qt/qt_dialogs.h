@@ -18,7 +18,6 @@ public:
     bool OpenUrl(const std::string& address) override;
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
-    void TellReader(const Control& control, ReaderText which) override;
 
 private:
     MainWindow* window_ = nullptr;

@@ -4,7 +4,8 @@
 var kulboPage = (() => {
   "use strict";
 
-  const CAPTION = 0, TEXT = 1, VISIBLE = 4;
+  // The program's steps for following it, in the order it lists them.
+  const [SHOW, HIDE, FOCUS, HISTORY, HISTORY_ADDED, NEWS] = [4, 5, 6, 7, 8, 11];
   const SHIFT = 1, CTRL = 2, ALT = 4;
   const FACES = '"宋体", SimSun, "Noto Serif CJK SC", "AR PL SungtiL GB", serif';
 
@@ -17,7 +18,6 @@ var kulboPage = (() => {
   let words = {};        // the program's words for what the page has around the window
   let awake = null;      // the screen's wake lock, asked for or held
   const hooked = new Set();
-  const behind = new Set();  // history boxes out of sight that lag behind the program's text
   const windowElement = document.getElementById("window");
   const news = document.getElementById("news");
   const status = document.getElementById("status");
@@ -220,16 +220,10 @@ var kulboPage = (() => {
     if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
-    holder.hidden = !s.shown;
     if (s.readerName) element.setAttribute("aria-label", s.readerName); else element.removeAttribute("aria-label");
     if (s.description) element.setAttribute("aria-description", s.description); else element.removeAttribute("aria-description");
-    if (behind.has(index) && !outOfSight(index)) {
-      behind.delete(index);
-      element.value = historyText(index, 0);
-    }
+    return s;
   }
-
-  const outOfSight = index => holders[index].closest("[hidden]") !== null;
 
   function historyText(index, from) {
     return UTF8ToString(_kulbo_text(app, index, from));
@@ -254,7 +248,8 @@ var kulboPage = (() => {
       holders[control.parent].append(holder);
     });
     controls.forEach((control, index) => {
-      apply(index);
+      const s = apply(index);
+      if (s && control.kind !== "form") holders[index].hidden = !s.shown;
       if (control.multiLine) elements[index].value = historyText(index, 0);
     });
   }
@@ -391,22 +386,16 @@ var kulboPage = (() => {
     keepAwake();
   };
 
-  page.changed = (index, property) => {
-    if (property === VISIBLE) controls.forEach((_, i) => apply(i));
-    else if (property === TEXT && controls[index].multiLine) historyChanged(index, 0);
+  // One step of the window following the program; news is spoken by the
+  // live region: "第 3 次抽到 36 号" on 开始 at a pick.
+  page.step = (step, index, from, text) => {
+    if (step === SHOW || step === HIDE) holders[index].hidden = step === HIDE;
+    else if (step === FOCUS) page.focus(index);
+    else if (step === HISTORY) elements[index].value = historyText(index, 0);
+    else if (step === HISTORY_ADDED) elements[index].value += historyText(index, from);
     else apply(index);
+    if (step === NEWS) news.textContent = text;
   };
-
-  page.appended = historyChanged;
-
-  // Setting a long text costs a box milliseconds, and a pick must not grow
-  // with the history: a box out of sight catches up once it is shown.
-  function historyChanged(index, from) {
-    const element = elements[index];
-    if (outOfSight(index)) behind.add(index);
-    else if (from === 0) element.value = historyText(index, 0);
-    else if (!behind.has(index)) element.value += historyText(index, from);
-  }
 
   page.focus = index => { if (elements[index]) elements[index].focus(); };
 
@@ -417,13 +406,6 @@ var kulboPage = (() => {
   };
 
   page.hook = (index, on) => { if (on) hooked.add(index); else hooked.delete(index); };
-
-  // A new description of the focused control is news, spoken by the live
-  // region: "第 3 次抽到 36 号" on 开始 at a pick.
-  page.tell = (index, description) => {
-    apply(index);
-    if (description && index === page.focused) news.textContent = state(index).description;
-  };
 
   page.start = () => {
     app = _kulbo_new();

@@ -14,9 +14,9 @@ namespace kulbo {
 namespace {
 
 EM_JS(void, pageShow, (int focus), { kulboPage.show(focus); });
-EM_JS(void, pageChanged, (int index, int property), { kulboPage.changed(index, property); });
-EM_JS(void, pageAppended, (int index, int from), { kulboPage.appended(index, from); });
-EM_JS(void, pageFocus, (int index), { kulboPage.focus(index); });
+EM_JS(void, pageStep, (int step, int index, int from, const char* text), {
+    kulboPage.step(step, index, from, UTF8ToString(text));
+});
 EM_JS(int, pageFocused, (), { return kulboPage.focused; });
 EM_JS(void, pageSettleAfter, (int milliseconds), { setTimeout(() => kulboPage.settle(), milliseconds); });
 
@@ -53,10 +53,6 @@ int value(const Control& c) {
     if (c.kind == Kind::OptionButton) return static_cast<const OptionButton&>(c).Value ? 1 : 0;
     if (c.kind == Kind::CheckBox) return static_cast<const CheckBox&>(c).Value;
     return 0;
-}
-
-bool isContent(Property property) {
-    return property == Property::Caption || property == Property::Text || property == Property::Value;
 }
 
 }  // namespace
@@ -118,16 +114,11 @@ void WebPage::settleAfter(TimerClock::Clock::duration delay) {
     pageSettleAfter(static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(delay).count()));
 }
 
-// Hidden controls catch up when they are shown (the rolling number changes
-// a thousand times a second); the history box keeps up line by line.
-void WebPage::propertyChanged(Control& c, Property property) {
-    const bool history = c.kind == Kind::TextBox && static_cast<TextBox&>(c).MultiLine;
-    if (isContent(property) && !history && !c.shown()) return;
-    pageChanged(indexOf(&c), static_cast<int>(property));
-    if (property == Property::Enabled || property == Property::Visible)
-        if (Control* focus = program_.view().focusAfterChange(control(pageFocused()))) pageFocus(indexOf(focus));
-}
+Control* WebPage::focused() const { return control(pageFocused()); }
 
-void WebPage::textAppended(Control& c, std::size_t from) { pageAppended(indexOf(&c), static_cast<int>(from)); }
+void WebPage::apply(const std::vector<WindowChange>& changes) {
+    for (const WindowChange& change : changes)
+        pageStep(change.step, indexOf(change.control), static_cast<int>(change.from), change.text.c_str());
+}
 
 }  // namespace kulbo

@@ -8,7 +8,7 @@
 
 namespace kulbo {
 
-class WebPage : public Host, public ChangeListener {
+class WebPage : public Host, private WindowFront {
 public:
     explicit WebPage(Program& program);
     ~WebPage();
@@ -28,10 +28,10 @@ public:
     void show(Control* focus) override;
     void settleAfter(TimerClock::Clock::duration delay) override;
 
-    void propertyChanged(Control& control, Property property) override;
-    void textAppended(Control& control, std::size_t from) override;
-
 private:
+    Control* focused() const override;
+    void apply(const std::vector<WindowChange>& changes) override;
+
     Program& program_;
 };
 

@@ -33,12 +33,16 @@ namespace kulbo::testing {
 
 namespace {
 
-struct TestDialogs : FakeBoxes<QtDialogs> {
-    using FakeBoxes::FakeBoxes;
-    // Offscreen, Qt has no accessibility bridge to hear events on.
-    void TellReader(const Control& control, ReaderText which) override {
-        QtDialogs::TellReader(control, which);
-        told.push_back(control.name + (which == ReaderText::Name ? ".Name" : ".Description"));
+using TestDialogs = FakeBoxes<QtDialogs>;
+
+// Offscreen, Qt has no accessibility bridge to hear readers told on.
+struct HeardWindow : MainWindow {
+    using MainWindow::MainWindow;
+    void apply(const std::vector<WindowChange>& changes) override {
+        for (const WindowChange& change : changes)
+            if (change.step >= WindowChange::ReaderName)
+                told.push_back(change.control->name + (change.step == WindowChange::ReaderName ? ".Name" : ".Description"));
+        MainWindow::apply(changes);
     }
     std::vector<std::string> told;
 };
@@ -130,7 +134,7 @@ public:
 
     std::string readerName(const Control& c) override { return readerText(c, QAccessible::Name); }
     std::string readerDescription(const Control& c) override { return readerText(c, QAccessible::Description); }
-    std::vector<std::string> toldReaders() override { return std::exchange(dialogs_.told, {}); }
+    std::vector<std::string> toldReaders() override { return std::exchange(window_.told, {}); }
 
     int historyLine() override { return history().currentLine(); }
     int historyLinesInSight() override { return history().linesInSight(); }
@@ -162,7 +166,7 @@ private:
     FakePlatform fake_;
     TestDialogs dialogs_{fake_};
     Program program_{fake_, dialogs_};
-    MainWindow window_{program_};
+    HeardWindow window_{program_};
 };
 
 }  // namespace
@@ -185,6 +189,7 @@ TEST_F(QtFrontEnd, ScreenReadersReadTheHistoryLineByLine) {
         form.Label5.Caption = std::string(number);
         form.click(form.Command1);
     }
+    form.Picture3.Visible = true;
     auto& history = *dynamic_cast<HistoryView*>(driver.widget(form.Text6));
     QAccessibleTextInterface* text = reader(form.Text6)->textInterface();
     const QString all = QString::fromStdU32String(driver.shownText(form.Text6)).remove('\r');
@@ -197,7 +202,6 @@ TEST_F(QtFrontEnd, ScreenReadersReadTheHistoryLineByLine) {
     EXPECT_EQ(text->textAfterOffset(second, QAccessible::LineBoundary, &start, &end), history.line(2) + "\n");
     EXPECT_EQ(text->textAtOffset(nine, QAccessible::WordBoundary, &start, &end), "9");
     EXPECT_EQ(text->textBeforeOffset(nine, QAccessible::CharBoundary, &start, &end), "[");
-    form.Picture3.Visible = true;
     EXPECT_EQ(text->offsetAtPoint(text->characterRect(second).center()), second);
     EXPECT_EQ(text->offsetAtPoint(text->characterRect(nine).center()), nine);
     driver.press(NamedKey::Down, 0);
