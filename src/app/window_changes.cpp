@@ -27,7 +27,7 @@ void WindowFollower::changed(Control& c, Property property) {
     case Property::Caption:
     case Property::Text:
     case Property::Value:
-        if (isForm || c.shown())
+        if (isForm || c.shown() || isHistoryBox(c))
             content(c);
         else
             behind_.insert(&c);
@@ -61,12 +61,12 @@ void WindowFollower::changed(Control& c, Property property) {
 
 void WindowFollower::appended(Control& c, std::size_t from) {
     if (!front_) return;
-    if (!c.shown())
-        behind_.insert(&c);
-    else if (isHistoryBox(c))
+    if (isHistoryBox(c))
         add(WindowChange::HistoryAppended, c, from);
-    else
+    else if (c.shown())
         content(c);
+    else
+        behind_.insert(&c);
     // A line came into the history: a pick, news on "开始".
     if (&c == &form_.Text6) {
         tell(c, false);

@@ -72,7 +72,9 @@ private:
     WindowFront* front_ = nullptr;
     std::vector<std::pair<Control*, bool>> widgetShown_;  // in the window's order
     // Out of sight, a control's content waits (the rolling number changes a
-    // thousand times a second) and catches up when it comes into sight.
+    // thousand times a second) and catches up when it comes into sight. The
+    // history box keeps up line by line, which costs a pick only its line,
+    // and a screen reader hears of each.
     std::unordered_set<Control*> behind_;
     std::vector<WindowChange> changes_;
 };

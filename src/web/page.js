@@ -262,17 +262,14 @@ var kulboPage = (() => {
   // The history box: the arrow keys, Page Up and Page Down move a line or
   // the lines in sight, Home and End to the first and the last.
   function historyKey(event, element) {
-    const lines = element.value.split("\n");
-    const lineCount = element.value.endsWith("\n") ? lines.length - 1 : lines.length;
-    const current = element.value.slice(0, element.selectionStart).split("\n").length - 1;
     const lineHeight = parseFloat(getComputedStyle(element).lineHeight) || controls[indexOf(element)].font * 1.2;
-    const line = ask("kulbo_history_line", event.key, current, lineCount, Math.floor(element.clientHeight / lineHeight));
-    if (line < 0) return;
+    const first = Math.ceil(element.scrollTop / lineHeight);
+    const move = json(ask("kulbo_history_key", event.key, element.value, element.selectionStart, first,
+                          element.clientHeight, lineHeight));
+    if (!move) return;
     event.preventDefault();
-    const start = lines.slice(0, line).reduce((sum, text) => sum + text.length + 1, 0);
-    element.setSelectionRange(start, start);
-    element.scrollTop = Math.max(0, Math.min(element.scrollTop, line * lineHeight),
-                                 (line + 1) * lineHeight - element.clientHeight);
+    element.setSelectionRange(move.caret, move.caret);
+    if (move.first !== first) element.scrollTop = move.first * lineHeight;
   }
 
   function keyDown(event) {
