@@ -16,8 +16,22 @@ void WindowFollower::follow(WindowFront* front) {
     front_ = front;
     widgetShown_.clear();
     behind_.clear();
-    for (Control* c : form_.controls())
-        if (c != &form_ && c->kind != Kind::Timer) widgetShown_.emplace_back(c, view_.showsWidget(*c));
+    if (!front_) return;
+    // The whole window, described as steps.
+    add(WindowChange::Content, form_);
+    add(WindowChange::Geometry, form_);
+    for (Control* c : form_.controls()) {
+        if (c == &form_ || c->kind == Kind::Timer) continue;
+        const bool shows = view_.showsWidget(*c);
+        widgetShown_.emplace_back(c, shows);
+        add(WindowChange::Geometry, *c);
+        content(*c);
+        add(WindowChange::Enabled, *c);
+        add(shows ? WindowChange::Show : WindowChange::Hide, *c);
+        add(WindowChange::ReaderName, *c, 0, readers_.name(*c));
+        add(WindowChange::ReaderDescription, *c, 0, readers_.description(*c));
+    }
+    send();
 }
 
 void WindowFollower::changed(Control& c, Property property) {

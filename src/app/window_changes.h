@@ -52,7 +52,8 @@ class WindowFollower {
 public:
     WindowFollower(Form1& form, View& view, const Readers& readers) : form_(form), view_(view), readers_(readers) {}
 
-    // The front end's window shows the model as it is now.
+    // The front end's window follows from now on, starting from the steps
+    // that show every control as the model has it.
     void follow(WindowFront* front);
 
     void changed(Control& control, Property property);

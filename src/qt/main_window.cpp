@@ -48,8 +48,6 @@ MainWindow::MainWindow(Program& program) : program_(program), form_(program.form
     setFont(songFont(9));
     controls_[this] = &form_;
     buildChildren(form_, this);
-    setWindowTitle(qt(form_.Caption));
-    applyOuterSize();
     program_.follow(this);
     // The form previews every key and the timers catch up before every
     // input: one filter for the whole application.
@@ -130,12 +128,6 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     default:
         break;
     }
-    syncGeometry(c);
-    syncContent(c);
-    applyEnabled(c, *w);
-    w->setVisible(view_.showsWidget(c));
-    w->setAccessibleName(qt(readers().name(c)));
-    w->setAccessibleDescription(qt(readers().description(c)));
 }
 
 // A disabled control takes neither the focus nor typing, and does not tell

@@ -64,6 +64,8 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_words(WebProgram* app) {
 
 EMSCRIPTEN_KEEPALIVE const char* kulbo_controls(WebProgram* app) { return app->answer(app->page.describeAll()); }
 
+EMSCRIPTEN_KEEPALIVE void kulbo_follow(WebProgram* app) { app->page.follow(); }
+
 EMSCRIPTEN_KEEPALIVE const char* kulbo_state(WebProgram* app, int index) {
     return app->answer(app->page.describeState(index));
 }

@@ -222,7 +222,6 @@ var kulboPage = (() => {
     holder.classList.toggle("disabled", !s.enabled);
     if (s.readerName) element.setAttribute("aria-label", s.readerName); else element.removeAttribute("aria-label");
     if (s.description) element.setAttribute("aria-description", s.description); else element.removeAttribute("aria-description");
-    return s;
   }
 
   function historyText(index, from) {
@@ -247,11 +246,7 @@ var kulboPage = (() => {
       holder.style.zIndex = controls.length - index;
       holders[control.parent].append(holder);
     });
-    controls.forEach((control, index) => {
-      const s = apply(index);
-      if (s && control.kind !== "form") holders[index].hidden = !s.shown;
-      if (control.multiLine) elements[index].value = historyText(index, 0);
-    });
+    _kulbo_follow(app);
   }
 
   function indexOf(element) {

@@ -57,7 +57,9 @@ int value(const Control& c) {
 
 }  // namespace
 
-WebPage::WebPage(Program& program) : program_(program) { program_.follow(this); }
+WebPage::WebPage(Program& program) : program_(program) {}
+
+void WebPage::follow() { program_.follow(this); }
 
 WebPage::~WebPage() { program_.follow(nullptr); }
 
@@ -98,12 +100,11 @@ std::string WebPage::describeAll() const {
 std::string WebPage::describeState(int index) const {
     const Control* c = control(index);
     if (!c) return "null";
-    const View& view = program_.view();
     JsonObject state;
     state.add("left", pixelsFromTwips(c->Left)).add("top", pixelsFromTwips(c->Top));
     state.add("width", pixelsFromTwips(c->Width)).add("height", pixelsFromTwips(c->Height));
     state.add("content", content(*c)).add("value", value(*c));
-    state.add("enabled", static_cast<bool>(c->Enabled)).add("shown", c == &program_.form() || view.showsWidget(*c));
+    state.add("enabled", static_cast<bool>(c->Enabled));
     state.add("readerName", program_.readers().name(*c)).add("description", program_.readers().description(*c));
     return state.str();
 }

@@ -19,10 +19,13 @@ public:
     Control* control(int index) const;
     int indexOf(const Control* control) const;
 
+    // The page's elements are made: from now on they follow the program.
+    void follow();
+
     // What never changes, for every control: kind, container, fonts, colours.
     std::string describeAll() const;
-    // What changes: geometry, caption, value, whether it is enabled and shown,
-    // and what a screen reader reads of it.
+    // What changes: geometry, caption, value, whether it is enabled, and
+    // what a screen reader reads of it.
     std::string describeState(int index) const;
 
     void show(Control* focus) override;

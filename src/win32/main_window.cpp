@@ -48,7 +48,6 @@ MainWindow::MainWindow(Program& program)
       controls_(window_, context_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::procedure));
-    applyOuterSize();
     program_.follow(this);
 }
 

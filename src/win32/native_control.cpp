@@ -25,14 +25,10 @@ void NativeControl::create(HWND parent, int id) {
     ChildWindow child = describe();
     child.parent = parent;
     child.id = id;
-    if (program().view().showsWidget(control_)) child.style |= WS_VISIBLE;
-    if (!control_.Enabled) child.style |= WS_DISABLED;
     if (View::reachableByKeyboard(control_)) child.style |= WS_TABSTOP;
     window_ = createChild(child);
     SetPropW(window_, kHandlerProperty, this);
     SetWindowSubclass(window_, &NativeControl::procedure, 0, reinterpret_cast<DWORD_PTR>(this));
-    place();
-    sync();
 }
 
 NativeControl* NativeControl::of(HWND window) {

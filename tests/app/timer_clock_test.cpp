@@ -135,6 +135,8 @@ TEST(Program, TheWindowFollowsTheModelStepByStep) {
     StepLog log;
     log.focus = &form.Command1;
     program.follow(&log);
+    EXPECT_NE(std::find(log.steps.begin(), log.steps.end(), "hide Label5"), log.steps.end());
+    log.steps.clear();
     form.Label5.Caption = "7";
     EXPECT_EQ(log.steps, std::vector<std::string>{});
     form.click(form.Command1);
