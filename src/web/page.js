@@ -5,7 +5,7 @@ var kulboPage = (() => {
   "use strict";
 
   // The program's steps for following it, in the order it lists them.
-  const [SHOW, HIDE, FOCUS, HISTORY, HISTORY_ADDED, NEWS] = [4, 5, 6, 7, 8, 11];
+  const [SHOW, HIDE, FOCUS, HISTORY, HISTORY_ADDED, NAME, DESCRIPTION, NEWS] = [4, 5, 6, 7, 8, 9, 10, 11];
   const SHIFT = 1, CTRL = 2, ALT = 4;
   const FACES = '"宋体", SimSun, "Noto Serif CJK SC", "AR PL SungtiL GB", serif';
 
@@ -220,8 +220,10 @@ var kulboPage = (() => {
     if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
-    if (s.readerName) element.setAttribute("aria-label", s.readerName); else element.removeAttribute("aria-label");
-    if (s.description) element.setAttribute("aria-description", s.description); else element.removeAttribute("aria-description");
+  }
+
+  function setReaderText(element, attribute, text) {
+    if (text) element.setAttribute(attribute, text); else element.removeAttribute(attribute);
   }
 
   function historyText(index, from) {
@@ -385,6 +387,8 @@ var kulboPage = (() => {
     else if (step === FOCUS) page.focus(index);
     else if (step === HISTORY) elements[index].value = historyText(index, 0);
     else if (step === HISTORY_ADDED) elements[index].value += historyText(index, from);
+    else if (step === NAME) setReaderText(elements[index], "aria-label", text);
+    else if (step >= DESCRIPTION) setReaderText(elements[index], "aria-description", text);
     else apply(index);
     if (step === NEWS) news.textContent = text;
   };

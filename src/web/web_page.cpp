@@ -105,7 +105,6 @@ std::string WebPage::describeState(int index) const {
     state.add("width", pixelsFromTwips(c->Width)).add("height", pixelsFromTwips(c->Height));
     state.add("content", content(*c)).add("value", value(*c));
     state.add("enabled", static_cast<bool>(c->Enabled));
-    state.add("readerName", program_.readers().name(*c)).add("description", program_.readers().description(*c));
     return state.str();
 }
 

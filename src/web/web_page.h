@@ -24,8 +24,7 @@ public:
 
     // What never changes, for every control: kind, container, fonts, colours.
     std::string describeAll() const;
-    // What changes: geometry, caption, value, whether it is enabled, and
-    // what a screen reader reads of it.
+    // What changes: geometry, caption, value, and whether it is enabled.
     std::string describeState(int index) const;
 
     void show(Control* focus) override;
