@@ -33,4 +33,9 @@ void outerSizeForClient(PixelSize client, int dpi, int& outerWidthTwips, int& ou
     outerHeightTwips = twipsFromPixels(client.height, dpi) + kFrameHeightTwips;
 }
 
+PixelRect placeOf(const Control& c, int dpi) {
+    return {pixelsFromTwips(c.Left, dpi), pixelsFromTwips(c.Top, dpi), pixelsFromTwips(c.Width, dpi),
+            pixelsFromTwips(c.Height, dpi)};
+}
+
 }  // namespace kulbo

@@ -140,8 +140,8 @@ void MainWindow::applyEnabled(Control& c, QWidget& w) {
 }
 
 void MainWindow::syncGeometry(Control& c) {
-    if (QWidget* w = widgetFor(c))
-        w->setGeometry(pixelsFromTwips(c.Left), pixelsFromTwips(c.Top), pixelsFromTwips(c.Width), pixelsFromTwips(c.Height));
+    PixelRect place = placeOf(c);
+    if (QWidget* w = widgetFor(c)) w->setGeometry(place.left, place.top, place.width, place.height);
 }
 
 void MainWindow::syncContent(Control& c) {

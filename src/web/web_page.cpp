@@ -101,8 +101,8 @@ std::string WebPage::describeState(int index) const {
     const Control* c = control(index);
     if (!c) return "null";
     JsonObject state;
-    state.add("left", pixelsFromTwips(c->Left)).add("top", pixelsFromTwips(c->Top));
-    state.add("width", pixelsFromTwips(c->Width)).add("height", pixelsFromTwips(c->Height));
+    const PixelRect place = placeOf(*c);
+    state.add("left", place.left).add("top", place.top).add("width", place.width).add("height", place.height);
     state.add("content", content(*c)).add("value", value(*c));
     state.add("enabled", static_cast<bool>(c->Enabled));
     return state.str();

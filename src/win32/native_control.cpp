@@ -67,11 +67,9 @@ bool NativeControl::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 }
 
 void NativeControl::place() {
-    const int dpi = looks().dpi();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(looks().font(control_.FontSize)), FALSE);
-    SetWindowPos(window_, nullptr, pixelsFromTwips(control_.Left, dpi), pixelsFromTwips(control_.Top, dpi),
-                 pixelsFromTwips(control_.Width, dpi), pixelsFromTwips(control_.Height, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect place = placeOf(control_, looks().dpi());
+    SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A control stands on its own colour or its container's; a box keeps a
