@@ -1,6 +1,6 @@
 // What a front end shows for the program beyond its window: message boxes,
-// the Save dialog, the browser, the text boxes' context menus, and what a
-// screen reader is told. Each front end implements it; tests use a fake.
+// the Save dialog, the browser and the text boxes' context menus. Each front
+// end implements it; tests use a fake.
 #pragma once
 
 #include "app/message_box.h"
@@ -10,7 +10,6 @@
 
 namespace kulbo {
 
-class Control;
 class TextBox;
 
 // The Save dialog as the program asks for it.

@@ -5,8 +5,8 @@
 
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace kulbo {
