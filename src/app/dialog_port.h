@@ -1,6 +1,6 @@
 // What a front end shows for the program beyond its window: message boxes,
-// the Save dialog, the browser, the text boxes' context menus, and what a
-// screen reader is told. Each front end implements it; tests use a fake.
+// the Save dialog, the browser and the text boxes' context menus. Each front
+// end implements it; tests use a fake.
 #pragma once
 
 #include "app/message_box.h"
@@ -10,7 +10,6 @@
 
 namespace kulbo {
 
-class Control;
 class TextBox;
 
 // The Save dialog as the program asks for it.
@@ -22,9 +21,6 @@ struct SaveDialog {
     std::string folder;       // where it opens; empty for the system's choice
     std::string proposedName;
 };
-
-// Which of a control's texts for screen readers changed.
-enum class ReaderText { Name, Description };
 
 class DialogPort {
 public:
@@ -44,10 +40,6 @@ public:
     // Keeps the box's context menu away until unhooked.
     virtual void HookTextBox(TextBox& box) = 0;
     virtual void UnhookTextBox(TextBox& box) = 0;
-
-    // A text a screen reader reads of the control changed (Readers has the
-    // new one). A description of the focused control is spoken as news.
-    virtual void TellReader(const Control& control, ReaderText which) = 0;
 };
 
 }  // namespace kulbo

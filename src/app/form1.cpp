@@ -90,12 +90,17 @@ std::int16_t Form1::keyPress(TextBox& box, std::int16_t keyAscii) {
     std::int16_t result = 0;  // a key that arrives while a handler runs is swallowed
     dispatch([&] {
         result = keyAscii;
-        if (&box == &Text1) Text1_KeyPress(result);
-        else if (&box == &Text2) Text2_KeyPress(result);
-        else if (&box == &Text4) Text4_KeyPress(result);
-        else if (&box == &Text6) Text6_KeyPress(result);
+        if (KeyPressHandler handler = keyPressHandler(box)) (this->*handler)(result);
     });
     return result;
+}
+
+Form1::KeyPressHandler Form1::keyPressHandler(const TextBox& box) const {
+    if (&box == &Text1) return &Form1::Text1_KeyPress;
+    if (&box == &Text2) return &Form1::Text2_KeyPress;
+    if (&box == &Text4) return &Form1::Text4_KeyPress;
+    if (&box == &Text6) return &Form1::Text6_KeyPress;
+    return nullptr;
 }
 
 void Form1::keyDown(int keyCode, int shift) {

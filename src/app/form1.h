@@ -11,12 +11,14 @@
 #include "app/dialog_port.h"
 #include "app/system_port.h"
 #include "app/window_model.h"
-#include "draw/round.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace kulbo {
+
+class Round;
 
 class Form1 : public WindowModel {
 public:
@@ -36,6 +38,10 @@ public:
     bool cancelSessionEnd(bool mayAsk);
     void click(Control& control);                      // only on a shown, enabled control
     std::int16_t keyPress(TextBox& box, std::int16_t keyAscii);  // returns 0 when swallowed
+    // The box's KeyPress handler, if it has one: the number boxes and the
+    // history box filter every typed key.
+    using KeyPressHandler = void (Form1::*)(std::int16_t&);
+    KeyPressHandler keyPressHandler(const TextBox& box) const;
     void keyDown(int keyCode, int shift);
     void tick(Timer& timer);                           // only while the timer is enabled
     // Many periods of a timer at once, leaving the window as that many ticks
@@ -100,12 +106,16 @@ private:
     // 不重复方式: the round as the history stands, the rolling among the
     // numbers left, and the check before a pick.
     const Round& roundSoFar();
+    void forgetRound();
     void rollAmongTheLeft();
     bool readyToPickWithoutRepeat();
 
     SystemPort& system_;
     DialogPort& dialogs_;
-    Round round_;  // what was read of the history, to read on from there
+    struct RoundDeleter {
+        void operator()(Round* round) const;
+    };
+    std::unique_ptr<Round, RoundDeleter> round_;  // what was read of the history, to read on from there
     bool handling_ = false;
     bool closePending_ = false;
     bool ended_ = false;

@@ -48,4 +48,9 @@ double fittingScaleFactor(double requested, PixelSize available) {
     return 1;
 }
 
+PixelRect placeOf(const Control& c, int dpi) {
+    return {pixelsFromTwips(c.Left, dpi), pixelsFromTwips(c.Top, dpi), pixelsFromTwips(c.Width, dpi),
+            pixelsFromTwips(c.Height, dpi)};
+}
+
 }  // namespace kulbo

@@ -4,6 +4,8 @@
 
 namespace kulbo {
 
+class Control;
+
 inline constexpr int kDesignDpi = 96;  // 15 twips a pixel
 
 int pixelsFromTwips(int twips, int dpi = kDesignDpi);
@@ -16,6 +18,12 @@ struct PixelSize {
     int width = 0, height = 0;
     bool operator==(const PixelSize&) const = default;
 };
+
+// Where a control lies in its container, and how large, at this scale.
+struct PixelRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+PixelRect placeOf(const Control& control, int dpi = kDesignDpi);
 
 // The model holds the window's outer size; the front ends size its client
 // area, which is the outer size less the frame and caption of the design.

@@ -1,7 +1,6 @@
 // Start and end of the program.
 #include "app/form1.h"
 #include "app/messages.h"
-#include "app/textbox_hook.h"
 
 namespace kulbo {
 
@@ -11,7 +10,7 @@ void Form1::Form_Load() {
         endProgram();
         return;
     }
-    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Hook(dialogs_, *box);
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) dialogs_.HookTextBox(*box);
 }
 
 void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) {
@@ -23,7 +22,7 @@ void Form1::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) 
 }
 
 void Form1::Form_Unload(std::int16_t& /*Cancel*/) {
-    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) Unhook(dialogs_, *box);
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text6}) dialogs_.UnhookTextBox(*box);
 }
 
 }  // namespace kulbo

@@ -2,7 +2,7 @@
 
 namespace kulbo {
 
-Program::Program(SystemPort& system, DialogPort& dialogs) : dialogs_(dialogs), form_(system, dialogs) {
+Program::Program(SystemPort& system, DialogPort& dialogs) : form_(system, dialogs) {
     form_.setListener(this);
 }
 
@@ -37,20 +37,13 @@ void Program::settle() {
 }
 
 void Program::propertyChanged(Control& control, Property property) {
-    if (frontEnd_) frontEnd_->propertyChanged(control, property);
-    if (&control == &form_.Label4 && property == Property::Caption) dialogs_.TellReader(form_.Label4, ReaderText::Name);
-    if (&control == &form_.Text6 && property == Property::Text) {
-        readers_.historySet();
-        dialogs_.TellReader(form_.Text6, ReaderText::Description);
-    }
+    if (&control == &form_.Text6 && property == Property::Text) readers_.historySet();
+    follower_.changed(control, property);
 }
 
 void Program::textAppended(Control& control, std::size_t from) {
-    if (frontEnd_) frontEnd_->textAppended(control, from);
-    if (&control != &form_.Text6) return;
-    readers_.picked(from);
-    dialogs_.TellReader(form_.Text6, ReaderText::Description);
-    dialogs_.TellReader(form_.Command1, ReaderText::Description);
+    if (&control == &form_.Text6) readers_.picked(from);
+    follower_.appended(control, from);
 }
 
 }  // namespace kulbo

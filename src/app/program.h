@@ -7,6 +7,7 @@
 #include "app/readers.h"
 #include "app/timer_clock.h"
 #include "app/view.h"
+#include "app/window_changes.h"
 
 namespace kulbo {
 
@@ -43,9 +44,9 @@ public:
     const Readers& readers() const { return readers_; }
     TimerClock& clock() { return clock_; }
 
-    // The front end's view follows every change of the model, after the
-    // program's own bookkeeping.
-    void follow(ChangeListener* frontEnd) { frontEnd_ = frontEnd; }
+    // The front end's window follows every change of the model, after the
+    // program's own bookkeeping, by the steps the follower lists.
+    void follow(WindowFront* front) { follower_.follow(front); }
 
     // Loads the window (a second copy ends here), shows it, starts the
     // timers, delivers events until the end, and unloads it.
@@ -65,12 +66,11 @@ private:
     void propertyChanged(Control& control, Property property) override;
     void textAppended(Control& control, std::size_t from) override;
 
-    DialogPort& dialogs_;
     Form1 form_;
     View view_{form_};
     Readers readers_{form_};
     TimerClock clock_{form_};
-    ChangeListener* frontEnd_ = nullptr;
+    WindowFollower follower_{form_, view_, readers_};
     Host* host_ = nullptr;
     bool settling_ = false;
 };

@@ -25,9 +25,7 @@ std::u32string withoutControlCharacters(std::u32string_view text) {
     return kept;
 }
 
-bool hasKeyFilter(const Form1& form, const TextBox& box) {
-    return &box == &form.Text1 || &box == &form.Text2 || &box == &form.Text4 || &box == &form.Text6;
-}
+bool hasKeyFilter(const Form1& form, const TextBox& box) { return form.keyPressHandler(box) != nullptr; }
 
 bool isPasteKey(int keyCode, int shift) {
     const int modifiers = shift & (key::kShift | key::kCtrl | key::kAlt);

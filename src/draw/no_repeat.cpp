@@ -2,13 +2,21 @@
 // boxes each time, so it cannot get out of step with what they show.
 #include "app/form1.h"
 #include "app/messages.h"
+#include "draw/round.h"
 
 namespace kulbo {
 
+void Form1::RoundDeleter::operator()(Round* round) const { delete round; }
+
 const Round& Form1::roundSoFar() {
+    if (!round_) round_.reset(new Round);
     RoundNumbers numbers{Text1.Text, Text2.Text, Option1.Value ? Text4.Text.get() : std::string()};
-    round_.follow(numbers, Text6.Text.get(), Text6.Text.replacements());
-    return round_;
+    round_->follow(numbers, Text6.Text.get(), Text6.Text.replacements());
+    return *round_;
+}
+
+void Form1::forgetRound() {
+    if (round_) round_->forget();
 }
 
 void Form1::rollAmongTheLeft() {
@@ -24,7 +32,7 @@ bool Form1::readyToPickWithoutRepeat() {
         dialogs_.MsgBox(kNothingToDraw, box::kCritical, kAppTitle);
         return false;
     }
-    if (!round_.isLeft(Label5.Caption.get())) rollAmongTheLeft();
+    if (!round_->isLeft(Label5.Caption.get())) rollAmongTheLeft();
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The rolling number and the pick.
 #include "app/form1.h"
 #include "app/messages.h"
+#include "draw/round.h"
 #include "draw/rolling.h"
 #include "history/history_text.h"
 

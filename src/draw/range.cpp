@@ -1,6 +1,7 @@
 // "修改" opens the range for editing; "完成" checks it and starts the draw.
 #include "app/form1.h"
 #include "app/messages.h"
+#include "draw/round.h"
 #include "app/number_text.h"
 
 namespace kulbo {

@@ -1,5 +1,6 @@
 #include "qt/history_view.h"
 
+#include "app/history_lines.h"
 #include "app/view.h"
 #include "qt/key_codes.h"
 
@@ -83,7 +84,9 @@ QString HistoryView::text(int start, int end) const {
     return text.mid(start - first, end - start);
 }
 
-int HistoryView::linesInSight() const { return std::max(1, (viewport()->height() - kMargin) / fontMetrics().lineSpacing()); }
+int HistoryView::linesInSight() const {
+    return history_lines::inSight(viewport()->height() - kMargin, fontMetrics().lineSpacing());
+}
 
 void HistoryView::setCurrentLine(int index) {
     index = std::clamp(index, 0, std::max(0, lineCount() - 1));
@@ -98,9 +101,7 @@ void HistoryView::setCurrentLine(int index) {
 }
 
 void HistoryView::scrollToLine(int index) {
-    QScrollBar& bar = *verticalScrollBar();
-    if (index < bar.value()) bar.setValue(index);
-    if (index >= bar.value() + linesInSight()) bar.setValue(index - linesInSight() + 1);
+    verticalScrollBar()->setValue(history_lines::firstInSight(index, verticalScrollBar()->value(), linesInSight()));
 }
 
 QRect HistoryView::lineRect(int index) const {

@@ -48,8 +48,6 @@ MainWindow::MainWindow(Program& program) : program_(program), form_(program.form
     setFont(qtFont(windowFont()));
     controls_[this] = &form_;
     buildChildren(form_, this);
-    setWindowTitle(qt(form_.Caption));
-    applyOuterSize();
     program_.follow(this);
     // The form previews every key and the timers catch up before every
     // input: one filter for the whole application.
@@ -130,12 +128,6 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     default:
         break;
     }
-    syncGeometry(c);
-    syncContent(c);
-    applyEnabled(c, *w);
-    w->setVisible(view_.showsWidget(c));
-    tellReader(c, ReaderText::Name);
-    tellReader(c, ReaderText::Description);
 }
 
 // A disabled control takes neither the focus nor typing, and does not tell
@@ -148,8 +140,8 @@ void MainWindow::applyEnabled(Control& c, QWidget& w) {
 }
 
 void MainWindow::syncGeometry(Control& c) {
-    if (QWidget* w = widgetFor(c))
-        w->setGeometry(pixelsFromTwips(c.Left), pixelsFromTwips(c.Top), pixelsFromTwips(c.Width), pixelsFromTwips(c.Height));
+    PixelRect place = placeOf(c);
+    if (QWidget* w = widgetFor(c)) w->setGeometry(place.left, place.top, place.width, place.height);
 }
 
 void MainWindow::syncContent(Control& c) {
@@ -193,77 +185,33 @@ void MainWindow::syncContent(Control& c) {
 }
 
 // The history box reads the history text itself; it only learns where the
-// new lines begin.
-void MainWindow::textAppended(Control& c, std::size_t /*from*/) {
-    if (auto* history = dynamic_cast<HistoryView*>(widgetFor(c)))
-        history->appended();
-    else
-        propertyChanged(c, Property::Text);
-}
-
-// Readers speak a new description of the focused control as news: "开始"
-// has the focus at a pick.
-void MainWindow::tellReader(const Control& c, ReaderText which) {
-    QWidget* w = widgetFor(c);
-    if (!w) return;
-    if (which == ReaderText::Name) {
-        w->setAccessibleName(qt(readers().name(c)));
-    } else {
-        w->setAccessibleDescription(qt(readers().description(c)));
-    }
-}
-
-void MainWindow::syncShownSubtree(Control& c) {
-    if (!c.shown()) return;
-    syncContent(c);
-    for (Control* child : c.children) syncShownSubtree(*child);
-}
-
-void MainWindow::propertyChanged(Control& c, Property property) {
-    if (&c == &form_) {
-        if (property == Property::Caption) setWindowTitle(qt(form_.Caption));
-        if (property == Property::WindowState) applyWindowState();
-        if (property == Property::Width || property == Property::Height) applyOuterSize();
-        return;
-    }
-    QWidget* w = widgetFor(c);
-    if (!w) return;
-    switch (property) {
-    case Property::Caption:
-    case Property::Text:
-    case Property::Value:
-        // Hidden controls (the rolling number changes a thousand times a
-        // second) catch up when they are shown; the history box keeps up.
-        if (auto* history = dynamic_cast<HistoryView*>(w))
-            history->reset();
-        else if (c.shown())
-            syncContent(c);
-        break;
-    case Property::Enabled: {
-        Control* focused = controlFor(focusWidget());
-        applyEnabled(c, *w);
-        refocus(focused);
-        break;
-    }
-    case Property::Visible: {
-        // What comes into sight takes the focus before what goes out of
-        // sight lets it go: Qt would hand it on meanwhile, and a screen
-        // reader would name a control that was never meant to have it.
-        Control* focused = controlFor(focusWidget());
-        applyVisible(true);
-        syncShownSubtree(c);
-        refocus(focused);
-        applyVisible(false);
-        break;
-    }
-    case Property::Left:
-    case Property::Top:
-    case Property::Width:
-    case Property::Height:
-        syncGeometry(c);
-        break;
-    case Property::WindowState:
-        break;
+// new lines begin. Readers hear the focused control's new description as
+// news from the desktop: "开始" has the focus at a pick.
+void MainWindow::apply(const std::vector<WindowChange>& changes) {
+    for (const WindowChange& change : changes) {
+        Control& c = *change.control;
+        if (&c == &form_) {
+            if (change.step == WindowChange::Content) setWindowTitle(qt(form_.Caption));
+            if (change.step == WindowChange::WindowState) applyWindowState();
+            if (change.step == WindowChange::Geometry) applyOuterSize();
+            continue;
+        }
+        QWidget* w = widgetFor(c);
+        if (!w) continue;
+        switch (change.step) {
+        case WindowChange::Content: syncContent(c); break;
+        case WindowChange::Geometry: syncGeometry(c); break;
+        case WindowChange::Enabled: applyEnabled(c, *w); break;
+        case WindowChange::WindowState: break;
+        case WindowChange::Show: w->setVisible(true); break;
+        case WindowChange::Hide: w->setVisible(false); break;
+        case WindowChange::Focus: focusOn(&c); break;
+        case WindowChange::HistoryReplaced: static_cast<HistoryView*>(w)->reset(); break;
+        case WindowChange::HistoryAppended: static_cast<HistoryView*>(w)->appended(); break;
+        case WindowChange::ReaderName: w->setAccessibleName(qt(change.text)); break;
+        case WindowChange::ReaderDescription:
+        case WindowChange::Announce: w->setAccessibleDescription(qt(change.text)); break;
+        }
     }
 }
 
@@ -325,14 +273,6 @@ bool MainWindow::routeKey(QKeyEvent& key) {
     focusOn(result.focus);
     return result.consumed;
 }
-
-// What a panel covers is hidden with it, so it takes no focus, key or click.
-void MainWindow::applyVisible(bool shown) {
-    for (auto [control, widget] : widgets_)
-        if (view_.showsWidget(*control) == shown) widget->setVisible(shown);
-}
-
-void MainWindow::refocus(Control* focusedBefore) { focusOn(view_.focusAfterChange(focusedBefore)); }
 
 void MainWindow::focusOn(Control* control) {
     if (QWidget* w = control ? widgetFor(*control) : nullptr) w->setFocus(Qt::TabFocusReason);

@@ -12,7 +12,7 @@
 
 namespace kulbo {
 
-class MainWindow : public QWidget, private ChangeListener {
+class MainWindow : public QWidget, private WindowFront {
 public:
     explicit MainWindow(Program& program);
     ~MainWindow() override;
@@ -33,18 +33,15 @@ public:
     const View& view() const { return program_.view(); }
     const Readers& readers() const { return program_.readers(); }
 
-    // A text a screen reader reads of the control changed.
-    void tellReader(const Control& control, ReaderText which);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void apply(const std::vector<WindowChange>& changes) override;
 
 private:
-    void propertyChanged(Control& control, Property property) override;
-    void textAppended(Control& control, std::size_t from) override;
+    Control* focused() const override { return controlFor(focusWidget()); }
 
     void buildChildren(Control& container, QWidget* parent);
     void connectToModel(Control& control, QWidget* widget);
@@ -52,12 +49,9 @@ private:
     void applyEnabled(Control& control, QWidget& widget);
     void beforeInput() { program_.beforeInput(); }
     void syncGeometry(Control& control);
-    void syncShownSubtree(Control& control);
     void applyWindowState();
     void applyOuterSize();
     bool routeKey(QKeyEvent& key);
-    void applyVisible(bool shown);  // shows, or hides, what the view says
-    void refocus(Control* focusedBefore);
     void focusOn(Control* control);
 
     Program& program_;

@@ -112,8 +112,4 @@ void QtDialogs::UnhookTextBox(TextBox& box) {
     if (window_) window_->setContextMenuAllowed(box, true);
 }
 
-void QtDialogs::TellReader(const Control& control, ReaderText which) {
-    if (window_) window_->tellReader(control, which);
-}
-
 }  // namespace kulbo

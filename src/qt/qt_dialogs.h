@@ -1,6 +1,5 @@
 // What the program shows beyond its window on a desktop with Qt: its message
-// boxes, the Save dialog, the browser, the boxes' context menus and what
-// screen readers are told.
+// boxes, the Save dialog, the browser and the boxes' context menus.
 #pragma once
 
 #include "app/dialog_port.h"
@@ -18,7 +17,6 @@ public:
     bool OpenUrl(const std::string& address) override;
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
-    void TellReader(const Control& control, ReaderText which) override;
 
 private:
     MainWindow* window_ = nullptr;

@@ -1,6 +1,6 @@
 #include "qt/qt_system.h"
 
-#include "platform/posix/instance_places.h"
+#include "platform/show_request.h"
 #include "qt/main_window.h"
 
 #include <QSocketNotifier>
@@ -25,7 +25,7 @@ bool QtSystem::PrevInstance() {
 // After the refusal box: the window of the copy that runs comes forward
 // once the box has gone, not under it.
 void QtSystem::End() {
-    if (gaveWay_) askToShow(instancePlaces(userFolders()));
+    if (gaveWay_) askRunningCopyToShow();
     SystemPlatform::End();
 }
 

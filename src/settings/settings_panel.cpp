@@ -23,7 +23,7 @@ void Form1::Option4_Click() {
 
 // The round is read again from the history when the mode is chosen.
 void Form1::Option5_Click() {
-    round_.forget();
+    forgetRound();
     Label11.Visible = false;
 }
 

@@ -1,6 +1,7 @@
 // What the page's script calls: one program per page, handed back to every
 // call. The calls that may run a handler bring the timers up to date first;
 // a handler that opens a box waits in it, and the script waits with it.
+#include "app/history_lines.h"
 #include "app/messages.h"
 #include "app/text_input.h"
 #include "app/unicode.h"
@@ -63,6 +64,8 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_words(WebProgram* app) {
 
 EMSCRIPTEN_KEEPALIVE const char* kulbo_controls(WebProgram* app) { return app->answer(app->page.describeAll()); }
 
+EMSCRIPTEN_KEEPALIVE void kulbo_follow(WebProgram* app) { app->page.follow(); }
+
 EMSCRIPTEN_KEEPALIVE const char* kulbo_state(WebProgram* app, int index) {
     return app->answer(app->page.describeState(index));
 }
@@ -123,9 +126,15 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_edit(WebProgram* app, int index, const ch
     return app->answer(JsonObject().add("changed", kept.changed).addJson("kept", edited(kept.text, kept.caret)).str());
 }
 
-// The line of the history box a key moves to, or -1 for another key.
-EMSCRIPTEN_KEEPALIVE int kulbo_history_line(const char* key, int current, int lineCount, int linesInSight) {
-    return View::historyLineAfterKey(keyCodeOfDomKey(key), current, lineCount, linesInSight).value_or(-1);
+// Where a key in the history box moves its caret, and the first line in
+// sight then; null for a key that moves nothing.
+EMSCRIPTEN_KEEPALIVE const char* kulbo_history_key(WebProgram* app, const char* key, const char* text, int caret,
+                                                   double firstInSight, double height, double lineHeight) {
+    const int inSight = history_lines::inSight(height, lineHeight);
+    auto move = history_lines::afterKey(keyCodeOfDomKey(key), utf16Of(codePointsOfUtf8(text)),
+                                        static_cast<std::size_t>(caret), static_cast<int>(firstInSight), inSight);
+    if (!move) return app->answer("null");
+    return app->answer(JsonObject().add("caret", static_cast<int>(move->caret)).add("first", move->first).str());
 }
 
 }  // extern "C"

@@ -4,7 +4,8 @@
 var kulboPage = (() => {
   "use strict";
 
-  const CAPTION = 0, TEXT = 1, VISIBLE = 4;
+  // The program's steps for following it, in the order it lists them.
+  const [SHOW, HIDE, FOCUS, HISTORY, HISTORY_ADDED, NAME, DESCRIPTION, NEWS] = [4, 5, 6, 7, 8, 9, 10, 11];
   const SHIFT = 1, CTRL = 2, ALT = 4;
 
   let app = 0;
@@ -16,7 +17,6 @@ var kulboPage = (() => {
   let words = {};        // the program's words for what the page has around the window
   let awake = null;      // the screen's wake lock, asked for or held
   const hooked = new Set();
-  const behind = new Set();  // history boxes out of sight that lag behind the program's text
   const windowElement = document.getElementById("window");
   const news = document.getElementById("news");
   const status = document.getElementById("status");
@@ -209,16 +209,11 @@ var kulboPage = (() => {
     if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
-    holder.hidden = !s.shown;
-    if (s.readerName) element.setAttribute("aria-label", s.readerName); else element.removeAttribute("aria-label");
-    if (s.description) element.setAttribute("aria-description", s.description); else element.removeAttribute("aria-description");
-    if (behind.has(index) && !outOfSight(index)) {
-      behind.delete(index);
-      element.value = historyText(index, 0);
-    }
   }
 
-  const outOfSight = index => holders[index].closest("[hidden]") !== null;
+  function setReaderText(element, attribute, text) {
+    if (text) element.setAttribute(attribute, text); else element.removeAttribute(attribute);
+  }
 
   function historyText(index, from) {
     return UTF8ToString(_kulbo_text(app, index, from));
@@ -243,10 +238,7 @@ var kulboPage = (() => {
       holder.style.zIndex = controls.length - index;
       holders[control.parent].append(holder);
     });
-    controls.forEach((control, index) => {
-      apply(index);
-      if (control.multiLine) elements[index].value = historyText(index, 0);
-    });
+    _kulbo_follow(app);
   }
 
   function indexOf(element) {
@@ -257,17 +249,14 @@ var kulboPage = (() => {
   // The history box: the arrow keys, Page Up and Page Down move a line or
   // the lines in sight, Home and End to the first and the last.
   function historyKey(event, element) {
-    const lines = element.value.split("\n");
-    const lineCount = element.value.endsWith("\n") ? lines.length - 1 : lines.length;
-    const current = element.value.slice(0, element.selectionStart).split("\n").length - 1;
     const lineHeight = parseFloat(getComputedStyle(element).lineHeight) || controls[indexOf(element)].font * 1.2;
-    const line = ask("kulbo_history_line", event.key, current, lineCount, Math.floor(element.clientHeight / lineHeight));
-    if (line < 0) return;
+    const first = Math.ceil(element.scrollTop / lineHeight);
+    const move = json(ask("kulbo_history_key", event.key, element.value, element.selectionStart, first,
+                          element.clientHeight, lineHeight));
+    if (!move) return;
     event.preventDefault();
-    const start = lines.slice(0, line).reduce((sum, text) => sum + text.length + 1, 0);
-    element.setSelectionRange(start, start);
-    element.scrollTop = Math.max(0, Math.min(element.scrollTop, line * lineHeight),
-                                 (line + 1) * lineHeight - element.clientHeight);
+    element.setSelectionRange(move.caret, move.caret);
+    if (move.first !== first) element.scrollTop = move.first * lineHeight;
   }
 
   function keyDown(event) {
@@ -381,22 +370,18 @@ var kulboPage = (() => {
     keepAwake();
   };
 
-  page.changed = (index, property) => {
-    if (property === VISIBLE) controls.forEach((_, i) => apply(i));
-    else if (property === TEXT && controls[index].multiLine) historyChanged(index, 0);
+  // One step of the window following the program; news is spoken by the
+  // live region: "第 3 次抽到 36 号" on 开始 at a pick.
+  page.step = (step, index, from, text) => {
+    if (step === SHOW || step === HIDE) holders[index].hidden = step === HIDE;
+    else if (step === FOCUS) page.focus(index);
+    else if (step === HISTORY) elements[index].value = historyText(index, 0);
+    else if (step === HISTORY_ADDED) elements[index].value += historyText(index, from);
+    else if (step === NAME) setReaderText(elements[index], "aria-label", text);
+    else if (step >= DESCRIPTION) setReaderText(elements[index], "aria-description", text);
     else apply(index);
+    if (step === NEWS) news.textContent = text;
   };
-
-  page.appended = historyChanged;
-
-  // Setting a long text costs a box milliseconds, and a pick must not grow
-  // with the history: a box out of sight catches up once it is shown.
-  function historyChanged(index, from) {
-    const element = elements[index];
-    if (outOfSight(index)) behind.add(index);
-    else if (from === 0) element.value = historyText(index, 0);
-    else if (!behind.has(index)) element.value += historyText(index, from);
-  }
 
   page.focus = index => { if (elements[index]) elements[index].focus(); };
 
@@ -407,13 +392,6 @@ var kulboPage = (() => {
   };
 
   page.hook = (index, on) => { if (on) hooked.add(index); else hooked.delete(index); };
-
-  // A new description of the focused control is news, spoken by the live
-  // region: "第 3 次抽到 36 号" on 开始 at a pick.
-  page.tell = (index, description) => {
-    apply(index);
-    if (description && index === page.focused) news.textContent = state(index).description;
-  };
 
   page.start = () => {
     app = _kulbo_new();

@@ -16,7 +16,6 @@ EM_JS(int, openInNewTab, (const char* address), {
     return tab ? 1 : 0;
 });
 EM_JS(void, pageHook, (int index, int hooked), { kulboPage.hook(index, hooked !== 0); });
-EM_JS(void, pageTell, (int index, int description), { kulboPage.tell(index, description !== 0); });
 
 const char* iconName(BoxIcon icon) {
     switch (icon) {
@@ -61,10 +60,6 @@ bool WebDialogs::OpenUrl(const std::string& address) { return openInNewTab(addre
 void WebDialogs::HookTextBox(TextBox& box) { pageHook(indexOf(box), 1); }
 
 void WebDialogs::UnhookTextBox(TextBox& box) { pageHook(indexOf(box), 0); }
-
-void WebDialogs::TellReader(const Control& control, ReaderText which) {
-    pageTell(indexOf(control), which == ReaderText::Description ? 1 : 0);
-}
 
 int WebDialogs::indexOf(const Control& control) const { return page_ ? page_->indexOf(&control) : -1; }
 

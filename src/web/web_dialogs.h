@@ -1,11 +1,12 @@
 // The dialogs' half of the platform on the page: its own modal boxes, the
-// browser's new tab, the boxes' context menus, and what readers are told.
+// browser's new tab and the boxes' context menus.
 #pragma once
 
 #include "app/dialog_port.h"
 
 namespace kulbo {
 
+class Control;
 class WebPage;
 
 class WebDialogs : public DialogPort {
@@ -19,7 +20,6 @@ public:
     bool OpenUrl(const std::string& address) override;
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
-    void TellReader(const Control& control, ReaderText which) override;
 
 private:
     int indexOf(const Control& control) const;

@@ -14,9 +14,9 @@ namespace kulbo {
 namespace {
 
 EM_JS(void, pageShow, (int focus), { kulboPage.show(focus); });
-EM_JS(void, pageChanged, (int index, int property), { kulboPage.changed(index, property); });
-EM_JS(void, pageAppended, (int index, int from), { kulboPage.appended(index, from); });
-EM_JS(void, pageFocus, (int index), { kulboPage.focus(index); });
+EM_JS(void, pageStep, (int step, int index, int from, const char* text), {
+    kulboPage.step(step, index, from, UTF8ToString(text));
+});
 EM_JS(int, pageFocused, (), { return kulboPage.focused; });
 EM_JS(void, pageSettleAfter, (int milliseconds), { setTimeout(() => kulboPage.settle(), milliseconds); });
 
@@ -62,13 +62,11 @@ int value(const Control& c) {
     return 0;
 }
 
-bool isContent(Property property) {
-    return property == Property::Caption || property == Property::Text || property == Property::Value;
-}
-
 }  // namespace
 
-WebPage::WebPage(Program& program) : program_(program) { program_.follow(this); }
+WebPage::WebPage(Program& program) : program_(program) {}
+
+void WebPage::follow() { program_.follow(this); }
 
 WebPage::~WebPage() { program_.follow(nullptr); }
 
@@ -112,13 +110,11 @@ std::string WebPage::describeAll() const {
 std::string WebPage::describeState(int index) const {
     const Control* c = control(index);
     if (!c) return "null";
-    const View& view = program_.view();
     JsonObject state;
-    state.add("left", pixelsFromTwips(c->Left)).add("top", pixelsFromTwips(c->Top));
-    state.add("width", pixelsFromTwips(c->Width)).add("height", pixelsFromTwips(c->Height));
+    const PixelRect place = placeOf(*c);
+    state.add("left", place.left).add("top", place.top).add("width", place.width).add("height", place.height);
     state.add("content", content(*c)).add("value", value(*c));
-    state.add("enabled", static_cast<bool>(c->Enabled)).add("shown", c == &program_.form() || view.showsWidget(*c));
-    state.add("readerName", program_.readers().name(*c)).add("description", program_.readers().description(*c));
+    state.add("enabled", static_cast<bool>(c->Enabled));
     return state.str();
 }
 
@@ -128,16 +124,11 @@ void WebPage::settleAfter(TimerClock::Clock::duration delay) {
     pageSettleAfter(static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(delay).count()));
 }
 
-// Hidden controls catch up when they are shown (the rolling number changes
-// a thousand times a second); the history box keeps up line by line.
-void WebPage::propertyChanged(Control& c, Property property) {
-    const bool history = c.kind == Kind::TextBox && static_cast<TextBox&>(c).MultiLine;
-    if (isContent(property) && !history && !c.shown()) return;
-    pageChanged(indexOf(&c), static_cast<int>(property));
-    if (property == Property::Enabled || property == Property::Visible)
-        if (Control* focus = program_.view().focusAfterChange(control(pageFocused()))) pageFocus(indexOf(focus));
-}
+Control* WebPage::focused() const { return control(pageFocused()); }
 
-void WebPage::textAppended(Control& c, std::size_t from) { pageAppended(indexOf(&c), static_cast<int>(from)); }
+void WebPage::apply(const std::vector<WindowChange>& changes) {
+    for (const WindowChange& change : changes)
+        pageStep(change.step, indexOf(change.control), static_cast<int>(change.from), change.text.c_str());
+}
 
 }  // namespace kulbo

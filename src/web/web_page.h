@@ -8,7 +8,7 @@
 
 namespace kulbo {
 
-class WebPage : public Host, public ChangeListener {
+class WebPage : public Host, private WindowFront {
 public:
     explicit WebPage(Program& program);
     ~WebPage();
@@ -19,19 +19,21 @@ public:
     Control* control(int index) const;
     int indexOf(const Control* control) const;
 
+    // The page's elements are made: from now on they follow the program.
+    void follow();
+
     // What never changes, for every control: kind, container, fonts, colours.
     std::string describeAll() const;
-    // What changes: geometry, caption, value, whether it is enabled and shown,
-    // and what a screen reader reads of it.
+    // What changes: geometry, caption, value, and whether it is enabled.
     std::string describeState(int index) const;
 
     void show(Control* focus) override;
     void settleAfter(TimerClock::Clock::duration delay) override;
 
-    void propertyChanged(Control& control, Property property) override;
-    void textAppended(Control& control, std::size_t from) override;
-
 private:
+    Control* focused() const override;
+    void apply(const std::vector<WindowChange>& changes) override;
+
     Program& program_;
 };
 

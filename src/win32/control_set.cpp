@@ -6,6 +6,7 @@
 #include "win32/focus_keeper.h"
 #include "win32/history_box.h"
 #include "win32/labels.h"
+#include "win32/reader_news.h"
 #include "win32/text_boxes.h"
 
 namespace kulbo {
@@ -67,49 +68,29 @@ Control* ControlSet::controlOf(HWND window) const {
     return native && nativeOf(native->control()) == native ? &native->control() : nullptr;
 }
 
-void ControlSet::follow(Control& c, Property property, FocusKeeper& focus) {
-    NativeControl* native = nativeOf(c);
+void ControlSet::apply(const WindowChange& change, FocusKeeper& focus) {
+    NativeControl* native = nativeOf(*change.control);
     if (!native) return;
-    if (property == Property::Caption || property == Property::Text || property == Property::Value) {
-        // Hidden controls (the rolling number changes a thousand times a
-        // second) catch up when they are shown.
-        if (c.shown()) native->sync();
-    } else if (property == Property::Enabled || property == Property::Visible) {
-        Control* before = focus.focused();
-        if (property == Property::Enabled) {
-            EnableWindow(native->handle(), c.Enabled);
-        } else {
-            applyVisible();
-            syncShown(c);
-        }
-        focus.focusOn(context_.program.view().focusAfterChange(before));
-    } else if (property != Property::WindowState) {
-        native->place();
+    HWND widget = native->handle();
+    switch (change.step) {
+    case WindowChange::Content:
+    case WindowChange::HistoryReplaced: native->sync(); break;
+    case WindowChange::HistoryAppended: native->appended(change.from); break;
+    case WindowChange::Geometry: native->place(); break;
+    case WindowChange::Enabled: EnableWindow(widget, change.control->Enabled); break;
+    case WindowChange::WindowState: break;
+    // What a panel covers is hidden with it, so it takes no focus, key or click.
+    case WindowChange::Show: ShowWindow(widget, SW_SHOWNA); break;
+    case WindowChange::Hide: ShowWindow(widget, SW_HIDE); break;
+    case WindowChange::Focus: focus.focusOn(change.control); break;
+    case WindowChange::ReaderName: announce(widget, true, {}); break;
+    case WindowChange::ReaderDescription: announce(widget, false, {}); break;
+    case WindowChange::Announce: announce(widget, false, change.text); break;
     }
-}
-
-void ControlSet::appended(Control& c, std::size_t from) {
-    if (NativeControl* native = nativeOf(c)) native->appended(from);
 }
 
 void ControlSet::placeAll() {
     for (auto& [control, native] : natives_) native->place();
-}
-
-// What a panel covers is hidden with it, so it takes no focus, key or click.
-void ControlSet::applyVisible() {
-    const View& view = context_.program.view();
-    for (auto& [control, native] : natives_) {
-        bool shows = view.showsWidget(*control);
-        if (((GetWindowLongW(native->handle(), GWL_STYLE) & WS_VISIBLE) != 0) != shows)
-            ShowWindow(native->handle(), shows ? SW_SHOWNA : SW_HIDE);
-    }
-}
-
-void ControlSet::syncShown(Control& c) {
-    if (!c.shown()) return;
-    if (NativeControl* native = nativeOf(c)) native->sync();
-    for (Control* child : c.children) syncShown(*child);
 }
 
 }  // namespace kulbo

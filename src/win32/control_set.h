@@ -12,8 +12,8 @@
 
 namespace kulbo {
 
-enum class Property;
 class FocusKeeper;
+struct WindowChange;
 
 class ControlSet {
 public:
@@ -24,16 +24,14 @@ public:
     HWND handleOf(const Control& control) const;
     Control* controlOf(HWND window) const;
 
-    void follow(Control& control, Property property, FocusKeeper& focus);
-    void appended(Control& control, std::size_t from);
+    // One of the steps by which the window follows the model.
+    void apply(const WindowChange& change, FocusKeeper& focus);
 
     // The window's DPI changed: fonts and places anew.
     void placeAll();
 
 private:
     void build(Control& container, HWND parent);
-    void applyVisible();
-    void syncShown(Control& control);
 
     ControlContext& context_;
     std::map<const Control*, std::unique_ptr<NativeControl>> natives_;

@@ -1,8 +1,8 @@
 #include "win32/history_box.h"
 
 #include "app/form1.h"
+#include "app/history_lines.h"
 #include "app/text_input.h"
-#include "app/view.h"
 #include "platform/windows/wide_text.h"
 
 namespace kulbo {
@@ -33,15 +33,6 @@ void HistoryBoxControl::appended(std::size_t from) {
     SendMessageW(box, EM_LINESCROLL, 0, firstLine - SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
-int HistoryBoxControl::currentLine() const { return static_cast<int>(SendMessageW(handle(), EM_LINEFROMCHAR, -1, 0)); }
-
-// Every line ends with a line break: the empty line after the last is none.
-int HistoryBoxControl::lineCount() const {
-    int lines = static_cast<int>(SendMessageW(handle(), EM_GETLINECOUNT, 0, 0));
-    LRESULT lastStart = SendMessageW(handle(), EM_LINEINDEX, lines - 1, 0);
-    return lines > 0 && SendMessageW(handle(), EM_LINELENGTH, lastStart, 0) == 0 ? lines - 1 : lines;
-}
-
 int HistoryBoxControl::linesInSight() const {
     RECT area;
     SendMessageW(handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
@@ -51,23 +42,24 @@ int HistoryBoxControl::linesInSight() const {
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, before);
     ReleaseDC(handle(), dc);
-    return metrics.tmHeight > 0 ? (area.bottom - area.top) / metrics.tmHeight : 1;
-}
-
-void HistoryBoxControl::moveTo(int line) {
-    LRESULT start = SendMessageW(handle(), EM_LINEINDEX, line, 0);
-    SendMessageW(handle(), EM_SETSEL, start, start);
-    SendMessageW(handle(), EM_SCROLLCARET, 0, 0);
+    return history_lines::inSight(area.bottom - area.top, metrics.tmHeight);
 }
 
 LRESULT HistoryBoxControl::message(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_KEYDOWN:
-        if (auto line = View::historyLineAfterKey(static_cast<int>(wParam), currentLine(), lineCount(), linesInSight())) {
-            moveTo(*line);
+    case WM_KEYDOWN: {
+        const std::wstring text = windowText(handle());
+        DWORD caret = 0;
+        SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+        const auto first = static_cast<int>(SendMessageW(handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+        const std::u16string_view lines(reinterpret_cast<const char16_t*>(text.data()), text.size());
+        if (auto move = history_lines::afterKey(static_cast<int>(wParam), lines, caret, first, linesInSight())) {
+            SendMessageW(handle(), EM_SETSEL, move->caret, move->caret);
+            SendMessageW(handle(), EM_LINESCROLL, 0, move->first - first);
             return 0;
         }
         break;
+    }
     case WM_CHAR:
         if (hasKeyFilter(form(), box_) && form().keyPress(box_, keyAsciiOf(static_cast<char32_t>(wParam))) == 0) return 0;
         break;

@@ -16,16 +16,12 @@ public:
     void sync() override;
     void appended(std::size_t from) override;
 
-    // The line the caret is on, of the lines the history holds.
-    int currentLine() const;
-    int lineCount() const;
     // How many whole lines the box shows at once.
     int linesInSight() const;
 
 private:
     ChildWindow describe() const override;
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void moveTo(int line);
 
     TextBox& box_;
 };

@@ -2,7 +2,6 @@
 
 #include "app/geometry.h"
 #include "platform/windows/wide_text.h"
-#include "win32/reader_news.h"
 #include "win32/resources.h"
 #include "win32/window_size.h"
 
@@ -49,7 +48,6 @@ MainWindow::MainWindow(Program& program)
       controls_(window_, context_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::procedure));
-    applyOuterSize();
     program_.follow(this);
 }
 
@@ -81,23 +79,19 @@ bool MainWindow::preTranslate(const MSG& message) {
     return keys_.preTranslate(message);
 }
 
-// Readers speak a new description of the focused control as news: "开始"
-// has the focus at a pick.
-void MainWindow::tellReader(const Control& control, ReaderText which) {
-    HWND widget = controls_.handleOf(control);
-    if (!widget) return;
-    const bool news = which == ReaderText::Description && GetFocus() == widget;
-    announce(widget, which, news ? program_.readers().description(control) : std::string());
+void MainWindow::apply(const std::vector<WindowChange>& changes) {
+    for (const WindowChange& change : changes) {
+        if (change.control != &form_) {
+            controls_.apply(change, focus_);
+        } else if (change.step == WindowChange::Content) {
+            SetWindowTextW(window_, wide(form_.Caption.get()).c_str());
+        } else if (change.step == WindowChange::WindowState) {
+            applyWindowState();
+        } else if (change.step == WindowChange::Geometry) {
+            applyOuterSize();
+        }
+    }
 }
-
-void MainWindow::propertyChanged(Control& c, Property property) {
-    if (&c != &form_) return controls_.follow(c, property, focus_);
-    if (property == Property::Caption) SetWindowTextW(window_, wide(form_.Caption.get()).c_str());
-    if (property == Property::WindowState) applyWindowState();
-    if (property == Property::Width || property == Property::Height) applyOuterSize();
-}
-
-void MainWindow::textAppended(Control& c, std::size_t from) { controls_.appended(c, from); }
 
 void MainWindow::applyWindowState() {
     bool minimized = IsIconic(window_), maximized = IsZoomed(window_);

@@ -13,7 +13,7 @@
 
 namespace kulbo {
 
-class MainWindow : private ChangeListener {
+class MainWindow : private WindowFront {
 public:
     explicit MainWindow(Program& program);
     ~MainWindow();
@@ -35,15 +35,12 @@ public:
     // dispatched; true when the program used it up.
     bool preTranslate(const MSG& message);
 
-    // A text a screen reader reads of the control changed.
-    void tellReader(const Control& control, ReaderText which);
-
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void propertyChanged(Control& control, Property property) override;
-    void textAppended(Control& control, std::size_t from) override;
+    Control* focused() const override { return focus_.focused(); }
+    void apply(const std::vector<WindowChange>& changes) override;
 
     void applyWindowState();
     void applyOuterSize();

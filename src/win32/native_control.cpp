@@ -25,14 +25,10 @@ void NativeControl::create(HWND parent, int id) {
     ChildWindow child = describe();
     child.parent = parent;
     child.id = id;
-    if (program().view().showsWidget(control_)) child.style |= WS_VISIBLE;
-    if (!control_.Enabled) child.style |= WS_DISABLED;
     if (View::reachableByKeyboard(control_)) child.style |= WS_TABSTOP;
     window_ = createChild(child);
     SetPropW(window_, kHandlerProperty, this);
     SetWindowSubclass(window_, &NativeControl::procedure, 0, reinterpret_cast<DWORD_PTR>(this));
-    place();
-    sync();
 }
 
 NativeControl* NativeControl::of(HWND window) {
@@ -71,11 +67,9 @@ bool NativeControl::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 }
 
 void NativeControl::place() {
-    const int dpi = looks().dpi();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(looks().font(control_)), FALSE);
-    SetWindowPos(window_, nullptr, pixelsFromTwips(control_.Left, dpi), pixelsFromTwips(control_.Top, dpi),
-                 pixelsFromTwips(control_.Width, dpi), pixelsFromTwips(control_.Height, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect place = placeOf(control_, looks().dpi());
+    SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A control stands on its own colour or its container's; a box keeps a

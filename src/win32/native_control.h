@@ -29,7 +29,7 @@ public:
     NativeControl(const NativeControl&) = delete;
     NativeControl& operator=(const NativeControl&) = delete;
 
-    // Makes the native window under parent, as the model shows the control.
+    // Makes the native window under parent, hidden till the model shows it.
     void create(HWND parent, int id);
 
     HWND handle() const { return window_; }

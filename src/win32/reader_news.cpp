@@ -31,8 +31,8 @@ void speak(HWND control, const std::string& news) {
 
 }  // namespace
 
-void announce(HWND control, ReaderText which, const std::string& news) {
-    DWORD event = which == ReaderText::Name ? EVENT_OBJECT_NAMECHANGE : EVENT_OBJECT_DESCRIPTIONCHANGE;
+void announce(HWND control, bool name, const std::string& news) {
+    DWORD event = name ? EVENT_OBJECT_NAMECHANGE : EVENT_OBJECT_DESCRIPTIONCHANGE;
     NotifyWinEvent(event, control, OBJID_CLIENT, CHILDID_SELF);
     if (!news.empty()) speak(control, news);
 }

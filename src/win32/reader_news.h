@@ -2,15 +2,14 @@
 // speaking news: a UI Automation notification where the system has one.
 #pragma once
 
-#include "app/dialog_port.h"
-
 #include <windows.h>
 
 #include <string>
 
 namespace kulbo {
 
-// The control's text changed; news, when not empty, is spoken at once.
-void announce(HWND control, ReaderText which, const std::string& news);
+// The control's name, or else its description, changed; news, when not
+// empty, is spoken at once.
+void announce(HWND control, bool name, const std::string& news);
 
 }  // namespace kulbo

@@ -80,8 +80,4 @@ void Win32Dialogs::UnhookTextBox(TextBox& box) {
     if (HWND window = handleOf(box)) RemoveWindowSubclass(window, &withoutMenu, kMenuHook);
 }
 
-void Win32Dialogs::TellReader(const Control& control, ReaderText which) {
-    if (window_) window_->tellReader(control, which);
-}
-
 }  // namespace kulbo

@@ -1,6 +1,6 @@
 // What the program shows on Windows beyond its window: the system's message
-// boxes and Save dialog, the shell for the website, the boxes' context menus
-// kept away, and what screen readers are told.
+// boxes and Save dialog, the shell for the website, and the boxes' context
+// menus kept away.
 #pragma once
 
 #include "app/dialog_port.h"
@@ -9,6 +9,7 @@
 
 namespace kulbo {
 
+class Control;
 class MainWindow;
 
 class Win32Dialogs : public DialogPort {
@@ -20,7 +21,6 @@ public:
     bool OpenUrl(const std::string& address) override;
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
-    void TellReader(const Control& control, ReaderText which) override;
 
 private:
     HWND owner() const;

@@ -83,38 +83,59 @@ TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     EXPECT_TRUE(nothing.log.empty());  // a second copy shows no window
 }
 
-// Names from the labels, a pick's number in the display's and the button's
-// description, and the history's count of lines, newest line last.
-TEST(Program, ScreenReadersAreToldOfEachPickAndTheHistory) {
+// The window's steps after each change, as the front ends apply them.
+struct StepLog : WindowFront {
+    Control* focus = nullptr;
+    std::vector<std::string> steps;
+    Control* focused() const override { return focus; }
+    void apply(const std::vector<WindowChange>& changes) override {
+        static const char* const names[] = {"content", "geometry", "enabled", "state", "show", "hide", "focus",
+                                            "history", "history+", "name", "description", "news"};
+        for (const WindowChange& c : changes) {
+            steps.push_back(std::string(names[c.step]) + " " + c.control->name + (c.text.empty() ? "" : " " + c.text));
+            if (c.step == WindowChange::Focus) focus = c.control;
+        }
+    }
+};
+
+// Names from the labels, the display's with its number. Out of sight a
+// control waits, and catches up before it is seen, but for the history,
+// which keeps up line by line; what comes into sight takes the focus before
+// the rest goes; each pick is news of its own on the focused "开始".
+TEST(Program, TheWindowFollowsTheModelStepByStep) {
     FakePlatform platform;
     Program program(platform, platform);
     Form1& form = program.form();
-    const Readers& readers = program.readers();
     form.load();
-    EXPECT_EQ(readers.name(form.Text4), "输入避开的幸运数");
-    EXPECT_EQ(readers.name(form.Command1), "");
-    EXPECT_TRUE(readers.leftOut(form.Label5));
-    EXPECT_FALSE(readers.leftOut(form.Label4));
-
-    form.Label5.Caption = "9";
+    EXPECT_EQ(program.readers().name(form.Text4), "输入避开的幸运数");
+    EXPECT_EQ(program.readers().name(form.Command1), "");
+    EXPECT_TRUE(program.readers().leftOut(form.Label5));
+    EXPECT_FALSE(program.readers().leftOut(form.Label4));
+    StepLog log;
+    log.focus = &form.Command1;
+    program.follow(&log);
+    EXPECT_NE(std::find(log.steps.begin(), log.steps.end(), "hide Label5"), log.steps.end());
+    log.steps.clear();
+    form.Label5.Caption = "7";
+    EXPECT_EQ(log.steps, std::vector<std::string>{});
     form.click(form.Command1);
-    form.Label5.Caption = "12";
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"content Label4", "name Label4 幸运数 7", "history+ Text6",
+                                                   "description Text6 共 1 条，最新：#2[7]", "news Command1 第 1 次抽到 7 号"}));
     form.click(form.Command1);
-    EXPECT_EQ(readers.description(form.Command1), "第 2 次抽到 12 号");
-    EXPECT_EQ(readers.name(form.Label4), "幸运数 12");
-    EXPECT_EQ(readers.description(form.Text6), "共 2 条，最新：#2[12]");
-    auto toldOf = [&](const Control& c, ReaderText which) {
-        return std::count_if(platform.told.begin(), platform.told.end(),
-                             [&](const ToldReader& t) { return t.control == &c && t.which == which; });
-    };
-    EXPECT_EQ(toldOf(form.Command1, ReaderText::Description), 2);
-    EXPECT_EQ(toldOf(form.Label4, ReaderText::Name), 2);
-
+    EXPECT_EQ(log.steps.back(), "news Command1 第 2 次抽到 7 号");
+    log.steps.clear();
     form.Text6.Text = "";
-    EXPECT_EQ(readers.description(form.Text6), "没有记录");
-    EXPECT_EQ(toldOf(form.Text6, ReaderText::Description), 3);
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"history Text6", "description Text6 没有记录"}));
     form.click(form.Command1);
-    EXPECT_EQ(readers.description(form.Text6), "共 1 条，最新：#2[12]");
+    EXPECT_EQ(program.readers().description(form.Text6), "共 1 条，最新：#2[7]");
+    log.steps.clear();
+    form.Command9.Caption = "x";
+    form.click(form.Command11);
+    ASSERT_GE(log.steps.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(log.steps.begin(), log.steps.begin() + 4),
+              (std::vector<std::string>{"content Command9", "show Picture3", "focus Text6", "hide Command3"}));
+    form.Command1.Enabled = false;
+    EXPECT_EQ(log.steps.back(), "enabled Command1");
 }
 
 // Escape answers No to a question, as does Cancel, which some systems

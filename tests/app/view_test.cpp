@@ -1,5 +1,7 @@
 #include "app/view.h"
 
+#include "app/history_lines.h"
+
 #include "support/fake_platform.h"
 
 #include <gtest/gtest.h>
@@ -125,4 +127,18 @@ TEST(View, HistoryKeysMoveTheCurrentLineWithinTheHistory) {
     EXPECT_EQ(View::historyLineAfterKey(key::kPageDown, 5, 10, 1), 6);
     EXPECT_EQ(View::historyLineAfterKey(key::kEnd, 0, 0, 4), 0);
     EXPECT_EQ(View::historyLineAfterKey(key::kLeft, 5, 10, 4), std::nullopt);
+
+    // Lines of the box's text: the caret at a line's start, the box scrolled
+    // the least that shows it.
+    const std::u16string text = u"#1[7]\r\n#2[8]\r\n#3[9]\r\n";
+    EXPECT_EQ(history_lines::count(text), 3);
+    EXPECT_EQ(history_lines::count(u"a\nb"), 2);
+    EXPECT_EQ(history_lines::lineAt(text, 8), 1);
+    EXPECT_EQ(history_lines::inSight(50, 20), 2);
+    EXPECT_EQ(history_lines::inSight(10, 20), 1);
+    auto down = history_lines::afterKey(key::kDown, text, 8, 0, 2);
+    ASSERT_TRUE(down);
+    EXPECT_EQ(down->caret, 14u);
+    EXPECT_EQ(down->first, 1);
+    EXPECT_EQ(history_lines::afterKey(key::kHome, text, 14, 1, 2)->first, 0);
 }

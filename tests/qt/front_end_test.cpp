@@ -33,12 +33,16 @@ namespace kulbo::testing {
 
 namespace {
 
-struct TestDialogs : FakeBoxes<QtDialogs> {
-    using FakeBoxes::FakeBoxes;
-    // Offscreen, Qt has no accessibility bridge to hear events on.
-    void TellReader(const Control& control, ReaderText which) override {
-        QtDialogs::TellReader(control, which);
-        told.push_back(control.name + (which == ReaderText::Name ? ".Name" : ".Description"));
+using TestDialogs = FakeBoxes<QtDialogs>;
+
+// Offscreen, Qt has no accessibility bridge to hear readers told on.
+struct HeardWindow : MainWindow {
+    using MainWindow::MainWindow;
+    void apply(const std::vector<WindowChange>& changes) override {
+        for (const WindowChange& change : changes)
+            if (change.step >= WindowChange::ReaderName)
+                told.push_back(change.control->name + (change.step == WindowChange::ReaderName ? ".Name" : ".Description"));
+        MainWindow::apply(changes);
     }
     std::vector<std::string> told;
 };
@@ -130,7 +134,7 @@ public:
 
     std::string readerName(const Control& c) override { return readerText(c, QAccessible::Name); }
     std::string readerDescription(const Control& c) override { return readerText(c, QAccessible::Description); }
-    std::vector<std::string> toldReaders() override { return std::exchange(dialogs_.told, {}); }
+    std::vector<std::string> toldReaders() override { return std::exchange(window_.told, {}); }
 
     int historyLine() override { return history().currentLine(); }
     int historyLinesInSight() override { return history().linesInSight(); }
@@ -162,7 +166,7 @@ private:
     FakePlatform fake_;
     TestDialogs dialogs_{fake_};
     Program program_{fake_, dialogs_};
-    MainWindow window_{program_};
+    HeardWindow window_{program_};
 };
 
 }  // namespace

@@ -26,11 +26,6 @@ struct ShownBox {
     }
 };
 
-struct ToldReader {
-    const Control* control;
-    ReaderText which;
-};
-
 class FakePlatform : public SystemPort, public DialogPort {
 public:
     int MsgBox(const std::string& prompt, int flags, const std::string& title) override;
@@ -51,14 +46,12 @@ public:
     }
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
-    void TellReader(const Control& control, ReaderText which) override { told.push_back({&control, which}); }
 
     // What happened.
     std::vector<ShownBox> boxes;
     std::vector<std::string> prompts() const;
     std::map<std::string, std::string> files;  // path -> text as written
     std::vector<SaveDialog> saveDialogs;       // the save dialogs shown
-    std::vector<ToldReader> told;              // what screen readers were told
     std::vector<std::string> openedUrls;
     std::vector<std::string> hookLog;  // "hook Text1", "unhook Text1", ...
     int ends = 0;

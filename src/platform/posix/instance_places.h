@@ -4,7 +4,7 @@
 // redirect the lock.
 #pragma once
 
-#include "platform/single_instance.h"
+#include "platform/show_request.h"
 
 #include <string>
 #include <vector>
@@ -36,14 +36,7 @@ std::vector<InstancePlace> instancePlaces(const UserFolders& folders);
 // Locks every usable place of the list, held by the lock until it goes.
 InstanceCheck acquireAt(InstanceLock& lock, const std::vector<InstancePlace>& places);
 
-// A later copy that gives way asks the holder to show its window, through a
-// socket beside each lock. The holder's listening sockets, non-blocking, one
-// for each place it holds; they close with the lock.
-std::vector<int> listenForShowRequests(InstanceLock& lock);
-
-// Takes every request waiting on a listening socket; whether there was one.
-bool takeShowRequests(int listener);
-
+// The requests to show the window go through a socket beside each lock.
 // Asks the copy that holds one of the places to show its window, without
 // ever waiting for it; whether the request went out.
 bool askToShow(const std::vector<InstancePlace>& places);

@@ -176,4 +176,6 @@ bool askToShow(const std::vector<InstancePlace>& places) {
     return false;
 }
 
+bool askRunningCopyToShow() { return askToShow(instancePlaces(userFolders())); }
+
 }  // namespace kulbo
