@@ -49,14 +49,15 @@ bool setImmutable([[maybe_unused]] const fs::path& folder, [[maybe_unused]] bool
 #endif
 }
 
+}  // namespace
+
+// Outside the anonymous namespace: the test classes derive from it.
 struct PosixReportFile : ReportFile {
     void TearDown() override {
         setImmutable(folder, false);
         ReportFile::TearDown();
     }
 };
-
-}  // namespace
 
 // An ordinary file, not one only its owner may read, put in the link's place.
 TEST_F(PosixReportFile, AnOrdinaryFileReplacesALinkInsteadOfFollowingIt) {
