@@ -133,8 +133,10 @@ Control* View::accessKeyTarget(int keyCode) const {
 }
 
 View::KeyResult View::keyDown(const Control* focused, int keyCode, int shift) {
+    const Control* panel = topPanel();
+    const bool focusHeld = !focused || takesFocus(*focused);
     form_.keyDown(keyCode, shift);
-    if (form_.ended()) return {true, nullptr};
+    if (form_.ended() || topPanel() != panel || (focusHeld && !takesFocus(*focused))) return {true, nullptr};
     const bool plain = (shift & (key::kCtrl | key::kAlt)) == 0;
 
     if (keyCode == key::kTab && plain) return {true, nextFocus(focused, (shift & key::kShift) != 0)};

@@ -54,7 +54,10 @@ public:
     // it first (key preview), then the window's own keys act: Tab moves the
     // focus, the arrow keys move the choice in an option group, Escape
     // closes the lock and the history panels as their buttons do, Alt with
-    // a letter presses the button that has it as its access key.
+    // a letter presses the button that has it as its access key. A key
+    // whose handler moved the focus (it opened or closed a panel, or the
+    // focused control can take it no more) has done its work: the control
+    // the focus goes to must not act on it too.
     struct KeyResult {
         bool consumed = false;       // the focused control must not see the key
         Control* focus = nullptr;    // where the focus goes, if it moves

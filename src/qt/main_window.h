@@ -63,7 +63,7 @@ private:
     Program& program_;
     Form1& form_;
     View& view_;
-    InputGuard guard_{form_};
+    InputGuard guard_{program_};
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
 };

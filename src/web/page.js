@@ -283,14 +283,13 @@ var kulboPage = (() => {
   function keyDown(event) {
     if (event.target === fullScreen) return;  // a control of the page's, not the window's
     if (ended || busy || event.isComposing || event.key === "Process" || event.key === "Dead") return;
-    const before = document.activeElement;
     const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => {
       const focus = (result >> 1) - 1;
       if (focus >= 0) page.focus(focus);
     });
-    // A key the window took, or that moved the focus, does no more: Enter
-    // that unlocks must not press the button the focus went to.
-    if (result === undefined || (result & 1) || document.activeElement !== before) return event.preventDefault();
+    // A key the window took does no more: Enter that unlocks must not press
+    // the button the focus went to.
+    if (result === undefined || (result & 1)) return event.preventDefault();
     const focused = elements[page.focused];
     if (focused && controls[page.focused].multiLine && event.target === focused) historyKey(event, focused);
   }

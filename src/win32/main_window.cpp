@@ -162,12 +162,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         changeDpi(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
         return 0;
     case WM_CLOSE:  // the close box, Alt+F4 and the window menu alike
-        program_.beforeInput();
-        form_.requestClose();
+        program_.requestClose();
         return 0;
     case WM_QUERYENDSESSION:
-        program_.beforeInput();
-        return form_.cancelSessionEnd((lParam & ENDSESSION_CRITICAL) == 0) ? FALSE : TRUE;
+        return program_.cancelSessionEnd((lParam & ENDSESSION_CRITICAL) == 0) ? FALSE : TRUE;
     default:
         break;
     }

@@ -27,9 +27,6 @@ TEST(Keys, ACharacterGetsTheCodeOfTheKeyThatTypesIt) {
     EXPECT_EQ(keyCodeOf(NamedKey::Home), key::kHome);
     EXPECT_EQ(functionKeyCode(1), key::kF1);
     for (int outside : {0, 25}) EXPECT_EQ(functionKeyCode(outside), 0);
-    EXPECT_TRUE(isPasteKey('V', key::kCtrl));
-    EXPECT_TRUE(isPasteKey(key::kInsert, key::kShift));
-    EXPECT_FALSE(isPasteKey('V', key::kCtrl | key::kAlt));
 }
 
 TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {

@@ -83,6 +83,23 @@ TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     EXPECT_TRUE(nothing.log.empty());  // a second copy shows no window
 }
 
+// Every key takes one road in: the timers catch up first; then a number box
+// refuses the keys that paste, and its filter what types no digit.
+TEST(Program, AKeyCatchesTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
+    FakePlatform platform;
+    Program program(platform, platform);
+    Form1& form = program.form();
+    form.load();
+    program.clock().start(TimerClock::Clock::now() - 5ms);
+    EXPECT_TRUE(program.keyDown(&form.Text2, 'V', key::kCtrl).consumed);
+    EXPECT_EQ(form.Label13.Caption, "20240315090507");
+    EXPECT_TRUE(program.keyDown(&form.Text2, key::kInsert, key::kShift).consumed);
+    EXPECT_TRUE(program.keyDown(&form.Text2, 'A', key::kCtrl).consumed);
+    EXPECT_FALSE(program.keyDown(&form.Text2, 'A', key::kCtrl | key::kAlt).consumed);
+    EXPECT_FALSE(program.keyDown(&form.Text2, key::kBackspace, 0).consumed);
+    EXPECT_FALSE(program.keyDown(&form.Text5, 'V', key::kCtrl).consumed);  // the title box takes a paste
+}
+
 // Names from the labels, a pick's number in the display's and the button's
 // description, and the history's count of lines, newest line last.
 TEST(Program, ScreenReadersAreToldOfEachPickAndTheHistory) {

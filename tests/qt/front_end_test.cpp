@@ -260,8 +260,6 @@ TEST(QtKeys, KeysInTheCoresCodes) {
     EXPECT_EQ(code(Qt::Key_Period, "."), 190);
     EXPECT_EQ(code(Qt::Key_Enter), 13);
     EXPECT_EQ(code(Qt::Key_Zenkaku_Hankaku), 0);
-    EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier)), 22);
-    EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::ControlModifier)), std::nullopt);
 }
 
 // A name typed without an extension gets ".txt".
