@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every action by keyboard alone, in the tab order of the design: draw, edit
-# the range, lock, Escape on the lock and history panels, unlock, settings
+# the range, lock, Escape and Alt+E on the lock, Escape on the history, Enter
+# and Alt+O unlock (Enter pressing no button as it moves the focus), settings
 # (an option by the arrow keys, a check box by Space), history, report,
 # clear, and closing with N and Y.
 source "$(dirname "$0")/lib.sh"
@@ -18,12 +19,14 @@ no_other_window Kulbo "$main" || fail "the range 1..30 was refused"
 pass "drawn, and the range edited, by keys"
 
 keys Tab space                              # 设置: the focus goes to the password box
-keys Escape Tab space                       # Escape cancels the lock: 历史记录 can be pressed again
-keys Escape shift+Tab space                 # and closes the history: back over 历史记录 to 设置
+keys alt+e Tab space                        # 取消 by its access key: 历史记录 can be pressed again
+keys Escape shift+Tab space                 # Escape closes the history: back over 历史记录 to 设置
+keys Escape space                           # and cancels the lock
 keys a b c Return                           # unlocks; the focus goes to 确定
 keys Tab Up                                 # the avoidance group: 启用避开
 keys Tab space                              # 抽到号数时弹窗提示
 keys shift+Tab shift+Tab shift+Tab space    # back over the group (one stop) and the avoid box to 确定
+keys space alt+o space                      # 设置 again, 解锁 by its access key, and 确定
 keys shift+Tab shift+Tab space              # the focus came back to 设置; up to 开始
 answer "Kulbo - 选中的幸运号" Return
 pass "settings changed by keys; the pick is announced"
