@@ -60,7 +60,7 @@ TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharacters) {
     EXPECT_EQ(title.Text, utf8Of(codePointsOfUtf16(kept.text)));
 
     title.Text = "";
-    kept = keepEdit(f.form, title, u16(U"三年\u202E二班"), 5);
+    kept = keepEdit(f.form, title, u16(U"三年\u202E二班") + u'\xD840', 6);  // half a character is none
     EXPECT_EQ(kept.text, u"三年二班");
     EXPECT_EQ(kept.caret, 4u);
     kept = keepEdit(f.form, title, u"三年二", 3);  // a deletion stands
