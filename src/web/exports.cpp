@@ -106,6 +106,15 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_edit(WebProgram* app, int index, const ch
     return app->answer(JsonObject().add("changed", kept.changed).addJson("kept", edited(kept.text, kept.caret)).str());
 }
 
+// A key in the open box: its answer, where the focus goes, and whether the
+// focused button must not see the key.
+EMSCRIPTEN_KEEPALIVE const char* kulbo_box_key(WebProgram* app, int focused, const char* key, int shift) {
+    const BoxLayout* box = app->dialogs.openBox();
+    const BoxKey pressed = box ? boxKeyDown(*box, focused, keyCodeOfDomKey(key), shift) : BoxKey{0, -1, false};
+    return app->answer(
+        JsonObject().add("answer", pressed.answer).add("focus", pressed.focus).add("consumed", pressed.consumed).str());
+}
+
 // The line of the history box a key moves to, or -1 for another key.
 EMSCRIPTEN_KEEPALIVE int kulbo_history_line(const char* key, int current, int lineCount, int linesInSight) {
     return View::historyLineAfterKey(keyCodeOfDomKey(key), current, lineCount, linesInSight).value_or(-1);

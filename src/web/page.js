@@ -366,17 +366,10 @@ var kulboPage = (() => {
     dialog.addEventListener("cancel", event => event.preventDefault());
     dialog.addEventListener("keydown", event => {
       event.stopPropagation();
-      const at = buttons.indexOf(document.activeElement);
-      const letter = event.key.length === 1 ? event.key.toUpperCase() : "";
-      const keyed = layout.buttons.find(button => button.accessKey && button.accessKey === letter && !event.ctrlKey);
-      if (event.key === "Escape") answer(layout.escapeAnswer);
-      else if (event.key === "Enter") answer(at >= 0 ? layout.buttons[at].answer : layout.defaultAnswer);
-      else if (keyed) answer(keyed.answer);
-      else if (["Tab", "ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"].includes(event.key)) {
-        const back = event.key === "ArrowLeft" || event.key === "ArrowUp" || (event.key === "Tab" && event.shiftKey);
-        buttons[(Math.max(at, 0) + (back ? buttons.length - 1 : 1)) % buttons.length].focus();
-      } else if (event.key === " ") return;
-      event.preventDefault();
+      const key = json(ask("kulbo_box_key", buttons.indexOf(document.activeElement), event.key, shiftMask(event)));
+      if (key.consumed) event.preventDefault();
+      if (key.focus >= 0) buttons[key.focus].focus();
+      if (key.answer) answer(key.answer);
     });
     document.body.append(dialog);
     dialog.showModal();

@@ -146,6 +146,12 @@ TEST(MessageBoxes, QuestionsHaveYesAndNoWithEscapeForNo) {
     EXPECT_EQ(question.icon, BoxIcon::Question);
     EXPECT_EQ(layOutBox("a", box::kYesNoButtons | box::kCriticalIcon, "t").defaultAnswer, box::kYes);
     EXPECT_EQ(box::answerOf(box::kYesNoQuestionNoDefault, 2), box::kNo);
+    EXPECT_EQ(boxKeyDown(question, -1, key::kEnter, 0).answer, box::kNo);  // the default
+    EXPECT_EQ(boxKeyDown(question, 0, key::kEnter, 0).answer, box::kYes);  // the focused button
+    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kAlt).answer, box::kYes);
+    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kCtrl).answer, 0);
+    EXPECT_EQ(boxKeyDown(question, 0, key::kLeft, 0).focus, 1);  // round the buttons
+    EXPECT_FALSE(boxKeyDown(question, 1, key::kSpace, 0).consumed);
 
     BoxLayout told = layOutBox("第一行\r\n第二行", box::kInformation, "提示");
     EXPECT_EQ(told.lines, (std::vector<std::string>{"第一行", "第二行"}));

@@ -139,7 +139,8 @@ public:
     void closeWindow() override { window_.close(); }
     int answerQuestion(char32_t key) override {
         QTimer::singleShot(0, [key] {
-            QTest::keyClick(QApplication::activeModalWidget(), key == U'\r' ? Qt::Key_Return : key == U'\x1b' ? Qt::Key_Escape : Qt::Key(key));
+            QTest::keyClick(QApplication::activeModalWidget()->windowHandle(),  // by the system's road
+                            key == U'\r' ? Qt::Key_Return : key == U'\x1b' ? Qt::Key_Escape : Qt::Key(key));
         });
         return dialogs_.QtDialogs::MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo");
     }
