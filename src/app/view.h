@@ -6,12 +6,22 @@
 #include "app/keys.h"
 
 #include <optional>
+#include <string>
 
 namespace kulbo {
 
 class Control;
 class Form1;
 class OptionButton;
+
+// A button's caption as it is shown: "解锁（&O）" is "解锁（O）" with O, `at`
+// UTF-16 units in, its access key (Alt+O presses it); no key: 0 and -1.
+struct ShownCaption {
+    std::string text;
+    char key = 0;
+    int at = -1;
+};
+ShownCaption shownCaption(const std::string& caption);
 
 class View {
 public:

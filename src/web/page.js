@@ -86,16 +86,12 @@ var kulboPage = (() => {
     return (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
   }
 
-  // "解锁（&O）" shows its access key underlined.
-  function setCaption(element, caption) {
-    element.replaceChildren();
-    const parts = caption.split(/&(.)/);
-    parts.forEach((part, i) => {
-      if (i % 2 === 0) element.append(part);
-      else element.append(Object.assign(document.createElement("u"), { textContent: part }));
-    });
-    const key = caption.match(/&(.)/);
-    if (key) elements[Number(element.closest("[data-index]").dataset.index)].setAttribute("aria-keyshortcuts", "Alt+" + key[1].toUpperCase());
+  // "解锁（O）" shows its access key underlined.
+  function setCaption(element, caption, at) {
+    if (at < 0) return element.replaceChildren(caption);
+    const key = Object.assign(document.createElement("u"), { textContent: caption[at] });
+    element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 1));
+    element.closest("button").setAttribute("aria-keyshortcuts", "Alt+" + caption[at].toUpperCase());
   }
 
   // The big display as large as its frame allows three digits.
@@ -193,14 +189,14 @@ var kulboPage = (() => {
     element.setSelectionRange(edit.caret, edit.caret);
   }
 
-  function setContent(index, content) {
+  function setContent(index, content, accessKeyAt) {
     const control = controls[index], element = elements[index];
     switch (control.kind) {
     case "form":
       document.title = heading.textContent = content;
       windowElement.setAttribute("aria-label", content);
       break;
-    case "button": setCaption(element.lastChild, content); break;
+    case "button": setCaption(element.lastChild, content, accessKeyAt); break;
     case "label": element.textContent = content; break;
     case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
     case "option": case "check": holders[index].lastChild.textContent = content; break;
@@ -212,7 +208,7 @@ var kulboPage = (() => {
     const control = controls[index], element = elements[index], holder = holders[index];
     if (!element) return;
     const s = state(index);
-    setContent(index, s.content);
+    setContent(index, s.content, s.accessKeyAt);
     if (control.kind === "form") return;
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });

@@ -106,7 +106,8 @@ std::string WebPage::describeState(int index) const {
     JsonObject state;
     state.add("left", pixelsFromTwips(c->Left)).add("top", pixelsFromTwips(c->Top));
     state.add("width", pixelsFromTwips(c->Width)).add("height", pixelsFromTwips(c->Height));
-    state.add("content", content(*c)).add("value", value(*c));
+    const ShownCaption shown = c->kind == Kind::CommandButton ? shownCaption(content(*c)) : ShownCaption{content(*c)};
+    state.add("content", shown.text).add("accessKeyAt", shown.at).add("value", value(*c));
     state.add("enabled", static_cast<bool>(c->Enabled)).add("shown", c == &program_.form() || view.showsWidget(*c));
     state.add("readerName", program_.readers().name(*c)).add("description", program_.readers().description(*c));
     return state.str();
