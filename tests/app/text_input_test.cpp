@@ -40,13 +40,6 @@ TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {
     EXPECT_FALSE(isControlCharacter(U'\u200D'));
 }
 
-TEST(TextInput, CharactersThatArriveTogetherPassTheFilterOneByOne) {
-    FormFixture f;
-    f.form.Text2.Text = "";
-    typeEach(f.form, f.form.Text2, U"5.x.2", [&](char32_t c) { f.form.Text2.Text = f.form.Text2.Text.get() + char(c); });
-    EXPECT_EQ(f.form.Text2.Text, "5.2");
-}
-
 // Whatever road a change came by, the box keeps what the rules let in: the
 // beginning of what fits, in whole characters, without control characters.
 TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharacters) {

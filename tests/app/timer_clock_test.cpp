@@ -83,14 +83,18 @@ TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     EXPECT_TRUE(nothing.log.empty());  // a second copy shows no window
 }
 
-// Every key takes one road in: the timers catch up first; then a number box
-// refuses the keys that paste, and its filter what types no digit.
-TEST(Program, AKeyCatchesTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
+// A click or a key catches the timers up first; then a number box refuses
+// the keys that paste, and its filter what types no digit.
+TEST(Program, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
     FakePlatform platform;
     Program program(platform, platform);
     Form1& form = program.form();
     form.load();
     program.clock().start(TimerClock::Clock::now() - 5ms);
+    program.click(form.Command2);
+    EXPECT_EQ(form.Label13.Caption, "20240315090507");
+    form.Label13.Caption = "";
+    std::this_thread::sleep_for(2ms);
     EXPECT_TRUE(program.keyDown(&form.Text2, 'V', key::kCtrl).consumed);
     EXPECT_EQ(form.Label13.Caption, "20240315090507");
     EXPECT_TRUE(program.keyDown(&form.Text2, key::kInsert, key::kShift).consumed);

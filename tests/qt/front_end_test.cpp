@@ -237,15 +237,6 @@ TEST_F(QtFrontEnd, EnterReachesTheFormOnce) {
     EXPECT_TRUE(form.Picture1.Visible);  // a second preview would have unlocked
 }
 
-// Every input brings the timers to where they would be: the click's history
-// line carries the time of the click, though nothing ticked while idle.
-TEST_F(QtFrontEnd, AnInputBringsTheTimersUpToItFirst) {
-    driver.program().clock().start(TimerClock::Clock::now() - std::chrono::milliseconds(5));
-    driver.fake().now = {2022, 1, 1, 0, 5, 9};
-    QTest::mouseClick(driver.widget(form.Command1), Qt::LeftButton);
-    EXPECT_EQ(form.Text6.Text.get().rfind("2022年01月01日_00:05:09抽到幸运数: [", 0), 0u);
-}
-
 // The middle button pastes X's selection nowhere but the title box.
 TEST_F(QtFrontEnd, TheMiddleButtonPastesOnlyIntoTheTitleBox) {
     QGuiApplication::clipboard()->setText("42");
