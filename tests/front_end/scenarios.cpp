@@ -228,13 +228,6 @@ TEST_F(Scenario, MaximizingIsUndone) {
     EXPECT_EQ(std::pair(window.width, window.height), std::pair(441, 426));
 }
 
-// Enter takes the default, 否; Escape answers 否 too, Y answers 是.
-TEST_F(Scenario, AQuestionIsAnsweredByItsKeys) {
-    EXPECT_EQ(driver->answerQuestion(U'\r'), box::kNo);
-    EXPECT_EQ(driver->answerQuestion(U'\x1b'), box::kNo);
-    EXPECT_EQ(driver->answerQuestion(U'Y'), box::kYes);
-}
-
 TEST_F(Scenario, AClosingRequestDuringABoxIsAskedAfterIt) {
     form.Check1.Value = 1;
     driver->fake().whileBoxesOpen = {[this] { driver->closeWindow(); }};

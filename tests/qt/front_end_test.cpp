@@ -137,13 +137,6 @@ public:
 
     void maximize() override { window_.setWindowState(Qt::WindowMaximized); }
     void closeWindow() override { window_.close(); }
-    int answerQuestion(char32_t key) override {
-        QTimer::singleShot(0, [key] {
-            QTest::keyClick(QApplication::activeModalWidget()->windowHandle(),  // by the system's road
-                            key == U'\r' ? Qt::Key_Return : key == U'\x1b' ? Qt::Key_Escape : Qt::Key(key));
-        });
-        return dialogs_.QtDialogs::MsgBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "Kulbo");
-    }
 
 private:
     // To the window, which hands it to the focused widget as the system does.
