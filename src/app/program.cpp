@@ -53,6 +53,17 @@ void Program::type(TextBox& box, std::u32string_view characters, const std::func
     typeEach(form_, box, characters, enter);
 }
 
+void Program::windowStateChanged(WindowState state) {
+    beforeInput();
+    form_.WindowState = state;
+}
+
+void Program::windowResized(int outerWidth, int outerHeight) {
+    beforeInput();
+    form_.Width = outerWidth;
+    form_.Height = outerHeight;
+}
+
 void Program::requestClose() {
     beforeInput();
     form_.requestClose();

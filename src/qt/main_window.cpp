@@ -264,24 +264,18 @@ void MainWindow::applyOuterSize() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        beforeInput();
-        Qt::WindowStates state = windowState();
-        if (state & Qt::WindowMinimized)
-            form_.WindowState = kMinimized;
-        else if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
-            form_.WindowState = kMaximized;
-        else
-            form_.WindowState = kNormal;
+        const Qt::WindowStates state = windowState();
+        program_.windowStateChanged(state & Qt::WindowMinimized                                ? kMinimized
+                                    : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? kMaximized
+                                                                                           : kNormal);
     }
     QWidget::changeEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    beforeInput();
     int outerWidth = 0, outerHeight = 0;
     outerSizeForClient({width(), height()}, kDesignDpi, outerWidth, outerHeight);
-    form_.Width = outerWidth;
-    form_.Height = outerHeight;
+    program_.windowResized(outerWidth, outerHeight);
     QWidget::resizeEvent(event);
 }
 

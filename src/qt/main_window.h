@@ -50,7 +50,6 @@ private:
     void connectToModel(Control& control, QWidget* widget);
     void syncContent(Control& control);
     void applyEnabled(Control& control, QWidget& widget);
-    void beforeInput() { program_.beforeInput(); }
     void syncGeometry(Control& control);
     void syncShownSubtree(Control& control);
     void applyWindowState();

@@ -115,18 +115,13 @@ void MainWindow::applyOuterSize() {
 }
 
 void MainWindow::followSize(WPARAM kind) {
-    program_.beforeInput();
-    if (kind == SIZE_MINIMIZED) {
-        form_.WindowState = kMinimized;
-        return;
-    }
-    form_.WindowState = kind == SIZE_MAXIMIZED ? kMaximized : kNormal;
+    program_.windowStateChanged(kind == SIZE_MINIMIZED ? kMinimized : kind == SIZE_MAXIMIZED ? kMaximized : kNormal);
+    if (kind == SIZE_MINIMIZED) return;
     RECT client;
     GetClientRect(window_, &client);
     int width = 0, height = 0;
     outerSizeForClient({client.right, client.bottom}, looks_.dpi(), width, height);
-    form_.Width = width;
-    form_.Height = height;
+    program_.windowResized(width, height);
 }
 
 void MainWindow::changeDpi(int dpi, const RECT& suggested) {
