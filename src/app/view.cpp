@@ -138,7 +138,7 @@ Control* View::accessKeyTarget(int keyCode) const {
 
 View::KeyResult View::keyDown(const Control* focused, int keyCode, int shift) {
     const Control* panel = topPanel();
-    const bool focusHeld = !focused || takesFocus(*focused);
+    const bool focusHeld = focused && takesFocus(*focused);
     form_.keyDown(keyCode, shift);
     if (form_.ended() || topPanel() != panel || (focusHeld && !takesFocus(*focused))) return {true, nullptr};
     const bool plain = (shift & (key::kCtrl | key::kAlt)) == 0;

@@ -87,6 +87,7 @@ TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     EXPECT_TRUE(t.view.keyDown(&t.form.Text3, key::kEnter, key::kShift).consumed);  // the focus moves on
     EXPECT_TRUE(t.form.Picture2.Visible);
 
+    EXPECT_FALSE(t.view.keyDown(nullptr, 'A', 0).consumed);  // with the focus nowhere
     View::KeyResult tab = t.view.keyDown(&t.form.Command6, key::kTab, 0);
     EXPECT_TRUE(tab.consumed);
     EXPECT_EQ(tab.focus, &t.form.Option2);
