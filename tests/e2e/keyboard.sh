@@ -14,9 +14,10 @@ answer() {  # answers the box with this title by keys, and waits for it to go
 
 keys space                                  # the first focus is 开始
 keys Tab space                              # 修改: only the maximum opens in random mode
-keys Tab End BackSpace BackSpace 3 0 Tab space   # 30, then 完成
-no_other_window Kulbo "$main" || fail "the range 1..30 was refused"
-pass "drawn, and the range edited, by keys"
+set_clipboard 1
+keys Tab End BackSpace BackSpace 3 0 shift+Home shift+Insert Tab space   # 30, no 1 pasted over it, then 完成
+no_other_window Kulbo "$main" || fail "the range 1..30 was refused, or 1 pasted as its maximum"
+pass "drawn, and the range edited, by keys; nothing pasted into it"
 
 keys Tab space                              # 设置: the focus goes to the password box
 keys alt+e Tab space                        # 取消 by its access key: 历史记录 can be pressed again
