@@ -57,4 +57,10 @@ int keyCodeOfCharacter(char32_t c) {
     return 0;
 }
 
+int controlCharacterOfKey(int keyCode, int shift) {
+    if (keyCode == key::kBackspace || keyCode == key::kEnter || keyCode == key::kEscape) return keyCode;
+    const bool ctrlOnly = (shift & (key::kCtrl | key::kAlt)) == key::kCtrl;
+    return ctrlOnly && keyCode >= 'A' && keyCode <= 'Z' ? keyCode - 'A' + 1 : 0;
+}
+
 }  // namespace kulbo

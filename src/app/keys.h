@@ -43,4 +43,10 @@ int functionKeyCode(int number);
 // types: it must not pass for Enter, Delete or an arrow key.
 int keyCodeOfCharacter(char32_t character);
 
+// What a key that types no character of its own hands to a box's KeyPress
+// filter: Backspace, Enter and Escape their control characters, Ctrl with a
+// letter (Alt not held: with Ctrl it types the letter's other character)
+// the letter's, 1 to 26. 0 for any other key.
+int controlCharacterOfKey(int keyCode, int shift);
+
 }  // namespace kulbo

@@ -1,5 +1,6 @@
 #include "app/message_box.h"
 
+#include "app/keys.h"
 #include "app/messages.h"
 
 namespace kulbo {
@@ -51,6 +52,21 @@ BoxLayout layOutBox(const std::string& prompt, int flags, const std::string& tit
     }
     layout.escapeAnswer = box::escapeAnswer(flags);
     return layout;
+}
+
+BoxKey boxKeyDown(const BoxLayout& box, int focused, int keyCode, int shift) {
+    const int count = static_cast<int>(box.buttons.size());
+    if (keyCode == key::kEscape) return {box.escapeAnswer};
+    if (keyCode == key::kEnter) return {focused >= 0 && focused < count ? box.buttons[focused].answer : box.defaultAnswer};
+    if (keyCode == key::kSpace) return {0, -1, false};
+    if (keyCode == key::kTab || (keyCode >= key::kLeft && keyCode <= key::kDown)) {
+        const bool back = keyCode == key::kLeft || keyCode == key::kUp || (keyCode == key::kTab && (shift & key::kShift));
+        return {0, ((focused < 0 ? 0 : focused) + (back ? count - 1 : 1)) % count};
+    }
+    if (!(shift & key::kCtrl))
+        for (const BoxButton& button : box.buttons)
+            if (button.accessKey && button.accessKey == keyCode) return {button.answer};
+    return {};
 }
 
 }  // namespace kulbo

@@ -62,4 +62,16 @@ struct BoxLayout {
 
 BoxLayout layOutBox(const std::string& prompt, int flags, const std::string& title);
 
+// A key pressed in a box, the focus on its button `focused` (-1 for none).
+// Escape gives the Escape answer; Enter presses the focused button, or the
+// default one; a button's letter, without Ctrl, presses it; Tab and the
+// arrow keys move the focus round the buttons. Space is the focused
+// button's own; any other key does nothing.
+struct BoxKey {
+    int answer = 0;        // the box closes with this answer; 0: it stays
+    int focus = -1;        // the button the focus goes to; -1: it stays
+    bool consumed = true;  // the focused button must not see the key
+};
+BoxKey boxKeyDown(const BoxLayout& box, int focused, int keyCode, int shift);
+
 }  // namespace kulbo

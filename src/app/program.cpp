@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "app/text_input.h"
+
 namespace kulbo {
 
 Program::Program(SystemPort& system, DialogPort& dialogs) : form_(system, dialogs) {
@@ -29,6 +31,47 @@ void Program::beforeInput() {
     if (settling_ || !host_) return;
     settling_ = true;
     host_->settleAfter(TimerClock::kPeriod);
+}
+
+void Program::click(Control& control) {
+    beforeInput();
+    form_.click(control);
+}
+
+View::KeyResult Program::keyDown(Control* focused, int keyCode, int shift) {
+    beforeInput();
+    View::KeyResult result = view_.keyDown(focused, keyCode, shift);
+    auto* box = dynamic_cast<TextBox*>(focused);
+    if (result.consumed || !box || !hasKeyFilter(form_, *box)) return result;
+    const int typed = controlCharacterOfKey(keyCode, shift);
+    result.consumed = isPasteKey(keyCode, shift) || (typed && form_.keyPress(*box, static_cast<std::int16_t>(typed)) == 0);
+    return result;
+}
+
+void Program::type(TextBox& box, std::u32string_view characters, const std::function<void(char32_t)>& enter) {
+    beforeInput();
+    typeEach(form_, box, characters, enter);
+}
+
+void Program::windowStateChanged(WindowState state) {
+    beforeInput();
+    form_.WindowState = state;
+}
+
+void Program::windowResized(int outerWidth, int outerHeight) {
+    beforeInput();
+    form_.Width = outerWidth;
+    form_.Height = outerHeight;
+}
+
+void Program::requestClose() {
+    beforeInput();
+    form_.requestClose();
+}
+
+bool Program::cancelSessionEnd(bool mayAsk) {
+    if (mayAsk) beforeInput();
+    return form_.cancelSessionEnd(mayAsk);
 }
 
 void Program::settle() {

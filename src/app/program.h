@@ -9,6 +9,9 @@
 #include "app/view.h"
 #include "app/window_changes.h"
 
+#include <functional>
+#include <string_view>
+
 namespace kulbo {
 
 // What a front end's window does for the program's run.
@@ -57,8 +60,30 @@ public:
     bool start(Host& host);
     void finish();
 
-    // Before every event that may run a handler: the timers catch up now,
-    // and once more a period later, so that what the event changed settles.
+    // What the user does reaches the program by these calls on every
+    // platform, and each brings the timers up to date first: a click, a key
+    // going down, characters that arrive together, the window resized,
+    // minimized or restored, a request to close. An edit of a box's text is
+    // none of its own: a key, click or commit made it.
+    void click(Control& control);
+
+    // The window's keys act first (View::keyDown). A filtered box that may
+    // still see the key refuses the keys that paste, and its KeyPress filter
+    // sees a key that types no character; `consumed` when it refused it.
+    View::KeyResult keyDown(Control* focused, int keyCode, int shift);
+
+    // Characters that arrive together, as an input method commits them: each
+    // passes the box's filter (typeEach) and `enter` puts in those it admits.
+    void type(TextBox& box, std::u32string_view characters, const std::function<void(char32_t)>& enter);
+
+    void windowStateChanged(WindowState state);
+    void windowResized(int outerWidth, int outerHeight);  // twips
+    void requestClose();
+    // The session ends: true when the user chose to stay.
+    bool cancelSessionEnd(bool mayAsk);
+
+    // Before every input: the timers catch up now, and once more a period
+    // later, so that what the input changed settles.
     void beforeInput();
     void settle();
 

@@ -61,11 +61,24 @@ std::u32string fitting(std::u32string_view before, std::u32string_view inserted,
     return kept;
 }
 
+// A unit of a character cut in two stands for no character.
+std::u16string wholeCharacters(std::u16string_view text) {
+    std::u16string whole;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool high = text[i] >= 0xD800 && text[i] < 0xDC00;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            whole += text.substr(i++, 2);
+        else if (!high && !(text[i] >= 0xDC00 && text[i] < 0xE000))
+            whole += text[i];
+    }
+    return whole;
+}
+
 }  // namespace
 
 KeptEdit keepEdit(Form1& form, TextBox& box, std::u16string_view shown, std::size_t caret) {
     const std::u32string was = codePointsOfUtf8(box.Text.get());
-    const std::u32string now = codePointsOfUtf16(shown);
+    const std::u32string now = codePointsOfUtf16(wholeCharacters(shown));
     // The change is what lies between the part both share at the start and
     // the part both share at the end.
     std::size_t start = 0;
@@ -84,7 +97,8 @@ KeptEdit keepEdit(Form1& form, TextBox& box, std::u16string_view shown, std::siz
         kept = was;
         keptCaret = utf16Of(before).size();
     }
-    KeptEdit edit{utf16Of(kept), keptCaret, kept != now};
+    KeptEdit edit{utf16Of(kept), keptCaret, false};
+    edit.changed = edit.text != shown;
     if (!edit.changed) edit.caret = caret;
     box.Text = utf8Of(kept);
     return edit;

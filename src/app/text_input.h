@@ -42,9 +42,10 @@ void typeEach(Form1& form, TextBox& box, std::u32string_view characters, const s
 
 // The box's native text changed to `shown` (UTF-16), the caret at `caret`:
 // what the box keeps, which the model now holds too. What was put in loses
-// its control characters and keeps as much of its beginning as the box's
-// limit leaves room for, in whole characters; a filtered box refuses a
-// change that leaves it holding anything but digits and one point. When
+// its control characters and any half of a character cut in two, and keeps
+// as much of its beginning as the box's limit leaves room for, in whole
+// characters; a filtered box refuses a change that leaves it holding
+// anything but digits and one point. When
 // `changed` is set, the box must show `text` with the caret at `caret`.
 struct KeptEdit {
     std::u16string text;

@@ -1,6 +1,7 @@
 #include "app/view.h"
 
 #include "app/form1.h"
+#include "app/unicode.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,6 +28,13 @@ std::vector<OptionButton*> groupOf(const OptionButton& option) {
 }
 
 }  // namespace
+
+ShownCaption shownCaption(const std::string& caption) {
+    const std::size_t mark = caption.find('&');
+    if (mark == std::string::npos || mark + 1 >= caption.size()) return {caption};
+    const std::string before = caption.substr(0, mark);
+    return {before + caption.substr(mark + 1), caption[mark + 1], static_cast<int>(utf16Of(codePointsOfUtf8(before)).size())};
+}
 
 bool View::showsWidget(const Control& c) const {
     if (!c.Visible) return false;
@@ -118,23 +126,21 @@ OptionButton* View::neighbourChoice(const OptionButton& option, int step) const 
     return takesFocus(*next) ? next : nullptr;
 }
 
-// "解锁（&O）": the letter after the ampersand.
 Control* View::accessKeyTarget(int keyCode) const {
     if (keyCode < 0 || keyCode > 0xFF || !std::isalnum(keyCode)) return nullptr;
     for (Control* c : form_.controls()) {
         auto* captioned = dynamic_cast<CaptionedControl*>(c);
         if (!captioned || !takesFocus(*c)) continue;
-        const std::string& caption = captioned->Caption;
-        for (std::size_t at = caption.find('&'); at != std::string::npos && at + 1 < caption.size();
-             at = caption.find('&', at + 2))
-            if (std::toupper(static_cast<unsigned char>(caption[at + 1])) == std::toupper(keyCode)) return c;
+        if (std::toupper(static_cast<unsigned char>(shownCaption(captioned->Caption).key)) == std::toupper(keyCode)) return c;
     }
     return nullptr;
 }
 
 View::KeyResult View::keyDown(const Control* focused, int keyCode, int shift) {
+    const Control* panel = topPanel();
+    const bool focusHeld = focused && takesFocus(*focused);
     form_.keyDown(keyCode, shift);
-    if (form_.ended()) return {true, nullptr};
+    if (form_.ended() || topPanel() != panel || (focusHeld && !takesFocus(*focused))) return {true, nullptr};
     const bool plain = (shift & (key::kCtrl | key::kAlt)) == 0;
 
     if (keyCode == key::kTab && plain) return {true, nextFocus(focused, (shift & key::kShift) != 0)};

@@ -6,12 +6,22 @@
 #include "app/keys.h"
 
 #include <optional>
+#include <string>
 
 namespace kulbo {
 
 class Control;
 class Form1;
 class OptionButton;
+
+// A button's caption as it is shown: "解锁（&O）" is "解锁（O）" with O, `at`
+// UTF-16 units in, its access key (Alt+O presses it); no key: 0 and -1.
+struct ShownCaption {
+    std::string text;
+    char key = 0;
+    int at = -1;
+};
+ShownCaption shownCaption(const std::string& caption);
 
 class View {
 public:
@@ -54,7 +64,10 @@ public:
     // it first (key preview), then the window's own keys act: Tab moves the
     // focus, the arrow keys move the choice in an option group, Escape
     // closes the lock and the history panels as their buttons do, Alt with
-    // a letter presses the button that has it as its access key.
+    // a letter presses the button that has it as its access key. A key
+    // whose handler moved the focus (it opened or closed a panel, or the
+    // focused control can take it no more) has done its work: the control
+    // the focus goes to must not act on it too.
     struct KeyResult {
         bool consumed = false;       // the focused control must not see the key
         Control* focus = nullptr;    // where the focus goes, if it moves

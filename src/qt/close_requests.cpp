@@ -58,14 +58,12 @@ CloseRequests::~CloseRequests() {
 }
 
 void CloseRequests::deliver() {
-    program_.beforeInput();
-    program_.form().requestClose();
+    program_.requestClose();
 }
 
 void CloseRequests::sessionEnds(QSessionManager& manager) {
     bool mayAsk = manager.allowsInteraction();
-    if (mayAsk) program_.beforeInput();
-    if (program_.form().cancelSessionEnd(mayAsk)) manager.cancel();
+    if (program_.cancelSessionEnd(mayAsk)) manager.cancel();
     if (mayAsk) manager.release();
 }
 

@@ -1,8 +1,7 @@
 #include "qt/input_guard.h"
 
-#include "app/form1.h"
+#include "app/program.h"
 #include "app/text_input.h"
-#include "qt/key_codes.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
@@ -44,22 +43,18 @@ void InputGuard::resend(QWidget& widget, QEvent& event) {
     resending_ = false;
 }
 
-// A key that carries several characters is taken as that many keys.
+// The characters a key types pass one by one, as a key each.
 bool InputGuard::filterKey(TextBox& box, QWidget& widget, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (resending_) return false;
-    if (isPasteKey(keyCodeOf(*key), shiftMaskOf(*key))) return true;
-    if (key->text().size() > 1) {
-        typeEach(form_, box, key->text().toStdU32String(), [&](char32_t c) {
-            QString text = QString::fromUcs4(&c, 1);
-            int code = c < 0x80 ? text.toUpper().at(0).unicode() : int(Qt::Key_unknown);
-            QKeyEvent one(QEvent::KeyPress, code, key->modifiers(), text);
-            resend(widget, one);
-        });
-        return true;
-    }
-    auto code = keyAsciiOf(*key);
-    return code && form_.keyPress(box, *code) == 0;
+    const std::u32string typed = key->text().toStdU32String();
+    if (resending_ || typed.empty() || isControlCharacter(typed.front())) return false;
+    program_.type(box, typed, [&](char32_t c) {
+        QString text = QString::fromUcs4(&c, 1);
+        int code = c < 0x80 ? text.toUpper().at(0).unicode() : int(Qt::Key_unknown);
+        QKeyEvent one(QEvent::KeyPress, code, key->modifiers(), text);
+        resend(widget, one);
+    });
+    return true;
 }
 
 // An input method commits text, not keys: only what the filter admits is
@@ -68,7 +63,7 @@ bool InputGuard::filterCommit(TextBox& box, QWidget& widget, QEvent* event) {
     auto* input = static_cast<QInputMethodEvent*>(event);
     if (resending_ || input->commitString().isEmpty()) return false;
     bool first = true;
-    typeEach(form_, box, input->commitString().toStdU32String(), [&](char32_t c) {
+    program_.type(box, input->commitString().toStdU32String(), [&](char32_t c) {
         QInputMethodEvent one;
         one.setCommitString(QString::fromUcs4(&c, 1), first ? input->replacementStart() : 0,
                             first ? input->replacementLength() : 0);

@@ -1,6 +1,7 @@
-// Guards the roads by which text reaches the number boxes: typed keys and
-// input-method commits pass the box's key filter, one character at a time;
-// pasting by key, by the middle button and by dropping is refused.
+// Guards the roads by which text reaches the number boxes: the characters a
+// key types and input-method commits pass the box's key filter, one at a
+// time; pasting by the middle button and by dropping is refused. The keys
+// that type no character the program has seen already.
 #pragma once
 
 #include <QObject>
@@ -9,12 +10,12 @@
 
 namespace kulbo {
 
-class Form1;
+class Program;
 class TextBox;
 
 class InputGuard : public QObject {
 public:
-    explicit InputGuard(Form1& form) : form_(form) {}
+    explicit InputGuard(Program& program) : program_(program) {}
 
     // Watches the box's widget.
     void guard(TextBox& box, QWidget& widget);
@@ -27,7 +28,7 @@ private:
     bool filterCommit(TextBox& box, QWidget& widget, QEvent* event);
     void resend(QWidget& widget, QEvent& event);
 
-    Form1& form_;
+    Program& program_;
     std::map<const QObject*, TextBox*> guarded_;
     bool resending_ = false;
 };

@@ -1,7 +1,6 @@
 #include "qt/key_codes.h"
 
 #include "app/keys.h"
-#include "app/text_input.h"
 
 #include <optional>
 
@@ -48,30 +47,6 @@ int shiftMaskOf(const QKeyEvent& key) {
     if (key.modifiers() & Qt::ControlModifier) mask |= key::kCtrl;
     if (key.modifiers() & Qt::AltModifier) mask |= key::kAlt;
     return mask;
-}
-
-std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& key) {
-    switch (key.key()) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return std::nullopt;
-    default:
-        break;
-    }
-    QString text = key.text();
-    if (!text.isEmpty()) return kulbo::keyAsciiOf(text.toStdU32String().front());
-    int k = key.key();
-    if ((key.modifiers() & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z)
-        return static_cast<std::int16_t>(k - Qt::Key_A + 1);
-    return std::nullopt;
 }
 
 }  // namespace kulbo

@@ -24,22 +24,6 @@ namespace {
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
-// Events that may run a handler.
-bool isInput(QEvent::Type type) {
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::Shortcut:
-    case QEvent::InputMethod:
-    case QEvent::Close:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Program& program) : program_(program), form_(program.form()), view_(program.view()) {
@@ -49,8 +33,7 @@ MainWindow::MainWindow(Program& program) : program_(program), form_(program.form
     controls_[this] = &form_;
     buildChildren(form_, this);
     program_.follow(this);
-    // The form previews every key and the timers catch up before every
-    // input: one filter for the whole application.
+    // The form previews every key: one filter for the whole application.
     qApp->installEventFilter(this);
 }
 
@@ -104,12 +87,12 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     controls_[w] = &c;
     switch (c.kind) {
     case Kind::CommandButton:
-        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] { form_.click(c); });
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] { program_.click(c); });
         break;
     case Kind::OptionButton:
     case Kind::CheckBox:
         connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] {
-            form_.click(c);
+            program_.click(c);
             syncContent(c);  // undo the button's own toggle where the model did not follow
         });
         break;
@@ -229,34 +212,33 @@ void MainWindow::applyOuterSize() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        beforeInput();
-        Qt::WindowStates state = windowState();
-        if (state & Qt::WindowMinimized)
-            form_.WindowState = kMinimized;
-        else if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
-            form_.WindowState = kMaximized;
-        else
-            form_.WindowState = kNormal;
+        const Qt::WindowStates state = windowState();
+        program_.windowStateChanged(state & Qt::WindowMinimized                                ? kMinimized
+                                    : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? kMaximized
+                                                                                           : kNormal);
     }
     QWidget::changeEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    beforeInput();
     int outerWidth = 0, outerHeight = 0;
     outerSizeForClient({width(), height()}, kDesignDpi, outerWidth, outerHeight);
-    form_.Width = outerWidth;
-    form_.Height = outerHeight;
+    program_.windowResized(outerWidth, outerHeight);
     QWidget::resizeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();  // a confirmed close ends the program at once
-    form_.requestClose();
+    program_.requestClose();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (isInput(event->type())) beforeInput();
+    // A button's "&O" is the program's access key: the window sees the key
+    // first, as any other, and no shortcut of the button's own acts on it.
+    if (event->type() == QEvent::ShortcutOverride && controlFor(watched)) {
+        event->accept();
+        return true;
+    }
     // The window receives each key once, before it goes on to the focused
     // control, wherever the focus moves meanwhile.
     if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))
@@ -269,7 +251,7 @@ void MainWindow::setContextMenuAllowed(const TextBox& box, bool allowed) {
 }
 
 bool MainWindow::routeKey(QKeyEvent& key) {
-    View::KeyResult result = view_.keyDown(controlFor(focusWidget()), keyCodeOf(key), shiftMaskOf(key));
+    View::KeyResult result = program_.keyDown(controlFor(focusWidget()), keyCodeOf(key), shiftMaskOf(key));
     focusOn(result.focus);
     return result.consumed;
 }

@@ -47,7 +47,6 @@ private:
     void connectToModel(Control& control, QWidget* widget);
     void syncContent(Control& control);
     void applyEnabled(Control& control, QWidget& widget);
-    void beforeInput() { program_.beforeInput(); }
     void syncGeometry(Control& control);
     void applyWindowState();
     void applyOuterSize();
@@ -57,7 +56,7 @@ private:
     Program& program_;
     Form1& form_;
     View& view_;
-    InputGuard guard_{form_};
+    InputGuard guard_{program_};
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
 };

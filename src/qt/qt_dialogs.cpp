@@ -1,8 +1,10 @@
 #include "qt/qt_dialogs.h"
 
 #include "app/message_box.h"
+#include "qt/key_codes.h"
 #include "qt/main_window.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
@@ -13,7 +15,8 @@
 #include <QScreen>
 #include <QUrl>
 
-#include <map>
+#include <algorithm>
+#include <vector>
 
 namespace kulbo {
 
@@ -56,6 +59,38 @@ QMessageBox::Icon iconOf(BoxIcon icon) {
 }
 
 // "是(Y)" with Y as the key Alt or the letter alone presses.
+// The box answers its keys as the program decides (boxKeyDown): it sees each
+// key before the focused button, and no mnemonic of Qt's own acts on it.
+class BoxKeys : public QObject {
+public:
+    BoxKeys(QMessageBox& box, const BoxLayout& layout) : box_(box), layout_(layout) { qApp->installEventFilter(this); }
+    ~BoxKeys() override { qApp->removeEventFilter(this); }
+    std::vector<QPushButton*> buttons;  // in the layout's order
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && (watched == &box_ || owns(watched))) {
+            event->accept();
+            return true;
+        }
+        if (event->type() != QEvent::KeyPress || watched != box_.windowHandle()) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto focused = std::find(buttons.begin(), buttons.end(), box_.focusWidget());
+        const int at = focused == buttons.end() ? -1 : static_cast<int>(focused - buttons.begin());
+        const BoxKey pressed = boxKeyDown(layout_, at, keyCodeOf(*key), shiftMaskOf(*key));
+        if (pressed.focus >= 0) buttons[static_cast<std::size_t>(pressed.focus)]->setFocus(Qt::TabFocusReason);
+        for (std::size_t i = 0; pressed.answer && i < buttons.size(); ++i)
+            if (layout_.buttons[i].answer == pressed.answer) buttons[i]->click();
+        return pressed.consumed;
+    }
+
+private:
+    bool owns(QObject* object) const { return std::find(buttons.begin(), buttons.end(), object) != buttons.end(); }
+
+    QMessageBox& box_;
+    const BoxLayout& layout_;
+};
+
 QString buttonText(const BoxButton& button) {
     QString caption = QString::fromStdString(button.caption);
     if (button.accessKey) caption.replace(QString("(%1)").arg(button.accessKey), QString("(&%1)").arg(button.accessKey));
@@ -72,18 +107,19 @@ int QtDialogs::MsgBox(const std::string& prompt, int flags, const std::string& t
     for (const std::string& line : layout.lines) lines << QString::fromStdString(line);
     box.setText(lines.join('\n'));
     box.setIcon(iconOf(layout.icon));
-    std::map<QAbstractButton*, int> answers;
+    BoxKeys keys(box, layout);
     for (const BoxButton& button : layout.buttons) {
         QPushButton* b = box.addButton(buttonText(button), button.answer == box::kNo ? QMessageBox::NoRole
                                                            : button.answer == box::kYes ? QMessageBox::YesRole
                                                                                         : QMessageBox::AcceptRole);
-        answers[b] = button.answer;
+        keys.buttons.push_back(b);
         if (button.answer == layout.defaultAnswer) box.setDefaultButton(b);
         if (button.answer == layout.escapeAnswer) box.setEscapeButton(b);
     }
     box.exec();
-    auto pressed = answers.find(box.clickedButton());
-    return pressed != answers.end() ? pressed->second : layout.escapeAnswer;
+    auto pressed = std::find(keys.buttons.begin(), keys.buttons.end(), box.clickedButton());
+    return pressed != keys.buttons.end() ? layout.buttons[static_cast<std::size_t>(pressed - keys.buttons.begin())].answer
+                                         : layout.escapeAnswer;
 }
 
 // A name typed without the extension gets it before the dialog looks for a

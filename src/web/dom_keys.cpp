@@ -31,14 +31,4 @@ int keyCodeOfDomKey(std::string_view key) {
     return characters.size() == 1 ? keyCodeOfCharacter(characters[0]) : 0;
 }
 
-std::optional<std::int16_t> keyAsciiOfDomKey(std::string_view key, int shift) {
-    if (key == "Backspace") return 8;
-    if (key == "Enter") return 13;
-    if (key == "Escape") return 27;
-    const bool ctrlOnly = (shift & (key::kCtrl | key::kAlt)) == key::kCtrl;
-    const int code = keyCodeOfDomKey(key);
-    if (ctrlOnly && key.size() == 1 && code >= 'A' && code <= 'Z') return static_cast<std::int16_t>(code - 'A' + 1);
-    return std::nullopt;
-}
-
 }  // namespace kulbo

@@ -1,6 +1,5 @@
 // What the page's script calls: one program per page, handed back to every
-// call. The calls that may run a handler bring the timers up to date first;
-// a handler that opens a box waits in it, and the script waits with it.
+// call. A handler that opens a box waits in it, and the script waits with it.
 #include "app/history_lines.h"
 #include "app/messages.h"
 #include "app/text_input.h"
@@ -32,16 +31,6 @@ struct WebProgram {
     }
     TextBox* box(int index) const { return dynamic_cast<TextBox*>(page.control(index)); }
 };
-
-// A filtered box refuses the keys that paste, and its KeyPress filter sees
-// the keys that type no character.
-bool refusedByTheBox(WebProgram& app, Control* focused, const char* key, int keyCode, int shift) {
-    auto* box = dynamic_cast<TextBox*>(focused);
-    if (!box || !hasKeyFilter(app.program.form(), *box)) return false;
-    if (isPasteKey(keyCode, shift)) return true;
-    std::optional<std::int16_t> ascii = keyAsciiOfDomKey(key, shift);
-    return ascii && app.program.form().keyPress(*box, *ascii) == 0;
-}
 
 std::string edited(const std::u16string& text, std::size_t caret) {
     return JsonObject().add("text", utf8Of(codePointsOfUtf16(text))).add("caret", static_cast<int>(caret)).str();
@@ -83,32 +72,26 @@ EMSCRIPTEN_KEEPALIVE int kulbo_start(WebProgram* app) { return app->program.star
 EMSCRIPTEN_KEEPALIVE void kulbo_settle(WebProgram* app) { app->program.settle(); }
 
 EMSCRIPTEN_KEEPALIVE void kulbo_click(WebProgram* app, int index) {
-    app->program.beforeInput();
-    if (Control* c = app->page.control(index)) app->program.form().click(*c);
+    if (Control* c = app->page.control(index)) app->program.click(*c);
 }
 
 // Bit 0: the focused control must not see the key; the bits above: one more
 // than where the focus goes, 0 where it stays.
 EMSCRIPTEN_KEEPALIVE int kulbo_key_down(WebProgram* app, int focusedIndex, const char* key, int shift) {
-    app->program.beforeInput();
-    Control* focused = app->page.control(focusedIndex);
-    const int keyCode = keyCodeOfDomKey(key);
-    View::KeyResult result = app->program.view().keyDown(focused, keyCode, shift);
-    const bool consumed = result.consumed || refusedByTheBox(*app, focused, key, keyCode, shift);
-    return (consumed ? 1 : 0) | ((app->page.indexOf(result.focus) + 1) << 1);
+    View::KeyResult result = app->program.keyDown(app->page.control(focusedIndex), keyCodeOfDomKey(key), shift);
+    return (result.consumed ? 1 : 0) | ((app->page.indexOf(result.focus) + 1) << 1);
 }
 
 // Characters typed into a filtered box in place of its selection, each past
 // its KeyPress filter: the box's text and caret after them.
 EMSCRIPTEN_KEEPALIVE const char* kulbo_type(WebProgram* app, int index, const char* shown, int selectionStart,
                                             int selectionEnd, const char* typed) {
-    app->program.beforeInput();
     TextBox* box = app->box(index);
     std::u16string text = utf16Of(codePointsOfUtf8(shown));
     auto caret = static_cast<std::size_t>(selectionStart);
     auto replacedEnd = static_cast<std::size_t>(selectionEnd);
     if (!box || caret > replacedEnd || replacedEnd > text.size()) return app->answer(edited(text, text.size()));
-    typeEach(app->program.form(), *box, codePointsOfUtf8(typed), [&](char32_t c) {
+    app->program.type(*box, codePointsOfUtf8(typed), [&](char32_t c) {
         std::u16string one = utf16Of(std::u32string(1, c));
         text = text.substr(0, caret) + one + text.substr(replacedEnd);
         KeptEdit kept = keepEdit(app->program.form(), *box, text, caret + one.size());
@@ -135,6 +118,15 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_history_key(WebProgram* app, const char* 
                                         static_cast<std::size_t>(caret), static_cast<int>(firstInSight), inSight);
     if (!move) return app->answer("null");
     return app->answer(JsonObject().add("caret", static_cast<int>(move->caret)).add("first", move->first).str());
+}
+
+// A key in the open box: its answer, where the focus goes, and whether the
+// focused button must not see the key.
+EMSCRIPTEN_KEEPALIVE const char* kulbo_box_key(WebProgram* app, int focused, const char* key, int shift) {
+    const BoxLayout* box = app->dialogs.openBox();
+    const BoxKey pressed = box ? boxKeyDown(*box, focused, keyCodeOfDomKey(key), shift) : BoxKey{0, -1, false};
+    return app->answer(
+        JsonObject().add("answer", pressed.answer).add("focus", pressed.focus).add("consumed", pressed.consumed).str());
 }
 
 }  // extern "C"

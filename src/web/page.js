@@ -85,16 +85,12 @@ var kulboPage = (() => {
     return (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
   }
 
-  // "解锁（&O）" shows its access key underlined.
-  function setCaption(element, caption) {
-    element.replaceChildren();
-    const parts = caption.split(/&(.)/);
-    parts.forEach((part, i) => {
-      if (i % 2 === 0) element.append(part);
-      else element.append(Object.assign(document.createElement("u"), { textContent: part }));
-    });
-    const key = caption.match(/&(.)/);
-    if (key) elements[Number(element.closest("[data-index]").dataset.index)].setAttribute("aria-keyshortcuts", "Alt+" + key[1].toUpperCase());
+  // "解锁（O）" shows its access key underlined.
+  function setCaption(element, caption, at) {
+    if (at < 0) return element.replaceChildren(caption);
+    const key = Object.assign(document.createElement("u"), { textContent: caption[at] });
+    element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 1));
+    element.closest("button").setAttribute("aria-keyshortcuts", "Alt+" + caption[at].toUpperCase());
   }
 
 
@@ -183,14 +179,14 @@ var kulboPage = (() => {
     element.setSelectionRange(edit.caret, edit.caret);
   }
 
-  function setContent(index, content) {
+  function setContent(index, content, accessKeyAt) {
     const control = controls[index], element = elements[index];
     switch (control.kind) {
     case "form":
       document.title = heading.textContent = content;
       windowElement.setAttribute("aria-label", content);
       break;
-    case "button": setCaption(element.lastChild, content); break;
+    case "button": setCaption(element.lastChild, content, accessKeyAt); break;
     case "label": element.textContent = content; break;
     case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
     case "option": case "check": holders[index].lastChild.textContent = content; break;
@@ -202,7 +198,7 @@ var kulboPage = (() => {
     const control = controls[index], element = elements[index], holder = holders[index];
     if (!element) return;
     const s = state(index);
-    setContent(index, s.content);
+    setContent(index, s.content, s.accessKeyAt);
     if (control.kind === "form") return;
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
@@ -262,14 +258,13 @@ var kulboPage = (() => {
   function keyDown(event) {
     if (event.target === fullScreen) return;  // a control of the page's, not the window's
     if (ended || busy || event.isComposing || event.key === "Process" || event.key === "Dead") return;
-    const before = document.activeElement;
     const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => {
       const focus = (result >> 1) - 1;
       if (focus >= 0) page.focus(focus);
     });
-    // A key the window took, or that moved the focus, does no more: Enter
-    // that unlocks must not press the button the focus went to.
-    if (result === undefined || (result & 1) || document.activeElement !== before) return event.preventDefault();
+    // A key the window took does no more: Enter that unlocks must not press
+    // the button the focus went to.
+    if (result === undefined || (result & 1)) return event.preventDefault();
     const focused = elements[page.focused];
     if (focused && controls[page.focused].multiLine && event.target === focused) historyKey(event, focused);
   }
@@ -346,17 +341,10 @@ var kulboPage = (() => {
     dialog.addEventListener("cancel", event => event.preventDefault());
     dialog.addEventListener("keydown", event => {
       event.stopPropagation();
-      const at = buttons.indexOf(document.activeElement);
-      const letter = event.key.length === 1 ? event.key.toUpperCase() : "";
-      const keyed = layout.buttons.find(button => button.accessKey && button.accessKey === letter && !event.ctrlKey);
-      if (event.key === "Escape") answer(layout.escapeAnswer);
-      else if (event.key === "Enter") answer(at >= 0 ? layout.buttons[at].answer : layout.defaultAnswer);
-      else if (keyed) answer(keyed.answer);
-      else if (["Tab", "ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"].includes(event.key)) {
-        const back = event.key === "ArrowLeft" || event.key === "ArrowUp" || (event.key === "Tab" && event.shiftKey);
-        buttons[(Math.max(at, 0) + (back ? buttons.length - 1 : 1)) % buttons.length].focus();
-      } else if (event.key === " ") return;
-      event.preventDefault();
+      const key = json(ask("kulbo_box_key", buttons.indexOf(document.activeElement), event.key, shiftMask(event)));
+      if (key.consumed) event.preventDefault();
+      if (key.focus >= 0) buttons[key.focus].focus();
+      if (key.answer) answer(key.answer);
     });
     document.body.append(dialog);
     dialog.showModal();

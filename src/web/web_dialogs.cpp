@@ -43,14 +43,17 @@ std::string layoutJson(const BoxLayout& layout) {
         .add("icon", iconName(layout.icon))
         .addJson("buttons", jsonArray(buttons))
         .add("defaultAnswer", layout.defaultAnswer)
-        .add("escapeAnswer", layout.escapeAnswer)
         .str();
 }
 
 }  // namespace
 
 int WebDialogs::MsgBox(const std::string& prompt, int flags, const std::string& title) {
-    return box::answerOf(flags, askTheBox(layoutJson(layOutBox(prompt, flags, title)).c_str()));
+    const BoxLayout layout = layOutBox(prompt, flags, title);
+    openBox_ = &layout;
+    const int answer = askTheBox(layoutJson(layout).c_str());
+    openBox_ = nullptr;
+    return box::answerOf(flags, answer);
 }
 
 std::optional<std::string> WebDialogs::ChooseSaveFile(const SaveDialog& /*dialog*/) { return std::nullopt; }

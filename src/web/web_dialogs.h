@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/dialog_port.h"
+#include "app/message_box.h"
 
 namespace kulbo {
 
@@ -21,10 +22,14 @@ public:
     void HookTextBox(TextBox& box) override;
     void UnhookTextBox(TextBox& box) override;
 
+    // The box the page shows now, if any.
+    const BoxLayout* openBox() const { return openBox_; }
+
 private:
     int indexOf(const Control& control) const;
 
     const WebPage* page_ = nullptr;
+    const BoxLayout* openBox_ = nullptr;
 };
 
 }  // namespace kulbo

@@ -113,7 +113,8 @@ std::string WebPage::describeState(int index) const {
     JsonObject state;
     const PixelRect place = placeOf(*c);
     state.add("left", place.left).add("top", place.top).add("width", place.width).add("height", place.height);
-    state.add("content", content(*c)).add("value", value(*c));
+    const ShownCaption shown = c->kind == Kind::CommandButton ? shownCaption(content(*c)) : ShownCaption{content(*c)};
+    state.add("content", shown.text).add("accessKeyAt", shown.at).add("value", value(*c));
     state.add("enabled", static_cast<bool>(c->Enabled));
     return state.str();
 }

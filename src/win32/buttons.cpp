@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/geometry.h"
+#include "app/program.h"
 #include "platform/windows/wide_text.h"
 #include "win32/looks.h"
 #include "win32/resources.h"
@@ -43,7 +44,7 @@ void CommandButtonControl::place() {
 }
 
 void CommandButtonControl::command(int notification) {
-    if (isClick(notification)) form().click(button_);
+    if (isClick(notification)) program().click(button_);
 }
 
 void CommandButtonControl::drawItem(const DRAWITEMSTRUCT& item) { paintGraphicalButton(item, button_, looks(), picture_); }
@@ -65,7 +66,7 @@ void ChoiceControl::sync() {
 // Where the model did not follow the click, the button shows it.
 void ChoiceControl::command(int notification) {
     if (!isClick(notification)) return;
-    form().click(control());
+    program().click(control());
     sync();
 }
 

@@ -61,7 +61,9 @@ LRESULT HistoryBoxControl::message(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_CHAR:
-        if (hasKeyFilter(form(), box_) && form().keyPress(box_, keyAsciiOf(static_cast<char32_t>(wParam))) == 0) return 0;
+        if (hasKeyFilter(form(), box_) && !isControlCharacter(static_cast<char32_t>(wParam)) &&
+            form().keyPress(box_, keyAsciiOf(static_cast<char32_t>(wParam))) == 0)
+            return 0;
         break;
     case WM_PASTE:
         if (hasKeyFilter(form(), box_)) return 0;

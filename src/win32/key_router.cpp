@@ -7,20 +7,7 @@ namespace kulbo {
 
 namespace {
 
-// Messages that may run a handler. Moving the mouse runs none.
-bool isInput(UINT message) {
-    switch (message) {
-    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR:
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK: case WM_IME_COMPOSITION:
-        return true;
-    default:
-        return false;
-    }
-}
-
-}  // namespace
-
+// The Shift, Ctrl and Alt keys held now, as the program's shift mask.
 int shiftState() {
     int mask = 0;
     if (GetKeyState(VK_SHIFT) < 0) mask |= key::kShift;
@@ -29,10 +16,11 @@ int shiftState() {
     return mask;
 }
 
+}  // namespace
+
 bool KeyRouter::preTranslate(const MSG& message) {
-    if (isInput(message.message)) program_.beforeInput();
     if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-        View::KeyResult result = program_.view().keyDown(focus_.focused(), static_cast<int>(message.wParam), shiftState());
+        View::KeyResult result = program_.keyDown(focus_.focused(), static_cast<int>(message.wParam), shiftState());
         focus_.focusOn(result.focus);
         // Alt let go after a letter it pressed a button with must not open
         // the window's menu.

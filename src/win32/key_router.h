@@ -10,9 +10,6 @@ namespace kulbo {
 class FocusKeeper;
 class Program;
 
-// The Shift, Ctrl and Alt keys held now, as the program's shift mask.
-int shiftState();
-
 class KeyRouter {
 public:
     KeyRouter(Program& program, FocusKeeper& focus) : program_(program), focus_(focus) {}

@@ -109,18 +109,13 @@ void MainWindow::applyOuterSize() {
 }
 
 void MainWindow::followSize(WPARAM kind) {
-    program_.beforeInput();
-    if (kind == SIZE_MINIMIZED) {
-        form_.WindowState = kMinimized;
-        return;
-    }
-    form_.WindowState = kind == SIZE_MAXIMIZED ? kMaximized : kNormal;
+    program_.windowStateChanged(kind == SIZE_MINIMIZED ? kMinimized : kind == SIZE_MAXIMIZED ? kMaximized : kNormal);
+    if (kind == SIZE_MINIMIZED) return;
     RECT client;
     GetClientRect(window_, &client);
     int width = 0, height = 0;
     outerSizeForClient({client.right, client.bottom}, looks_.dpi(), width, height);
-    form_.Width = width;
-    form_.Height = height;
+    program_.windowResized(width, height);
 }
 
 void MainWindow::changeDpi(int dpi, const RECT& suggested) {
@@ -156,12 +151,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         changeDpi(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
         return 0;
     case WM_CLOSE:  // the close box, Alt+F4 and the window menu alike
-        program_.beforeInput();
-        form_.requestClose();
+        program_.requestClose();
         return 0;
     case WM_QUERYENDSESSION:
-        program_.beforeInput();
-        return form_.cancelSessionEnd((lParam & ENDSESSION_CRITICAL) == 0) ? FALSE : TRUE;
+        return program_.cancelSessionEnd((lParam & ENDSESSION_CRITICAL) == 0) ? FALSE : TRUE;
     default:
         break;
     }

@@ -1,10 +1,10 @@
 #include "win32/text_boxes.h"
 
 #include "app/form1.h"
+#include "app/program.h"
 #include "app/text_input.h"
 #include "app/unicode.h"
 #include "platform/windows/wide_text.h"
-#include "win32/key_router.h"
 
 #include <imm.h>
 
@@ -48,7 +48,7 @@ bool TextBoxControl::filtered() const { return hasKeyFilter(form(), box_); }
 
 // Each admitted character goes to the box past the filter that let it in.
 void TextBoxControl::commit(std::wstring_view text) {
-    typeEach(form(), box_, codePointsOfUtf16(units(text)), [this](char32_t c) { insert(c); });
+    program().type(box_, codePointsOfUtf16(units(text)), [this](char32_t c) { insert(c); });
 }
 
 // One change, so the box never holds half a character.
@@ -72,8 +72,9 @@ LRESULT TextBoxControl::character(WPARAM unit, LPARAM lParam) {
         c = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (c - 0xDC00);
     }
     highSurrogate_ = 0;
+    // The filter saw the control characters as their keys went down.
     if (filtered()) {
-        if (form().keyPress(box_, keyAsciiOf(c)) == 0) return 0;
+        if (!isControlCharacter(c) && form().keyPress(box_, keyAsciiOf(c)) == 0) return 0;
     } else if (c == U'\r' || c == U'\n' || c == 0x1B) {
         return 0;  // a single-line box only beeps at them
     }
@@ -87,9 +88,6 @@ LRESULT TextBoxControl::message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
     case WM_IME_CHAR:
         return character(wParam, lParam);
-    case WM_KEYDOWN:
-        if (filtered() && isPasteKey(static_cast<int>(wParam), shiftState())) return 0;
-        break;
     case WM_PASTE:
         if (filtered()) return 0;
         break;

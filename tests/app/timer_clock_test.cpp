@@ -98,6 +98,27 @@ struct StepLog : WindowFront {
     }
 };
 
+// A click or a key catches the timers up first; then a number box refuses
+// the keys that paste, and its filter what types no digit.
+TEST(Program, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
+    FakePlatform platform;
+    Program program(platform, platform);
+    Form1& form = program.form();
+    form.load();
+    program.clock().start(TimerClock::Clock::now() - 5ms);
+    program.click(form.Command2);
+    EXPECT_EQ(form.Label13.Caption, "20240315090507");
+    form.Label13.Caption = "";
+    std::this_thread::sleep_for(2ms);
+    EXPECT_TRUE(program.keyDown(&form.Text2, 'V', key::kCtrl).consumed);
+    EXPECT_EQ(form.Label13.Caption, "20240315090507");
+    EXPECT_TRUE(program.keyDown(&form.Text2, key::kInsert, key::kShift).consumed);
+    EXPECT_TRUE(program.keyDown(&form.Text2, 'A', key::kCtrl).consumed);
+    EXPECT_FALSE(program.keyDown(&form.Text2, 'A', key::kCtrl | key::kAlt).consumed);
+    EXPECT_FALSE(program.keyDown(&form.Text2, key::kBackspace, 0).consumed);
+    EXPECT_FALSE(program.keyDown(&form.Text5, 'V', key::kCtrl).consumed);  // the title box takes a paste
+}
+
 // Names from the labels, the display's with its number. Out of sight a
 // control waits, and catches up before it is seen, but for the history,
 // which keeps up line by line; what comes into sight takes the focus before
@@ -150,6 +171,12 @@ TEST(MessageBoxes, QuestionsHaveYesAndNoWithEscapeForNo) {
     EXPECT_EQ(question.icon, BoxIcon::Question);
     EXPECT_EQ(layOutBox("a", box::kYesNoButtons | box::kCriticalIcon, "t").defaultAnswer, box::kYes);
     EXPECT_EQ(box::answerOf(box::kYesNoQuestionNoDefault, 2), box::kNo);
+    EXPECT_EQ(boxKeyDown(question, -1, key::kEnter, 0).answer, box::kNo);  // the default
+    EXPECT_EQ(boxKeyDown(question, 0, key::kEnter, 0).answer, box::kYes);  // the focused button
+    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kAlt).answer, box::kYes);
+    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kCtrl).answer, 0);
+    EXPECT_EQ(boxKeyDown(question, 0, key::kLeft, 0).focus, 1);  // round the buttons
+    EXPECT_FALSE(boxKeyDown(question, 1, key::kSpace, 0).consumed);
 
     BoxLayout told = layOutBox("第一行\r\n第二行", box::kInformation, "提示");
     EXPECT_EQ(told.lines, (std::vector<std::string>{"第一行", "第二行"}));

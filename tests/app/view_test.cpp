@@ -86,9 +86,10 @@ TEST(View, PanelsTakeTheFocusAndGiveItBack) {
 TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     ViewTest t;
     t.form.click(t.form.Command3);
-    EXPECT_FALSE(t.view.keyDown(&t.form.Text3, key::kEnter, key::kShift).consumed);
+    EXPECT_TRUE(t.view.keyDown(&t.form.Text3, key::kEnter, key::kShift).consumed);  // the focus moves on
     EXPECT_TRUE(t.form.Picture2.Visible);
 
+    EXPECT_FALSE(t.view.keyDown(nullptr, 'A', 0).consumed);  // with the focus nowhere
     View::KeyResult tab = t.view.keyDown(&t.form.Command6, key::kTab, 0);
     EXPECT_TRUE(tab.consumed);
     EXPECT_EQ(tab.focus, &t.form.Option2);
@@ -109,6 +110,9 @@ TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     t.view.keyDown(&t.form.Text6, key::kEscape, 0);
     EXPECT_FALSE(t.form.Picture3.Visible);
 
+    const ShownCaption unlock = shownCaption(t.form.Command4.Caption);
+    EXPECT_EQ(unlock.text + unlock.key, "解锁（O）O");
+    EXPECT_EQ(unlock.at, 3);
     EXPECT_FALSE(t.view.keyDown(&t.form.Command1, 'O', key::kAlt).consumed);  // 解锁 is not shown
     t.form.click(t.form.Command3);
     EXPECT_TRUE(t.view.keyDown(&t.form.Text3, 'E', key::kAlt).consumed);

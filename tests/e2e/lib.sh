@@ -161,6 +161,15 @@ type_into() {  # window x y width height text
   done
 }
 
+# The clipboard holds the text, as another program on the desktop that owns
+# it till the script ends; Ctrl+V then pastes it by the system's own road.
+set_clipboard() {
+  python3 -c 'import sys, tkinter; root = tkinter.Tk(); root.withdraw(); root.clipboard_append(sys.argv[1])
+root.update(); print("owned", flush=True); root.mainloop()' "$1" > "$WORK/clipboard" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do grep -q owned "$WORK/clipboard" && return; sleep 0.1; done; fail "no clipboard"
+}
+
 # Clicks at x, y relative to a window.
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 

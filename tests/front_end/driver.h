@@ -65,11 +65,9 @@ public:
     virtual int historyLine() = 0;
     virtual int historyLinesInSight() = 0;
 
-    // The system's: the maximize box, the close box, and a question box of
-    // the front end's own answered by a key (Enter, Escape or a letter).
+    // The system's: the maximize box and the close box.
     virtual void maximize() = 0;
     virtual void closeWindow() = 0;
-    virtual int answerQuestion(char32_t key) = 0;
 };
 
 // The front end's own dialogs, but for the boxes, which the fake answers.

@@ -234,6 +234,11 @@ class Server(socketserver.TCPServer):
         if command == "type":
             b.type(args[0], args[1], int(args[2]))
             return ""
+        if command == "clipboard":  # TAB TEXT: the browser's clipboard holds the text
+            b.tab(args[0])
+            b.driver.execute_cdp_cmd("Browser.grantPermissions", {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+            b.driver.execute_async_script("navigator.clipboard.writeText(arguments[0]).then(arguments[1])", args[1])
+            return ""
         if command == "size":
             b.tab(args[0])
             return b.driver.execute_script(  # and whether the page centres it

@@ -78,6 +78,7 @@ keys_to() { FOCUSED=${1%%/*}; web keys "$@"; }
 press_keys() { web keys "$FOCUSED" "$@"; }
 type_text() { web type "$FOCUSED" "$1" 60; }
 type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
+set_clipboard() { web clipboard "$FOCUSED" "$1"; }
 right_click() { web right_click "$FOCUSED"; }
 
 window_png() {
