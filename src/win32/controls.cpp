@@ -23,24 +23,15 @@ namespace kulbo {
 namespace {
 
 constexpr const wchar_t* kHandlerProperty = L"Kulbo.Handler";
-constexpr const wchar_t* kFontProperty = L"Kulbo.Font";
 constexpr int kFirstControlId = 1000;
 
 // The panels and frames: a plain window that keeps the font it is given.
 LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETFONT:
-        SetPropW(window, kFontProperty, reinterpret_cast<HANDLE>(wParam));
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(GetPropW(window, kFontProperty));
-    case WM_NCDESTROY:
-        RemovePropW(window, kFontProperty);
-        break;
-    default:
-        break;
+    case WM_SETFONT: SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam)); return 0;
+    case WM_GETFONT: return GetWindowLongPtrW(window, 0);
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 const wchar_t* containerClass() {
@@ -48,6 +39,7 @@ const wchar_t* containerClass() {
         WNDCLASSEXW type{};
         type.cbSize = sizeof type;
         type.lpfnWndProc = containerProcedure;
+        type.cbWndExtra = sizeof(LONG_PTR);
         type.hInstance = GetModuleHandleW(nullptr);
         type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         type.lpszClassName = L"KulboContainer";
@@ -115,8 +107,11 @@ public:
     void sync();
     void appended(std::size_t from);
     void place();
-    void command(int notification);
-    void drawItem(const DRAWITEMSTRUCT& item) { paintGraphicalButton(item, static_cast<CommandButton&>(control_), looks_, picture_); }
+    LRESULT command(int notification);  // 0, as a notification's answer
+    LRESULT drawItem(const DRAWITEMSTRUCT& item) {
+        paintGraphicalButton(item, static_cast<CommandButton&>(control_), looks_, picture_);
+        return TRUE;
+    }
     LRESULT colours(HDC dc);
 
     Control& control_;
@@ -155,23 +150,15 @@ NativeControl::NativeControl(Control& control, Program& program, Looks& looks, H
     : control_(control), program_(program), looks_(looks) {
     const wchar_t* type = L"BUTTON";
     DWORD style = 0, extendedStyle = 0;
-    std::wstring text;
     switch (control.kind) {
-    case Kind::CommandButton:
-        style = BS_OWNERDRAW;
-        text = wideCaption(control);
-        break;
-    case Kind::OptionButton:
-    case Kind::CheckBox:
-        style = static_cast<DWORD>(control.kind == Kind::OptionButton ? BS_RADIOBUTTON : BS_CHECKBOX);
-        text = wideCaption(control);
-        break;
+    case Kind::CommandButton: style = BS_OWNERDRAW; break;
+    case Kind::OptionButton: style = BS_RADIOBUTTON; break;
+    case Kind::CheckBox: style = BS_CHECKBOX; break;
     case Kind::Label: {
         auto& label = static_cast<Label&>(control);
         type = L"STATIC";
         style = static_cast<DWORD>(SS_NOPREFIX | (label.Centered ? SS_CENTER : SS_LEFT) |
                                    (label.BigDisplay ? SS_CENTERIMAGE : 0));  // the digits in the middle
-        text = wideCaption(control);
         break;
     }
     case Kind::TextBox:
@@ -188,7 +175,8 @@ NativeControl::NativeControl(Control& control, Program& program, Looks& looks, H
         break;
     }
     if (View::reachableByKeyboard(control)) style |= WS_TABSTOP;
-    window_ = CreateWindowExW(extendedStyle, type, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+    const bool captioned = control.kind != Kind::TextBox && !isContainer(control);
+    window_ = CreateWindowExW(extendedStyle, type, captioned ? wideCaption(control).c_str() : L"", style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SetPropW(window_, kHandlerProperty, this);
     SetWindowSubclass(window_, &NativeControl::procedure, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -231,16 +219,15 @@ void NativeControl::sync() {
 
 // The history grows at its end while the user's place in it stays.
 void NativeControl::appended(std::size_t from) {
-    HWND box = window_;
     DWORD start = 0, end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    LRESULT firstLine = SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0);
-    int length = GetWindowTextLengthW(box);
-    SendMessageW(box, EM_SETSEL, length, length);
-    std::wstring added = wide(std::string_view(this->box().Text.get()).substr(from));
-    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
-    SendMessageW(box, EM_SETSEL, start, end);
-    SendMessageW(box, EM_LINESCROLL, 0, firstLine - SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    LRESULT firstLine = SendMessageW(window_, EM_GETFIRSTVISIBLELINE, 0, 0);
+    int length = GetWindowTextLengthW(window_);
+    SendMessageW(window_, EM_SETSEL, length, length);
+    std::wstring added = wide(std::string_view(box().Text.get()).substr(from));
+    SendMessageW(window_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+    SendMessageW(window_, EM_SETSEL, start, end);
+    SendMessageW(window_, EM_LINESCROLL, 0, firstLine - SendMessageW(window_, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
 // Where and how large the model says, in the face, at the window's DPI; a
@@ -272,14 +259,14 @@ void NativeControl::place() {
 
 // Where the model did not follow a choice's click, the button shows it.
 // Whatever road a box's change came by, the box keeps what the program keeps.
-void NativeControl::command(int notification) {
+LRESULT NativeControl::command(int notification) {
     if (control_.kind == Kind::TextBox) {
         if (notification == EN_CHANGE && !keeping_ && !box().MultiLine) keep();
-        return;
+    } else if (control_.kind != Kind::Label && !isContainer(control_) && isClick(notification)) {
+        form().click(control_);
+        if (control_.kind != Kind::CommandButton) sync();
     }
-    if (control_.kind == Kind::Label || isContainer(control_) || !isClick(notification)) return;
-    form().click(control_);
-    if (control_.kind != Kind::CommandButton) sync();
+    return 0;
 }
 
 // A control stands on its own colour or its container's; a box keeps a
@@ -511,34 +498,17 @@ void ControlSet::placeAll() {
 }
 
 bool ControlSet::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_COMMAND:
-        if (NativeControl* child = NativeControl::of(reinterpret_cast<HWND>(lParam))) {
-            child->command(HIWORD(wParam));
-            result = 0;
-            return true;
-        }
+    const bool drawing = message == WM_DRAWITEM;
+    if (message != WM_COMMAND && !drawing && message != WM_CTLCOLORSTATIC && message != WM_CTLCOLOREDIT &&
+        message != WM_CTLCOLORBTN)
         return false;
-    case WM_DRAWITEM: {
-        auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (NativeControl* child = NativeControl::of(item.hwndItem)) {
-            child->drawItem(item);
-            result = TRUE;
-            return true;
-        }
-        return false;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        if (NativeControl* child = NativeControl::of(reinterpret_cast<HWND>(lParam))) {
-            result = child->colours(reinterpret_cast<HDC>(wParam));
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    NativeControl* child = NativeControl::of(drawing ? item->hwndItem : reinterpret_cast<HWND>(lParam));
+    if (!child) return false;
+    result = message == WM_COMMAND ? child->command(HIWORD(wParam))
+             : drawing             ? child->drawItem(*item)
+                                   : child->colours(reinterpret_cast<HDC>(wParam));
+    return true;
 }
 
 }  // namespace kulbo
