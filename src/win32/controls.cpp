@@ -176,7 +176,8 @@ NativeControl::NativeControl(Control& control, Program& program, Looks& looks, H
     }
     if (View::reachableByKeyboard(control)) style |= WS_TABSTOP;
     const bool captioned = control.kind != Kind::TextBox && !isContainer(control);
-    window_ = CreateWindowExW(extendedStyle, type, captioned ? wideCaption(control).c_str() : L"", style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+    window_ = CreateWindowExW(extendedStyle, type, captioned ? wideCaption(control).c_str() : L"",
+                              style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SetPropW(window_, kHandlerProperty, this);
     SetWindowSubclass(window_, &NativeControl::procedure, 0, reinterpret_cast<DWORD_PTR>(this));
