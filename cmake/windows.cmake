@@ -38,14 +38,7 @@ if(KULBO_FRONT_END)
     src/win32/window_size.cpp
     src/win32/focus_keeper.cpp
     src/win32/key_router.cpp
-    src/win32/control_set.cpp
-    src/win32/native_control.cpp
-    src/win32/child_window.cpp
-    src/win32/buttons.cpp
-    src/win32/labels.cpp
-    src/win32/containers.cpp
-    src/win32/text_boxes.cpp
-    src/win32/history_box.cpp
+    src/win32/controls.cpp
     src/win32/looks.cpp
     src/win32/reader_object.cpp
     src/win32/reader_news.cpp

@@ -1,6 +1,6 @@
 #include "win32/focus_keeper.h"
 
-#include "win32/control_set.h"
+#include "win32/controls.h"
 
 namespace kulbo {
 

@@ -45,7 +45,7 @@ MainWindow::MainWindow(Program& program)
       form_(program.form()),
       window_(createWindow(form_.Caption)),
       looks_(dpiOf(window_)),
-      controls_(window_, context_) {
+      controls_(window_, program_, looks_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::procedure));
     program_.follow(this);
@@ -134,7 +134,7 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (LRESULT result; NativeControl::reflect(message, wParam, lParam, result)) return result;
+    if (LRESULT result; ControlSet::reflect(message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_TIMER:
         if (wParam != kSettleTimer) break;

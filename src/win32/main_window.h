@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/program.h"
-#include "win32/control_set.h"
+#include "win32/controls.h"
 #include "win32/focus_keeper.h"
 #include "win32/key_router.h"
 #include "win32/looks.h"
@@ -51,7 +51,6 @@ private:
     Form1& form_;
     HWND window_;
     Looks looks_;
-    ControlContext context_{program_, looks_};
     ControlSet controls_;
     FocusKeeper focus_{window_, controls_};
     KeyRouter keys_{program_, focus_};

@@ -10,7 +10,6 @@
 #include "platform/windows/wide_text.h"
 #include "win32/main_window.h"
 #include "win32/message_loop.h"
-#include "win32/history_box.h"
 #include "win32/win32_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -172,7 +171,7 @@ public:
         return static_cast<int>(SendMessageW(handle(program_.form().Text6), EM_LINEFROMCHAR, -1, 0));
     }
     int historyLinesInSight() override {
-        return dynamic_cast<HistoryBoxControl&>(*window_.controls().nativeOf(program_.form().Text6)).linesInSight();
+        return linesInSight(handle(program_.form().Text6));
     }
 
     void maximize() override {
