@@ -1,4 +1,4 @@
-#include "qt/accessibility.h"
+#include "qt/qt_setup.h"
 
 #include "qt/history_view.h"
 #include "qt/main_window.h"

@@ -39,7 +39,7 @@ CloseRequests::CloseRequests(Program& program) : program_(program) {
         char bytes[64];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
         }
-        deliver();
+        program_.requestClose();
     });
     struct sigaction action {};
     action.sa_handler = onSignal;
@@ -55,10 +55,6 @@ CloseRequests::~CloseRequests() {
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;
-}
-
-void CloseRequests::deliver() {
-    program_.requestClose();
 }
 
 void CloseRequests::sessionEnds(QSessionManager& manager) {

@@ -19,7 +19,6 @@ public:
     ~CloseRequests() override;
 
 private:
-    void deliver();
     void sessionEnds(QSessionManager& manager);
 
     Program& program_;

@@ -154,14 +154,10 @@ void HistoryView::keyPressEvent(QKeyEvent* event) {
         QAbstractScrollArea::keyPressEvent(event);
 }
 
-void HistoryView::focusInEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
-}
-
-void HistoryView::focusOutEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update();
+// The current line's frame comes and goes with the focus.
+bool HistoryView::event(QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) viewport()->update();
+    return QAbstractScrollArea::event(event);
 }
 
 }  // namespace kulbo

@@ -2,51 +2,36 @@
 
 #include "app/keys.h"
 
-#include <optional>
+#include <utility>
 
 namespace kulbo {
 
 namespace {
 
-std::optional<NamedKey> namedKeyOf(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return NamedKey::Enter;
-    case Qt::Key_Backspace: return NamedKey::Backspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return NamedKey::Tab;
-    case Qt::Key_Escape: return NamedKey::Escape;
-    case Qt::Key_Space: return NamedKey::Space;
-    case Qt::Key_PageUp: return NamedKey::PageUp;
-    case Qt::Key_PageDown: return NamedKey::PageDown;
-    case Qt::Key_End: return NamedKey::End;
-    case Qt::Key_Home: return NamedKey::Home;
-    case Qt::Key_Left: return NamedKey::Left;
-    case Qt::Key_Up: return NamedKey::Up;
-    case Qt::Key_Right: return NamedKey::Right;
-    case Qt::Key_Down: return NamedKey::Down;
-    case Qt::Key_Insert: return NamedKey::Insert;
-    case Qt::Key_Delete: return NamedKey::Delete;
-    default: return std::nullopt;
-    }
-}
+constexpr std::pair<int, NamedKey> kNamedKeys[] = {
+    {Qt::Key_Return, NamedKey::Enter},   {Qt::Key_Enter, NamedKey::Enter},       {Qt::Key_Backspace, NamedKey::Backspace},
+    {Qt::Key_Tab, NamedKey::Tab},        {Qt::Key_Backtab, NamedKey::Tab},       {Qt::Key_Escape, NamedKey::Escape},
+    {Qt::Key_Space, NamedKey::Space},    {Qt::Key_PageUp, NamedKey::PageUp},     {Qt::Key_PageDown, NamedKey::PageDown},
+    {Qt::Key_End, NamedKey::End},        {Qt::Key_Home, NamedKey::Home},         {Qt::Key_Left, NamedKey::Left},
+    {Qt::Key_Up, NamedKey::Up},          {Qt::Key_Right, NamedKey::Right},       {Qt::Key_Down, NamedKey::Down},
+    {Qt::Key_Insert, NamedKey::Insert},  {Qt::Key_Delete, NamedKey::Delete},
+};
 
 }  // namespace
 
 int keyCodeOf(const QKeyEvent& key) {
     const int k = key.key();
-    if (std::optional<NamedKey> named = namedKeyOf(k)) return keyCodeOf(*named);
+    for (auto [qtKey, named] : kNamedKeys)
+        if (qtKey == k) return keyCodeOf(named);
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return functionKeyCode(k - Qt::Key_F1 + 1);
     // Qt names a character's key by its Latin-1 code: the character it types.
     return k < 0x100 ? keyCodeOfCharacter(static_cast<char32_t>(k)) : 0;
 }
 
 int shiftMaskOf(const QKeyEvent& key) {
-    int mask = 0;
-    if (key.modifiers() & Qt::ShiftModifier) mask |= key::kShift;
-    if (key.modifiers() & Qt::ControlModifier) mask |= key::kCtrl;
-    if (key.modifiers() & Qt::AltModifier) mask |= key::kAlt;
-    return mask;
+    const Qt::KeyboardModifiers held = key.modifiers();
+    return (held & Qt::ShiftModifier ? key::kShift : 0) | (held & Qt::ControlModifier ? key::kCtrl : 0) |
+           (held & Qt::AltModifier ? key::kAlt : 0);
 }
 
 }  // namespace kulbo

@@ -3,7 +3,6 @@
 
 #include <QKeyEvent>
 
-
 namespace kulbo {
 
 // Virtual-key code for the form's KeyDown (Enter is 13).

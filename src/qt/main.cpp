@@ -1,8 +1,5 @@
 #include "qt/application.h"
-#include "qt/command_line.h"
-#include "qt/display_check.h"
 #include "qt/qt_setup.h"
-#include "qt/scale_fit.h"
 
 #include <QApplication>
 

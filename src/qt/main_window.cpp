@@ -87,13 +87,12 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
     controls_[w] = &c;
     switch (c.kind) {
     case Kind::CommandButton:
-        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] { program_.click(c); });
-        break;
     case Kind::OptionButton:
     case Kind::CheckBox:
         connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] {
             program_.click(c);
-            syncContent(c);  // undo the button's own toggle where the model did not follow
+            // Undo a choice's own toggle where the model did not follow.
+            if (c.kind != Kind::CommandButton) syncContent(c);
         });
         break;
     case Kind::TextBox: {
@@ -122,18 +121,10 @@ void MainWindow::applyEnabled(Control& c, QWidget& w) {
     w.setEnabled(c.Enabled);
 }
 
-void MainWindow::syncGeometry(Control& c) {
-    PixelRect place = placeOf(c);
-    if (QWidget* w = widgetFor(c)) w->setGeometry(place.left, place.top, place.width, place.height);
-}
-
 void MainWindow::syncContent(Control& c) {
     QWidget* w = widgetFor(c);
     if (!w) return;
     switch (c.kind) {
-    case Kind::CommandButton:
-        static_cast<QAbstractButton*>(w)->setText(qt(static_cast<CaptionedControl&>(c).Caption));
-        break;
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
         label->setText(qt(static_cast<Label&>(c).Caption));
@@ -143,23 +134,19 @@ void MainWindow::syncContent(Control& c) {
     case Kind::Frame:
         static_cast<QGroupBox*>(w)->setTitle(qt(static_cast<Frame&>(c).Caption));
         break;
-    case Kind::OptionButton: {
-        auto* b = static_cast<QAbstractButton*>(w);
-        b->setText(qt(static_cast<OptionButton&>(c).Caption));
-        b->setChecked(static_cast<OptionButton&>(c).Value);
-        break;
-    }
+    case Kind::CommandButton:
+    case Kind::OptionButton:
     case Kind::CheckBox: {
         auto* b = static_cast<QAbstractButton*>(w);
-        b->setText(qt(static_cast<CheckBox&>(c).Caption));
-        b->setChecked(static_cast<CheckBox&>(c).Value != 0);
+        b->setText(qt(static_cast<CaptionedControl&>(c).Caption));
+        if (c.kind == Kind::OptionButton) b->setChecked(static_cast<OptionButton&>(c).Value);
+        if (c.kind == Kind::CheckBox) b->setChecked(static_cast<CheckBox&>(c).Value != 0);
         break;
     }
     case Kind::TextBox: {
         const std::string& text = static_cast<TextBox&>(c).Text;
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            if (edit->text().toStdString() != text) edit->setText(qt(text));
-        }
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (edit && edit->text().toStdString() != text) edit->setText(qt(text));
         break;
     }
     default:
@@ -176,14 +163,21 @@ void MainWindow::apply(const std::vector<WindowChange>& changes) {
         if (&c == &form_) {
             if (change.step == WindowChange::Content) setWindowTitle(qt(form_.Caption));
             if (change.step == WindowChange::WindowState) applyWindowState();
-            if (change.step == WindowChange::Geometry) applyOuterSize();
+            if (change.step == WindowChange::Geometry) {
+                PixelSize client = clientSizeForOuter(form_.Width, form_.Height);
+                setFixedSize(client.width, client.height);
+            }
             continue;
         }
         QWidget* w = widgetFor(c);
         if (!w) continue;
         switch (change.step) {
         case WindowChange::Content: syncContent(c); break;
-        case WindowChange::Geometry: syncGeometry(c); break;
+        case WindowChange::Geometry: {
+            PixelRect place = placeOf(c);
+            w->setGeometry(place.left, place.top, place.width, place.height);
+            break;
+        }
         case WindowChange::Enabled: applyEnabled(c, *w); break;
         case WindowChange::WindowState: break;
         case WindowChange::Show: w->setVisible(true); break;
@@ -203,11 +197,6 @@ void MainWindow::applyWindowState() {
     if (form_.WindowState == kMinimized) state |= Qt::WindowMinimized;
     if (form_.WindowState == kMaximized) state |= Qt::WindowMaximized;
     if (state != windowState()) setWindowState(state);
-}
-
-void MainWindow::applyOuterSize() {
-    PixelSize client = clientSizeForOuter(form_.Width, form_.Height);
-    setFixedSize(client.width, client.height);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -244,10 +233,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))
         return routeKey(*static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::setContextMenuAllowed(const TextBox& box, bool allowed) {
-    if (QWidget* w = widgetFor(box)) w->setContextMenuPolicy(allowed ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
 bool MainWindow::routeKey(QKeyEvent& key) {

@@ -20,9 +20,6 @@ public:
     QWidget* widgetFor(const Control& control) const;
     Control* controlFor(const QObject* widget) const;
 
-    // Whether the box offers its context menu.
-    void setContextMenuAllowed(const TextBox& box, bool allowed);
-
     // Shows the window centred on the screen at its design size, the focus
     // on this control.
     void showCentred(Control* focus);
@@ -47,9 +44,7 @@ private:
     void connectToModel(Control& control, QWidget* widget);
     void syncContent(Control& control);
     void applyEnabled(Control& control, QWidget& widget);
-    void syncGeometry(Control& control);
     void applyWindowState();
-    void applyOuterSize();
     bool routeKey(QKeyEvent& key);
     void focusOn(Control* control);
 

@@ -47,16 +47,9 @@ protected:
     }
 };
 
-QMessageBox::Icon iconOf(BoxIcon icon) {
-    switch (icon) {
-    case BoxIcon::Critical: return QMessageBox::Critical;
-    case BoxIcon::Question: return QMessageBox::Question;
-    case BoxIcon::Exclamation: return QMessageBox::Warning;
-    case BoxIcon::Information: return QMessageBox::Information;
-    case BoxIcon::None: break;
-    }
-    return QMessageBox::NoIcon;
-}
+// In BoxIcon's order.
+constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical, QMessageBox::Question,
+                                        QMessageBox::Warning, QMessageBox::Information};
 
 // "是(Y)" with Y as the key Alt or the letter alone presses.
 // The box answers its keys as the program decides (boxKeyDown): it sees each
@@ -106,7 +99,7 @@ int QtDialogs::MsgBox(const std::string& prompt, int flags, const std::string& t
     QStringList lines;
     for (const std::string& line : layout.lines) lines << QString::fromStdString(line);
     box.setText(lines.join('\n'));
-    box.setIcon(iconOf(layout.icon));
+    box.setIcon(kIcons[static_cast<int>(layout.icon)]);
     BoxKeys keys(box, layout);
     for (const BoxButton& button : layout.buttons) {
         QPushButton* b = box.addButton(buttonText(button), button.answer == box::kNo ? QMessageBox::NoRole
@@ -140,12 +133,13 @@ bool QtDialogs::OpenUrl(const std::string& address) {
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-void QtDialogs::HookTextBox(TextBox& box) {
-    if (window_) window_->setContextMenuAllowed(box, false);
-}
+// A hooked box offers no context menu.
+void QtDialogs::HookTextBox(TextBox& box) { allowContextMenu(box, false); }
+void QtDialogs::UnhookTextBox(TextBox& box) { allowContextMenu(box, true); }
 
-void QtDialogs::UnhookTextBox(TextBox& box) {
-    if (window_) window_->setContextMenuAllowed(box, true);
+void QtDialogs::allowContextMenu(const TextBox& box, bool allowed) {
+    if (QWidget* w = window_ ? window_->widgetFor(box) : nullptr)
+        w->setContextMenuPolicy(allowed ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
 }  // namespace kulbo

@@ -19,6 +19,8 @@ public:
     void UnhookTextBox(TextBox& box) override;
 
 private:
+    void allowContextMenu(const TextBox& box, bool allowed);
+
     MainWindow* window_ = nullptr;
 };
 

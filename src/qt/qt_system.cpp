@@ -3,12 +3,8 @@
 #include "platform/show_request.h"
 #include "qt/main_window.h"
 
-#include <QSocketNotifier>
 
 namespace kulbo {
-
-QtSystem::QtSystem() = default;
-QtSystem::~QtSystem() = default;
 
 bool QtSystem::PrevInstance() {
     gaveWay_ = SystemPlatform::PrevInstance();

@@ -6,10 +6,10 @@
 
 #include "platform/system_platform.h"
 
+#include <QSocketNotifier>
+
 #include <memory>
 #include <vector>
-
-class QSocketNotifier;
 
 namespace kulbo {
 
@@ -17,9 +17,6 @@ class MainWindow;
 
 class QtSystem : public SystemPlatform {
 public:
-    QtSystem();
-    ~QtSystem() override;
-
     void setWindow(MainWindow* window) { window_ = window; }
 
     bool PrevInstance() override;

@@ -86,29 +86,21 @@ QWidget* newLabel(const Label& label, QWidget* parent) {
     return l;
 }
 
-QWidget* newPanel(QWidget* parent) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    return panel;
-}
-
-QWidget* newChoice(const Control& c, QWidget* parent) {
-    // Option buttons stay auto-exclusive, as screen readers then hear them as
-    // such; the model keeps the groups all the same.
-    if (c.kind == Kind::OptionButton) return new QRadioButton(parent);
-    return new QCheckBox(parent);
-}
-
 QWidget* newWidget(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case Kind::CommandButton: return newCommandButton(static_cast<const CommandButton&>(c), parent);
     case Kind::TextBox: return newTextBox(static_cast<const TextBox&>(c), parent);
     case Kind::Label: return newLabel(static_cast<const Label&>(c), parent);
     case Kind::Frame: return new QGroupBox(parent);
-    case Kind::PictureBox: return newPanel(parent);
-    case Kind::OptionButton:
-    case Kind::CheckBox: return newChoice(c, parent);
+    case Kind::PictureBox: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return panel;  // its background filled below
+    }
+    // Option buttons stay auto-exclusive, as screen readers then hear them as
+    // such; the model keeps the groups all the same.
+    case Kind::OptionButton: return new QRadioButton(parent);
+    case Kind::CheckBox: return new QCheckBox(parent);
     case Kind::Timer:
     case Kind::Form: return nullptr;
     }
@@ -139,8 +131,9 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
         // Only the control's own background: a frame's colour must not reach
         // the text boxes inside it.
         setPaletteColor(*w, {backgroundRole(c.kind)}, color(*c.BackColor));
-        w->setAutoFillBackground(c.kind == Kind::Frame || c.kind == Kind::PictureBox || c.kind == Kind::Label);
+        w->setAutoFillBackground(c.kind == Kind::Frame || c.kind == Kind::Label);
     }
+    if (c.kind == Kind::PictureBox) w->setAutoFillBackground(true);
     return w;
 }
 
