@@ -26,7 +26,7 @@ QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program) : program_(program), form_(program.form()), view_(program.view()) {
+MainWindow::MainWindow(Program& program) : program_(program), form_(program.form()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(qtFont(windowFont()));
@@ -104,7 +104,6 @@ void MainWindow::connectToModel(Control& c, QWidget* w) {
                 edit->setText(QString::fromStdU16String(kept.text));
                 edit->setCursorPosition(static_cast<int>(kept.caret));
             });
-        if (hasKeyFilter(form_, box)) guard_.guard(box, *w);
         break;
     }
     default:
@@ -232,6 +231,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // control, wherever the focus moves meanwhile.
     if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))
         return routeKey(*static_cast<QKeyEvent*>(event));
+    Control* control = controlFor(watched);
+    if (control && control->kind == Kind::TextBox && hasKeyFilter(form_, static_cast<TextBox&>(*control)))
+        return guardBox(static_cast<TextBox&>(*control), *static_cast<QWidget*>(watched), *event);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "app/program.h"
-#include "qt/input_guard.h"
 
 #include <QWidget>
+
+class QInputMethodEvent;
+class QKeyEvent;
 
 #include <map>
 
@@ -27,7 +29,6 @@ public:
     // Raises the window, restored if it was minimized, and activates it.
     void bringToFront();
 
-    const View& view() const { return program_.view(); }
     const Readers& readers() const { return program_.readers(); }
 
 protected:
@@ -48,10 +49,18 @@ private:
     bool routeKey(QKeyEvent& key);
     void focusOn(Control* control);
 
+    // The roads by which text reaches the filtered boxes (input_guard.cpp):
+    // the characters a key types and input-method commits pass the box's key
+    // filter, one at a time; pasting by the middle button and by dropping is
+    // refused. The keys that type no character the program has seen already.
+    bool guardBox(TextBox& box, QWidget& widget, QEvent& event);
+    bool typeInto(TextBox& box, QWidget& widget, const QKeyEvent& key);
+    bool commitInto(TextBox& box, QWidget& widget, const QInputMethodEvent& input);
+    void resend(QWidget& widget, QEvent& event);
+
     Program& program_;
     Form1& form_;
-    View& view_;
-    InputGuard guard_{program_};
+    bool resending_ = false;
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> controls_;
 };

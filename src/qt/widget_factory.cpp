@@ -1,6 +1,5 @@
 #include "qt/widget_factory.h"
 
-#include "qt/input_guard.h"
 #include "qt/history_view.h"
 #include "app/window_model.h"
 
