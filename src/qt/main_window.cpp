@@ -11,12 +11,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
-#include <cmath>
 
 namespace kulbo {
 
@@ -33,7 +30,8 @@ MainWindow::MainWindow(Program& program) : program_(program), form_(program.form
     controls_[this] = &form_;
     buildChildren(form_, this);
     program_.follow(this);
-    // The form previews every key: one filter for the whole application.
+    // The form previews every key, and the filtered boxes take what passes
+    // their filter: one filter for the whole application.
     qApp->installEventFilter(this);
 }
 
