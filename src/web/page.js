@@ -14,7 +14,7 @@ var kulboPage = (() => {
   let holders = [];      // the element placed in its container
   let busy = null;       // a handler waits in a box
   let ended = false;
-  let words = {};        // the program's words for what the page has around the window
+  let described = {};    // the window as the program describes it, with its words for around it
   let awake = null;      // the screen's wake lock, asked for or held
   const hooked = new Set();
   const windowElement = document.getElementById("window");
@@ -25,17 +25,10 @@ var kulboPage = (() => {
 
   const page = { focused: -1 };
 
-  function cString(text) {
-    const size = lengthBytesUTF8(text) + 1;
-    const pointer = _malloc(size);
-    stringToUTF8(text, pointer, size);
-    return pointer;
-  }
-
   // The arguments of a call, texts copied into the program's memory.
   function cArguments(args) {
     const pointers = [];
-    const values = args.map(a => typeof a === "string" ? pointers[pointers.push(cString(a)) - 1] : a);
+    const values = args.map(a => typeof a === "string" ? pointers[pointers.push(allocateUTF8(a)) - 1] : a);
     return { values, free: () => pointers.forEach(_free) };
   }
 
@@ -73,24 +66,22 @@ var kulboPage = (() => {
     if (!Asyncify.currData) return done(result);
     busy = Asyncify.whenDone().then(result => { busy = null; done(result); },
                                      error => { busy = null; stopped(error); });
-    return undefined;
   }
 
   function stopped(error) {
     if (!(error instanceof ExitStatus)) throw error;
-    return undefined;
   }
 
   function shiftMask(event) {
     return (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
   }
 
-  // "解锁（O）" shows its access key underlined.
-  function setCaption(element, caption, at) {
+  // "解锁（O）" shows its access key underlined: Alt+O in the window, O in a box.
+  function setCaption(element, caption, at, modifier = "Alt+") {
     if (at < 0) return element.replaceChildren(caption);
     const key = Object.assign(document.createElement("u"), { textContent: caption[at] });
     element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 1));
-    element.closest("button").setAttribute("aria-keyshortcuts", "Alt+" + caption[at].toUpperCase());
+    element.closest("button").setAttribute("aria-keyshortcuts", modifier + caption[at].toUpperCase());
   }
 
 
@@ -211,18 +202,11 @@ var kulboPage = (() => {
     if (text) element.setAttribute(attribute, text); else element.removeAttribute(attribute);
   }
 
-  function historyText(index, from) {
-    return UTF8ToString(_kulbo_text(app, index, from));
-  }
-
   function build() {
-    const window = json(_kulbo_controls(app));
-    controls = window.controls;
-    Object.assign(windowElement.style, { width: window.width + "px", height: window.height + "px" });
-    document.documentElement.style.setProperty("--disabled-text", window.disabledText);
-    document.documentElement.style.setProperty("--faces", window.faces);
-    document.documentElement.style.setProperty("--window-width", window.width);
-    document.documentElement.style.setProperty("--window-height", window.height);
+    controls = described.controls;
+    Object.assign(windowElement.style, { width: described.width + "px", height: described.height + "px" });
+    Object.entries({ "--disabled-text": described.disabledText, "--faces": described.faces, "--window-width": described.width,
+                     "--window-height": described.height }).forEach(([name, value]) => document.documentElement.style.setProperty(name, value));
     // An earlier control lies above a later one of the same container.
     controls.forEach((control, index) => {
       if (control.kind === "form") {
@@ -234,7 +218,6 @@ var kulboPage = (() => {
       holder.style.zIndex = controls.length - index;
       holders[control.parent].append(holder);
     });
-    _kulbo_follow(app);
   }
 
   function indexOf(element) {
@@ -297,7 +280,7 @@ var kulboPage = (() => {
   function showFullScreen() {
     const on = !!document.fullscreenElement;
     fullScreen.classList.toggle("leave", on);
-    fullScreen.setAttribute("aria-label", on ? words.leaveFullScreen : words.fullScreen);
+    fullScreen.setAttribute("aria-label", on ? described.leaveFullScreen : described.fullScreen);
     fullScreen.title = fullScreen.getAttribute("aria-label");
   }
 
@@ -308,10 +291,7 @@ var kulboPage = (() => {
 
   function boxButton(button, answer) {
     const element = Object.assign(document.createElement("button"), { type: "button" });
-    const key = button.accessKey ? `(${button.accessKey})` : "";
-    element.append(key ? button.caption.replace(key, "") : button.caption);
-    if (key) element.append("(", Object.assign(document.createElement("u"), { textContent: button.accessKey }), ")");
-    if (key) element.setAttribute("aria-keyshortcuts", button.accessKey);
+    setCaption(element, button.caption, button.accessKeyAt, "");
     element.addEventListener("click", () => answer(button.answer));
     return element;
   }
@@ -360,11 +340,11 @@ var kulboPage = (() => {
 
   // One step of the window following the program; news is spoken by the
   // live region: "第 3 次抽到 36 号" on 开始 at a pick.
-  page.step = (step, index, from, text) => {
+  page.step = (step, index, text) => {
     if (step === SHOW || step === HIDE) holders[index].hidden = step === HIDE;
     else if (step === FOCUS) page.focus(index);
-    else if (step === HISTORY) elements[index].value = historyText(index, 0);
-    else if (step === HISTORY_ADDED) elements[index].value += historyText(index, from);
+    else if (step === HISTORY) elements[index].value = text;
+    else if (step === HISTORY_ADDED) elements[index].value += text;
     else if (step === NAME) setReaderText(elements[index], "aria-label", text);
     else if (step >= DESCRIPTION) setReaderText(elements[index], "aria-description", text);
     else apply(index);
@@ -383,7 +363,7 @@ var kulboPage = (() => {
 
   page.start = () => {
     app = _kulbo_new();
-    words = json(_kulbo_words(app));
+    described = json(_kulbo_controls(app));
     build();
     fullScreen.hidden = !document.fullscreenEnabled;
     showFullScreen();
@@ -410,7 +390,7 @@ var kulboPage = (() => {
     windowElement.inert = true;
     fullScreen.hidden = true;
     if (windowElement.hidden) {
-      status.textContent = words.inAnotherTab;
+      status.textContent = described.inAnotherTab;
       status.hidden = false;
     }
   };
