@@ -1,5 +1,6 @@
 // What the page's script calls: one program per page, handed back to every
 // call. A handler that opens a box waits in it, and the script waits with it.
+#include "app/geometry.h"
 #include "app/history_lines.h"
 #include "app/text_input.h"
 #include "app/unicode.h"
@@ -53,6 +54,9 @@ EMSCRIPTEN_KEEPALIVE int kulbo_start(WebProgram* app) {
     app->page.follow();
     return app->program.start(app->page) ? 1 : 0;
 }
+
+// The scale of the window on the page, its full-screen control `corner` pixels square.
+EMSCRIPTEN_KEEPALIVE double kulbo_scale(double width, double height, double corner) { return pageScale(width, height, corner); }
 
 EMSCRIPTEN_KEEPALIVE void kulbo_settle(WebProgram* app) { app->program.settle(); }
 

@@ -24,6 +24,7 @@ var kulboPage = (() => {
   const fullScreen = document.getElementById("full-screen");
 
   const page = { focused: -1 };
+  const el = (tag, properties) => Object.assign(document.createElement(tag), properties);
 
   // The arguments of a call, texts copied into the program's memory.
   function cArguments(args) {
@@ -79,8 +80,7 @@ var kulboPage = (() => {
   // "解锁（O）" shows its access key underlined: Alt+O in the window, O in a box.
   function setCaption(element, caption, at, modifier = "Alt+") {
     if (at < 0) return element.replaceChildren(caption);
-    const key = Object.assign(document.createElement("u"), { textContent: caption[at] });
-    element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 1));
+    element.replaceChildren(caption.slice(0, at), el("u", { textContent: caption[at] }), caption.slice(at + 1));
     element.closest("button").setAttribute("aria-keyshortcuts", modifier + caption[at].toUpperCase());
   }
 
@@ -89,47 +89,38 @@ var kulboPage = (() => {
     let holder, element;
     switch (control.kind) {
     case "button":
-      holder = element = Object.assign(document.createElement("button"), { type: "button" });
-      if (control.icon) {
-        element.append(Object.assign(document.createElement("img"),
-          { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" }));
-        element.classList.add("graphical");
-      }
-      element.append(document.createElement("span"));
+      holder = element = el("button", { type: "button", className: control.icon ? "graphical" : "" });
+      if (control.icon) element.append(el("img", { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" }));
+      element.append(el("span"));
       element.addEventListener("click", () => enter("kulbo_click", [index]));
       break;
     case "text":
-      holder = element = document.createElement(control.multiLine ? "textarea" : "input");
-      if (!control.multiLine) element.type = control.password ? "password" : "text";
-      if (!control.multiLine && control.keyFilter) element.inputMode = "decimal";  // digits and a point
-      Object.assign(element, { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
-      if (!control.multiLine) listenToEdits(element, index, control);
+      holder = element = el(control.multiLine ? "textarea" : "input", { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
+      if (control.multiLine) break;
+      element.type = control.password ? "password" : "text";
+      if (control.keyFilter) element.inputMode = "decimal";  // digits and a point
+      listenToEdits(element, index, control);
       break;
     case "label":
-      holder = element = document.createElement("div");
-      element.className = control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label";
+      holder = element = el("div", { className: control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label" });
       if (control.centered) element.style.textAlign = "center";
       if (control.bigDisplay) element.setAttribute("role", "img");
       break;
     case "frame":  // what it holds is placed from its outer corner, as the design has it
-      holder = element = document.createElement("div");
-      element.className = "frame";
+      holder = element = el("div", { className: "frame" });
       element.setAttribute("role", "group");
-      element.append(Object.assign(document.createElement("span"), { className: "caption", id: `caption-${index}` }));
+      element.append(el("span", { className: "caption", id: `caption-${index}` }));
       element.setAttribute("aria-labelledby", element.firstChild.id);
       break;
     case "panel":
-      holder = element = document.createElement("div");
-      element.className = "panel";
+      holder = element = el("div", { className: "panel" });
       element.setAttribute("role", "region");
       break;
     case "option":
     case "check":
-      holder = document.createElement("label");
-      holder.className = "choice";
-      element = Object.assign(document.createElement("input"), { type: control.kind === "option" ? "radio" : "checkbox" });
-      if (control.kind === "option") element.name = controls[control.parent].name;
-      holder.append(element, document.createElement("span"));
+      holder = el("label", { className: "choice" });
+      element = el("input", { type: control.kind === "option" ? "radio" : "checkbox", name: controls[control.parent].name });
+      holder.append(element, el("span"));
       element.addEventListener("click", () => enter("kulbo_click", [index], () => apply(index)));
       break;
     default:
@@ -170,27 +161,21 @@ var kulboPage = (() => {
     element.setSelectionRange(edit.caret, edit.caret);
   }
 
-  function setContent(index, content, accessKeyAt) {
-    const control = controls[index], element = elements[index];
+  // A control as the program has it now.
+  function apply(index) {
+    const control = controls[index], element = elements[index], holder = holders[index];
+    if (!element) return;
+    const s = state(index), content = s.content;
     switch (control.kind) {
     case "form":
       document.title = heading.textContent = content;
-      windowElement.setAttribute("aria-label", content);
-      break;
-    case "button": setCaption(element.lastChild, content, accessKeyAt); break;
+      return windowElement.setAttribute("aria-label", content);
+    case "button": setCaption(element.lastChild, content, s.accessKeyAt); break;
     case "label": element.textContent = content; break;
     case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
     case "option": case "check": holders[index].lastChild.textContent = content; break;
     case "text": if (!control.multiLine && element.value !== content) element.value = content; break;
     }
-  }
-
-  function apply(index) {
-    const control = controls[index], element = elements[index], holder = holders[index];
-    if (!element) return;
-    const s = state(index);
-    setContent(index, s.content, s.accessKeyAt);
-    if (control.kind === "form") return;
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
     if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
@@ -205,8 +190,8 @@ var kulboPage = (() => {
   function build() {
     controls = described.controls;
     Object.assign(windowElement.style, { width: described.width + "px", height: described.height + "px" });
-    Object.entries({ "--disabled-text": described.disabledText, "--faces": described.faces, "--window-width": described.width,
-                     "--window-height": described.height }).forEach(([name, value]) => document.documentElement.style.setProperty(name, value));
+    document.documentElement.style.setProperty("--disabled-text", described.disabledText);
+    document.documentElement.style.setProperty("--faces", described.faces);
     // An earlier control lies above a later one of the same container.
     controls.forEach((control, index) => {
       if (control.kind === "form") {
@@ -255,14 +240,8 @@ var kulboPage = (() => {
   // The window is scaled whole to the viewport, and its boxes with it,
   // clear of the full-screen control in the corner.
   function fit() {
-    const style = document.documentElement.style;
-    const width = parseFloat(style.getPropertyValue("--window-width"));
-    const height = parseFloat(style.getPropertyValue("--window-height"));
     const corner = fullScreen.hidden ? 0 : 2 * fullScreen.offsetHeight;
-    const scale = (spareWidth, spareHeight) => Math.min((innerWidth - spareWidth) / width, (innerHeight - spareHeight) / height);
-    const whole = scale(0, 0);
-    const clear = innerWidth - whole * width >= corner || innerHeight - whole * height >= corner;
-    style.setProperty("--scale", clear ? whole : Math.max(scale(corner, 0), scale(0, corner)));
+    document.documentElement.style.setProperty("--scale", _kulbo_scale(innerWidth, innerHeight, corner));
   }
 
   // The screen stays on while the window is seen: in a lesson nobody may
@@ -290,7 +269,7 @@ var kulboPage = (() => {
   }
 
   function boxButton(button, answer) {
-    const element = Object.assign(document.createElement("button"), { type: "button" });
+    const element = el("button", { type: "button" });
     setCaption(element, button.caption, button.accessKeyAt, "");
     element.addEventListener("click", () => answer(button.answer));
     return element;
@@ -298,16 +277,15 @@ var kulboPage = (() => {
 
   // A modal box of the page: its answer comes back to the waiting handler.
   page.box = layout => new Promise(resolve => {
-    const dialog = document.createElement("dialog");
-    dialog.className = "box";
+    const dialog = el("dialog", { className: "box" });
     dialog.setAttribute("role", layout.buttons.length > 1 ? "alertdialog" : "dialog");
-    const title = Object.assign(document.createElement("div"), { className: "title", id: "box-title", textContent: layout.title });
-    const text = Object.assign(document.createElement("div"), { className: "lines", id: "box-text" });
-    layout.lines.forEach(line => text.append(Object.assign(document.createElement("p"), { textContent: line || "\u00a0" })));
-    const body = Object.assign(document.createElement("div"), { className: "body" });
-    if (layout.icon) body.append(Object.assign(document.createElement("div"), { className: "icon " + layout.icon }));
+    const title = el("div", { className: "title", id: "box-title", textContent: layout.title });
+    const text = el("div", { className: "lines", id: "box-text" });
+    text.append(...layout.lines.map(line => el("p", { textContent: line || "\u00a0" })));
+    const body = el("div", { className: "body" });
+    if (layout.icon) body.append(el("div", { className: "icon " + layout.icon }));
     body.append(text);
-    const row = Object.assign(document.createElement("div"), { className: "buttons" });
+    const row = el("div", { className: "buttons" });
     const answer = value => {
       dialog.close();
       dialog.remove();
