@@ -90,12 +90,13 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_type(WebProgram* app, int index, const ch
     return app->answer(edited(text, caret));
 }
 
-// The box's text changed by any other road: what it keeps.
+// The box's text changed by any other road: what it keeps, null when it
+// keeps the change as it is.
 EMSCRIPTEN_KEEPALIVE const char* kulbo_edit(WebProgram* app, int index, const char* shown, int caret) {
     TextBox* box = app->box(index);
     if (!box) return app->answer("null");
     KeptEdit kept = keepEdit(app->program.form(), *box, utf16Of(codePointsOfUtf8(shown)), static_cast<std::size_t>(caret));
-    return app->answer(JsonObject().add("changed", kept.changed).addJson("kept", edited(kept.text, kept.caret)).str());
+    return app->answer(kept.changed ? edited(kept.text, kept.caret) : "null");
 }
 
 // Where a key in the history box moves its caret, and the first line in

@@ -17,11 +17,8 @@ var kulboPage = (() => {
   let described = {};    // the window as the program describes it, with its words for around it
   let awake = null;      // the screen's wake lock, asked for or held
   const hooked = new Set();
-  const windowElement = document.getElementById("window");
-  const news = document.getElementById("news");
-  const status = document.getElementById("status");
-  const heading = document.getElementById("heading");
-  const fullScreen = document.getElementById("full-screen");
+  const [windowElement, news, status, heading, fullScreen] =
+    ["window", "news", "status", "heading", "full-screen"].map(id => document.getElementById(id));
 
   const page = { focused: -1 };
   const el = (tag, properties) => Object.assign(document.createElement(tag), properties);
@@ -36,11 +33,7 @@ var kulboPage = (() => {
   // A call that never runs a handler: it reads, or checks an edit.
   function ask(name, ...args) {
     const call = cArguments(args);
-    try {
-      return Module["_" + name](app, ...call.values);
-    } finally {
-      call.free();
-    }
+    try { return Module["_" + name](app, ...call.values); } finally { call.free(); }
   }
   const json = pointer => JSON.parse(UTF8ToString(pointer));
   const state = index => json(_kulbo_state(app, index));
@@ -69,13 +62,8 @@ var kulboPage = (() => {
                                      error => { busy = null; stopped(error); });
   }
 
-  function stopped(error) {
-    if (!(error instanceof ExitStatus)) throw error;
-  }
-
-  function shiftMask(event) {
-    return (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
-  }
+  const stopped = error => { if (!(error instanceof ExitStatus)) throw error; };
+  const shiftMask = event => (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
 
   // "解锁（O）" shows its access key underlined: Alt+O in the window, O in a box.
   function setCaption(element, caption, at, modifier = "Alt+") {
@@ -149,8 +137,8 @@ var kulboPage = (() => {
             result => show(element, json(result)));
     });
     const check = () => {
-      const edit = json(ask("kulbo_edit", index, element.value, element.selectionStart));
-      if (edit && edit.changed) show(element, edit.kept);
+      const kept = json(ask("kulbo_edit", index, element.value, element.selectionStart));
+      if (kept) show(element, kept);
     };
     element.addEventListener("input", event => { if (!event.isComposing) check(); });
     element.addEventListener("compositionend", check);
@@ -268,13 +256,6 @@ var kulboPage = (() => {
     done.catch(() => {});
   }
 
-  function boxButton(button, answer) {
-    const element = el("button", { type: "button" });
-    setCaption(element, button.caption, button.accessKeyAt, "");
-    element.addEventListener("click", () => answer(button.answer));
-    return element;
-  }
-
   // A modal box of the page: its answer comes back to the waiting handler.
   page.box = layout => new Promise(resolve => {
     const dialog = el("dialog", { className: "box" });
@@ -286,12 +267,12 @@ var kulboPage = (() => {
     if (layout.icon) body.append(el("div", { className: "icon " + layout.icon }));
     body.append(text);
     const row = el("div", { className: "buttons" });
-    const answer = value => {
-      dialog.close();
-      dialog.remove();
-      resolve(value);
-    };
-    const buttons = layout.buttons.map(button => boxButton(button, answer));
+    const answer = value => { dialog.close(); dialog.remove(); resolve(value); };
+    const buttons = layout.buttons.map(button => {
+      const element = el("button", { type: "button", onclick: () => answer(button.answer) });
+      setCaption(element, button.caption, button.accessKeyAt, "");
+      return element;
+    });
     row.append(...buttons);
     dialog.append(title, body, row);
     dialog.setAttribute("aria-labelledby", title.id);
@@ -353,11 +334,7 @@ var kulboPage = (() => {
     document.addEventListener("keydown", keyDown);
     document.addEventListener("focusin", event => { if (indexOf(event.target) >= 0) page.focused = indexOf(event.target); });
     document.addEventListener("contextmenu", event => { if (hooked.has(indexOf(event.target))) event.preventDefault(); });
-    addEventListener("beforeunload", event => {
-      if (ended) return;
-      event.preventDefault();
-      event.returnValue = "";
-    });
+    addEventListener("beforeunload", event => { if (!ended) { event.preventDefault(); event.returnValue = ""; } });
     enter("kulbo_start", []);
   };
 
