@@ -45,11 +45,7 @@ var kulboPage = (() => {
   function enter(name, args, after) {
     if (ended || busy) return undefined;
     const call = cArguments(args);
-    const done = result => {
-      call.free();
-      if (after) after(result);
-      return result;
-    };
+    const done = result => { call.free(); if (after) after(result); return result; };
     let result;
     try {
       result = Module["_" + name](app, ...call.values);
@@ -115,10 +111,10 @@ var kulboPage = (() => {
       return null;
     }
     holder.dataset.index = index;
-    // Size, faces and weight only: the stylesheet sets the lines' height.
-    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight });
-    if (control.fore) holder.style.color = control.fore;
-    if (control.back) holder.style.backgroundColor = control.back;
+    // Size, faces and weight only: the stylesheet sets the lines' height. No
+    // colour of its own (null) leaves the stylesheet's.
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight,
+                                  color: control.fore, backgroundColor: control.back });
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
     elements[index] = element;
     holders[index] = holder;
@@ -214,10 +210,8 @@ var kulboPage = (() => {
   function keyDown(event) {
     if (event.target === fullScreen) return;  // a control of the page's, not the window's
     if (ended || busy || event.isComposing || event.key === "Process" || event.key === "Dead") return;
-    const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => {
-      const focus = (result >> 1) - 1;
-      if (focus >= 0) page.focus(focus);
-    });
+    // The focus goes where the program says, or stays (-1).
+    const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => page.focus((result >> 1) - 1));
     // A key the window took does no more: Enter that unlocks must not press
     // the button the focus went to.
     if (result === undefined || (result & 1)) return event.preventDefault();
@@ -251,10 +245,8 @@ var kulboPage = (() => {
     fullScreen.title = fullScreen.getAttribute("aria-label");
   }
 
-  function toggleFullScreen() {
-    const done = document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
-    done.catch(() => {});
-  }
+  const toggleFullScreen = () =>
+    (document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen()).catch(() => {});
 
   // A modal box of the page: its answer comes back to the waiting handler.
   page.box = layout => new Promise(resolve => {
