@@ -140,10 +140,7 @@ var kulboPage = (() => {
     element.addEventListener("compositionend", check);
   }
 
-  function show(element, edit) {
-    element.value = edit.text;
-    element.setSelectionRange(edit.caret, edit.caret);
-  }
+  const show = (element, edit) => { element.value = edit.text; element.setSelectionRange(edit.caret, edit.caret); };
 
   // A control as the program has it now.
   function apply(index) {
@@ -167,9 +164,8 @@ var kulboPage = (() => {
     holder.classList.toggle("disabled", !s.enabled);
   }
 
-  function setReaderText(element, attribute, text) {
-    if (text) element.setAttribute(attribute, text); else element.removeAttribute(attribute);
-  }
+  const setReaderText = (element, attribute, text) =>
+    text ? element.setAttribute(attribute, text) : element.removeAttribute(attribute);
 
   function build() {
     controls = described.controls;
@@ -189,6 +185,7 @@ var kulboPage = (() => {
     });
   }
 
+  // The control an element belongs to, -1 for none.
   function indexOf(element) {
     const holder = element && element.closest && element.closest("[data-index]");
     return holder ? Number(holder.dataset.index) : -1;
