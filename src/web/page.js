@@ -21,7 +21,12 @@ var kulboPage = (() => {
     ["window", "news", "status", "heading", "full-screen"].map(id => document.getElementById(id));
 
   const page = { focused: -1 };
-  const el = (tag, properties) => Object.assign(document.createElement(tag), properties);
+  // An element with these properties and attributes.
+  function el(tag, properties, attributes = {}) {
+    const element = Object.assign(document.createElement(tag), properties);
+    Object.entries(attributes).forEach(([name, value]) => element.setAttribute(name, value));
+    return element;
+  }
 
   // The arguments of a call, texts copied into the program's memory.
   function cArguments(args) {
@@ -86,19 +91,16 @@ var kulboPage = (() => {
       listenToEdits(element, index, control);
       break;
     case "label":
-      holder = element = el("div", { className: control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label" });
+      holder = element = el("div", { className: control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label" },
+                            control.bigDisplay ? { role: "img" } : {});
       if (control.centered) element.style.textAlign = "center";
-      if (control.bigDisplay) element.setAttribute("role", "img");
       break;
     case "frame":  // what it holds is placed from its outer corner, as the design has it
-      holder = element = el("div", { className: "frame" });
-      element.setAttribute("role", "group");
+      holder = element = el("div", { className: "frame" }, { role: "group", "aria-labelledby": `caption-${index}` });
       element.append(el("span", { className: "caption", id: `caption-${index}` }));
-      element.setAttribute("aria-labelledby", element.firstChild.id);
       break;
     case "panel":
-      holder = element = el("div", { className: "panel" });
-      element.setAttribute("role", "region");
+      holder = element = el("div", { className: "panel" }, { role: "region" });
       break;
     case "option":
     case "check":
@@ -247,8 +249,8 @@ var kulboPage = (() => {
 
   // A modal box of the page: its answer comes back to the waiting handler.
   page.box = layout => new Promise(resolve => {
-    const dialog = el("dialog", { className: "box" });
-    dialog.setAttribute("role", layout.buttons.length > 1 ? "alertdialog" : "dialog");
+    const dialog = el("dialog", { className: "box" }, { role: layout.buttons.length > 1 ? "alertdialog" : "dialog",
+                                                        "aria-labelledby": "box-title", "aria-describedby": "box-text" });
     const title = el("div", { className: "title", id: "box-title", textContent: layout.title });
     const text = el("div", { className: "lines", id: "box-text" });
     text.append(...layout.lines.map(line => el("p", { textContent: line || "\u00a0" })));
@@ -264,8 +266,6 @@ var kulboPage = (() => {
     });
     row.append(...buttons);
     dialog.append(title, body, row);
-    dialog.setAttribute("aria-labelledby", title.id);
-    dialog.setAttribute("aria-describedby", text.id);
     dialog.addEventListener("cancel", event => event.preventDefault());
     dialog.addEventListener("keydown", event => {
       event.stopPropagation();
