@@ -48,6 +48,16 @@ double fittingScaleFactor(double requested, PixelSize available) {
     return 1;
 }
 
+double pageScale(double viewportWidth, double viewportHeight, double corner) {
+    const double width = pixelsFromTwips(kDesignClientWidth), height = pixelsFromTwips(kDesignClientHeight);
+    auto scale = [&](double spareWidth, double spareHeight) {
+        return std::min((viewportWidth - spareWidth) / width, (viewportHeight - spareHeight) / height);
+    };
+    const double whole = scale(0, 0);
+    if (viewportWidth - whole * width >= corner || viewportHeight - whole * height >= corner) return whole;
+    return std::max(scale(corner, 0), scale(0, corner));
+}
+
 PixelRect placeOf(const Control& c, int dpi) {
     return {pixelsFromTwips(c.Left, dpi), pixelsFromTwips(c.Top, dpi), pixelsFromTwips(c.Width, dpi),
             pixelsFromTwips(c.Height, dpi)};

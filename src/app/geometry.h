@@ -36,4 +36,10 @@ void outerSizeForClient(PixelSize client, int dpi, int& outerWidthTwips, int& ou
 // it that fits, else 1.
 double fittingScaleFactor(double requested, PixelSize available);
 
+// The page's design window scaled whole to a viewport of this size, in CSS
+// pixels, with a control `corner` pixels square in its top right corner: as
+// large as fits, unless the window would then cover the control; then smaller,
+// leaving the control room beside or below it, whichever is the larger.
+double pageScale(double viewportWidth, double viewportHeight, double corner);
+
 }  // namespace kulbo

@@ -1,7 +1,7 @@
 // What the page's script calls: one program per page, handed back to every
 // call. A handler that opens a box waits in it, and the script waits with it.
+#include "app/geometry.h"
 #include "app/history_lines.h"
-#include "app/messages.h"
 #include "app/text_input.h"
 #include "app/unicode.h"
 #include "platform/web/web_system.h"
@@ -42,32 +42,21 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE WebProgram* kulbo_new() { return new WebProgram; }
 
-// The page's own words about itself, around the window.
-EMSCRIPTEN_KEEPALIVE const char* kulbo_words(WebProgram* app) {
-    return app->answer(JsonObject()
-                           .add("inAnotherTab", kPageInAnotherTab)
-                           .add("fullScreen", kPageFullScreen)
-                           .add("leaveFullScreen", kPageLeaveFullScreen)
-                           .str());
-}
-
 EMSCRIPTEN_KEEPALIVE const char* kulbo_controls(WebProgram* app) { return app->answer(app->page.describeAll()); }
-
-EMSCRIPTEN_KEEPALIVE void kulbo_follow(WebProgram* app) { app->page.follow(); }
 
 EMSCRIPTEN_KEEPALIVE const char* kulbo_state(WebProgram* app, int index) {
     return app->answer(app->page.describeState(index));
 }
 
-// A box's text from this byte on: the history box grows by its new lines.
-EMSCRIPTEN_KEEPALIVE const char* kulbo_text(WebProgram* app, int index, int from) {
-    const TextBox* box = app->box(index);
-    if (!box || from < 0 || static_cast<std::size_t>(from) > box->Text.get().size()) return app->answer("");
-    return app->answer(box->Text.get().substr(static_cast<std::size_t>(from)));
+// The page's elements are made: from now on they follow the program. 0 when
+// the program ended as it loaded (a second page).
+EMSCRIPTEN_KEEPALIVE int kulbo_start(WebProgram* app) {
+    app->page.follow();
+    return app->program.start(app->page) ? 1 : 0;
 }
 
-// 0 when the program ended as it loaded (a second page).
-EMSCRIPTEN_KEEPALIVE int kulbo_start(WebProgram* app) { return app->program.start(app->page) ? 1 : 0; }
+// The scale of the window on the page, its full-screen control `corner` pixels square.
+EMSCRIPTEN_KEEPALIVE double kulbo_scale(double width, double height, double corner) { return pageScale(width, height, corner); }
 
 EMSCRIPTEN_KEEPALIVE void kulbo_settle(WebProgram* app) { app->program.settle(); }
 
@@ -101,12 +90,13 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_type(WebProgram* app, int index, const ch
     return app->answer(edited(text, caret));
 }
 
-// The box's text changed by any other road: what it keeps.
+// The box's text changed by any other road: what it keeps, null when it
+// keeps the change as it is.
 EMSCRIPTEN_KEEPALIVE const char* kulbo_edit(WebProgram* app, int index, const char* shown, int caret) {
     TextBox* box = app->box(index);
     if (!box) return app->answer("null");
     KeptEdit kept = keepEdit(app->program.form(), *box, utf16Of(codePointsOfUtf8(shown)), static_cast<std::size_t>(caret));
-    return app->answer(JsonObject().add("changed", kept.changed).addJson("kept", edited(kept.text, kept.caret)).str());
+    return app->answer(kept.changed ? edited(kept.text, kept.caret) : "null");
 }
 
 // Where a key in the history box moves its caret, and the first line in

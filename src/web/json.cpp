@@ -27,15 +27,4 @@ std::string jsonArray(const std::vector<std::string>& items) {
     return array + "]";
 }
 
-JsonObject& JsonObject::addJson(std::string_view key, std::string_view json) {
-    if (!body_.empty()) body_ += ',';
-    body_ += jsonString(key) + ":";
-    body_ += json;
-    return *this;
-}
-
-JsonObject& JsonObject::add(std::string_view key, std::string_view text) { return addJson(key, jsonString(text)); }
-JsonObject& JsonObject::add(std::string_view key, int number) { return addJson(key, std::to_string(number)); }
-JsonObject& JsonObject::add(std::string_view key, bool flag) { return addJson(key, flag ? "true" : "false"); }
-
 }  // namespace kulbo

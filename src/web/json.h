@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace kulbo {
@@ -12,11 +13,16 @@ std::string jsonArray(const std::vector<std::string>& items);  // items already 
 
 class JsonObject {
 public:
-    JsonObject& add(std::string_view key, std::string_view text);
-    JsonObject& add(std::string_view key, const char* text) { return add(key, std::string_view(text)); }
-    JsonObject& add(std::string_view key, int number);
-    JsonObject& add(std::string_view key, bool flag);
-    JsonObject& addJson(std::string_view key, std::string_view json);
+    template <class T>
+    JsonObject& add(std::string_view key, const T& value) {
+        if constexpr (std::is_same_v<T, bool>) return addJson(key, value ? "true" : "false");
+        else if constexpr (std::is_arithmetic_v<T>) return addJson(key, std::to_string(value));
+        else return addJson(key, jsonString(value));
+    }
+    JsonObject& addJson(std::string_view key, std::string_view json) {
+        body_ += (body_.empty() ? "" : ",") + jsonString(key) + ":" + std::string(json);
+        return *this;
+    }
     std::string str() const { return "{" + body_ + "}"; }
 
 private:

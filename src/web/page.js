@@ -14,39 +14,31 @@ var kulboPage = (() => {
   let holders = [];      // the element placed in its container
   let busy = null;       // a handler waits in a box
   let ended = false;
-  let words = {};        // the program's words for what the page has around the window
+  let described = {};    // the window as the program describes it, with its words for around it
   let awake = null;      // the screen's wake lock, asked for or held
   const hooked = new Set();
-  const windowElement = document.getElementById("window");
-  const news = document.getElementById("news");
-  const status = document.getElementById("status");
-  const heading = document.getElementById("heading");
-  const fullScreen = document.getElementById("full-screen");
+  const [windowElement, news, status, heading, fullScreen] =
+    ["window", "news", "status", "heading", "full-screen"].map(id => document.getElementById(id));
 
   const page = { focused: -1 };
-
-  function cString(text) {
-    const size = lengthBytesUTF8(text) + 1;
-    const pointer = _malloc(size);
-    stringToUTF8(text, pointer, size);
-    return pointer;
+  // An element with these properties and attributes.
+  function el(tag, properties, attributes = {}) {
+    const element = Object.assign(document.createElement(tag), properties);
+    Object.entries(attributes).forEach(([name, value]) => element.setAttribute(name, value));
+    return element;
   }
 
   // The arguments of a call, texts copied into the program's memory.
   function cArguments(args) {
     const pointers = [];
-    const values = args.map(a => typeof a === "string" ? pointers[pointers.push(cString(a)) - 1] : a);
+    const values = args.map(a => typeof a === "string" ? pointers[pointers.push(allocateUTF8(a)) - 1] : a);
     return { values, free: () => pointers.forEach(_free) };
   }
 
   // A call that never runs a handler: it reads, or checks an edit.
   function ask(name, ...args) {
     const call = cArguments(args);
-    try {
-      return Module["_" + name](app, ...call.values);
-    } finally {
-      call.free();
-    }
+    try { return Module["_" + name](app, ...call.values); } finally { call.free(); }
   }
   const json = pointer => JSON.parse(UTF8ToString(pointer));
   const state = index => json(_kulbo_state(app, index));
@@ -58,11 +50,7 @@ var kulboPage = (() => {
   function enter(name, args, after) {
     if (ended || busy) return undefined;
     const call = cArguments(args);
-    const done = result => {
-      call.free();
-      if (after) after(result);
-      return result;
-    };
+    const done = result => { call.free(); if (after) after(result); return result; };
     let result;
     try {
       result = Module["_" + name](app, ...call.values);
@@ -73,24 +61,16 @@ var kulboPage = (() => {
     if (!Asyncify.currData) return done(result);
     busy = Asyncify.whenDone().then(result => { busy = null; done(result); },
                                      error => { busy = null; stopped(error); });
-    return undefined;
   }
 
-  function stopped(error) {
-    if (!(error instanceof ExitStatus)) throw error;
-    return undefined;
-  }
+  const stopped = error => { if (!(error instanceof ExitStatus)) throw error; };
+  const shiftMask = event => (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
 
-  function shiftMask(event) {
-    return (event.shiftKey ? SHIFT : 0) | (event.ctrlKey ? CTRL : 0) | (event.altKey ? ALT : 0);
-  }
-
-  // "解锁（O）" shows its access key underlined.
-  function setCaption(element, caption, at) {
+  // "解锁（O）" shows its access key underlined: Alt+O in the window, O in a box.
+  function setCaption(element, caption, at, modifier = "Alt+") {
     if (at < 0) return element.replaceChildren(caption);
-    const key = Object.assign(document.createElement("u"), { textContent: caption[at] });
-    element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 1));
-    element.closest("button").setAttribute("aria-keyshortcuts", "Alt+" + caption[at].toUpperCase());
+    element.replaceChildren(caption.slice(0, at), el("u", { textContent: caption[at] }), caption.slice(at + 1));
+    element.closest("button").setAttribute("aria-keyshortcuts", modifier + caption[at].toUpperCase());
   }
 
 
@@ -98,57 +78,45 @@ var kulboPage = (() => {
     let holder, element;
     switch (control.kind) {
     case "button":
-      holder = element = Object.assign(document.createElement("button"), { type: "button" });
-      if (control.icon) {
-        element.append(Object.assign(document.createElement("img"),
-          { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" }));
-        element.classList.add("graphical");
-      }
-      element.append(document.createElement("span"));
+      holder = element = el("button", { type: "button", className: control.icon ? "graphical" : "" });
+      if (control.icon) element.append(el("img", { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" }));
+      element.append(el("span"));
       element.addEventListener("click", () => enter("kulbo_click", [index]));
       break;
     case "text":
-      holder = element = document.createElement(control.multiLine ? "textarea" : "input");
-      if (!control.multiLine) element.type = control.password ? "password" : "text";
-      if (!control.multiLine && control.keyFilter) element.inputMode = "decimal";  // digits and a point
-      Object.assign(element, { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
-      if (!control.multiLine) listenToEdits(element, index, control);
+      holder = element = el(control.multiLine ? "textarea" : "input", { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
+      if (control.multiLine) break;
+      element.type = control.password ? "password" : "text";
+      if (control.keyFilter) element.inputMode = "decimal";  // digits and a point
+      listenToEdits(element, index, control);
       break;
     case "label":
-      holder = element = document.createElement("div");
-      element.className = control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label";
+      holder = element = el("div", { className: control.bigDisplay ? "label big" : control.autoSize ? "label auto" : "label" },
+                            control.bigDisplay ? { role: "img" } : {});
       if (control.centered) element.style.textAlign = "center";
-      if (control.bigDisplay) element.setAttribute("role", "img");
       break;
     case "frame":  // what it holds is placed from its outer corner, as the design has it
-      holder = element = document.createElement("div");
-      element.className = "frame";
-      element.setAttribute("role", "group");
-      element.append(Object.assign(document.createElement("span"), { className: "caption", id: `caption-${index}` }));
-      element.setAttribute("aria-labelledby", element.firstChild.id);
+      holder = element = el("div", { className: "frame" }, { role: "group", "aria-labelledby": `caption-${index}` });
+      element.append(el("span", { className: "caption", id: `caption-${index}` }));
       break;
     case "panel":
-      holder = element = document.createElement("div");
-      element.className = "panel";
-      element.setAttribute("role", "region");
+      holder = element = el("div", { className: "panel" }, { role: "region" });
       break;
     case "option":
     case "check":
-      holder = document.createElement("label");
-      holder.className = "choice";
-      element = Object.assign(document.createElement("input"), { type: control.kind === "option" ? "radio" : "checkbox" });
-      if (control.kind === "option") element.name = controls[control.parent].name;
-      holder.append(element, document.createElement("span"));
+      holder = el("label", { className: "choice" });
+      element = el("input", { type: control.kind === "option" ? "radio" : "checkbox", name: controls[control.parent].name });
+      holder.append(element, el("span"));
       element.addEventListener("click", () => enter("kulbo_click", [index], () => apply(index)));
       break;
     default:
       return null;
     }
     holder.dataset.index = index;
-    // Size, faces and weight only: the stylesheet sets the lines' height.
-    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight });
-    if (control.fore) holder.style.color = control.fore;
-    if (control.back) holder.style.backgroundColor = control.back;
+    // Size, faces and weight only: the stylesheet sets the lines' height. No
+    // colour of its own (null) leaves the stylesheet's.
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight,
+                                  color: control.fore, backgroundColor: control.back });
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
     elements[index] = element;
     holders[index] = holder;
@@ -167,39 +135,30 @@ var kulboPage = (() => {
             result => show(element, json(result)));
     });
     const check = () => {
-      const edit = json(ask("kulbo_edit", index, element.value, element.selectionStart));
-      if (edit && edit.changed) show(element, edit.kept);
+      const kept = json(ask("kulbo_edit", index, element.value, element.selectionStart));
+      if (kept) show(element, kept);
     };
     element.addEventListener("input", event => { if (!event.isComposing) check(); });
     element.addEventListener("compositionend", check);
   }
 
-  function show(element, edit) {
-    element.value = edit.text;
-    element.setSelectionRange(edit.caret, edit.caret);
-  }
+  const show = (element, edit) => { element.value = edit.text; element.setSelectionRange(edit.caret, edit.caret); };
 
-  function setContent(index, content, accessKeyAt) {
-    const control = controls[index], element = elements[index];
+  // A control as the program has it now.
+  function apply(index) {
+    const control = controls[index], element = elements[index], holder = holders[index];
+    if (!element) return;
+    const s = state(index), content = s.content;
     switch (control.kind) {
     case "form":
       document.title = heading.textContent = content;
-      windowElement.setAttribute("aria-label", content);
-      break;
-    case "button": setCaption(element.lastChild, content, accessKeyAt); break;
+      return windowElement.setAttribute("aria-label", content);
+    case "button": setCaption(element.lastChild, content, s.accessKeyAt); break;
     case "label": element.textContent = content; break;
     case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
     case "option": case "check": holders[index].lastChild.textContent = content; break;
     case "text": if (!control.multiLine && element.value !== content) element.value = content; break;
     }
-  }
-
-  function apply(index) {
-    const control = controls[index], element = elements[index], holder = holders[index];
-    if (!element) return;
-    const s = state(index);
-    setContent(index, s.content, s.accessKeyAt);
-    if (control.kind === "form") return;
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
     if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
@@ -207,22 +166,14 @@ var kulboPage = (() => {
     holder.classList.toggle("disabled", !s.enabled);
   }
 
-  function setReaderText(element, attribute, text) {
-    if (text) element.setAttribute(attribute, text); else element.removeAttribute(attribute);
-  }
-
-  function historyText(index, from) {
-    return UTF8ToString(_kulbo_text(app, index, from));
-  }
+  const setReaderText = (element, attribute, text) =>
+    text ? element.setAttribute(attribute, text) : element.removeAttribute(attribute);
 
   function build() {
-    const window = json(_kulbo_controls(app));
-    controls = window.controls;
-    Object.assign(windowElement.style, { width: window.width + "px", height: window.height + "px" });
-    document.documentElement.style.setProperty("--disabled-text", window.disabledText);
-    document.documentElement.style.setProperty("--faces", window.faces);
-    document.documentElement.style.setProperty("--window-width", window.width);
-    document.documentElement.style.setProperty("--window-height", window.height);
+    controls = described.controls;
+    Object.assign(windowElement.style, { width: described.width + "px", height: described.height + "px" });
+    document.documentElement.style.setProperty("--disabled-text", described.disabledText);
+    document.documentElement.style.setProperty("--faces", described.faces);
     // An earlier control lies above a later one of the same container.
     controls.forEach((control, index) => {
       if (control.kind === "form") {
@@ -234,9 +185,9 @@ var kulboPage = (() => {
       holder.style.zIndex = controls.length - index;
       holders[control.parent].append(holder);
     });
-    _kulbo_follow(app);
   }
 
+  // The control an element belongs to, -1 for none.
   function indexOf(element) {
     const holder = element && element.closest && element.closest("[data-index]");
     return holder ? Number(holder.dataset.index) : -1;
@@ -258,10 +209,8 @@ var kulboPage = (() => {
   function keyDown(event) {
     if (event.target === fullScreen) return;  // a control of the page's, not the window's
     if (ended || busy || event.isComposing || event.key === "Process" || event.key === "Dead") return;
-    const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => {
-      const focus = (result >> 1) - 1;
-      if (focus >= 0) page.focus(focus);
-    });
+    // The focus goes where the program says, or stays (-1).
+    const result = enter("kulbo_key_down", [page.focused, event.key, shiftMask(event)], result => page.focus((result >> 1) - 1));
     // A key the window took does no more: Enter that unlocks must not press
     // the button the focus went to.
     if (result === undefined || (result & 1)) return event.preventDefault();
@@ -272,14 +221,8 @@ var kulboPage = (() => {
   // The window is scaled whole to the viewport, and its boxes with it,
   // clear of the full-screen control in the corner.
   function fit() {
-    const style = document.documentElement.style;
-    const width = parseFloat(style.getPropertyValue("--window-width"));
-    const height = parseFloat(style.getPropertyValue("--window-height"));
     const corner = fullScreen.hidden ? 0 : 2 * fullScreen.offsetHeight;
-    const scale = (spareWidth, spareHeight) => Math.min((innerWidth - spareWidth) / width, (innerHeight - spareHeight) / height);
-    const whole = scale(0, 0);
-    const clear = innerWidth - whole * width >= corner || innerHeight - whole * height >= corner;
-    style.setProperty("--scale", clear ? whole : Math.max(scale(corner, 0), scale(0, corner)));
+    document.documentElement.style.setProperty("--scale", _kulbo_scale(innerWidth, innerHeight, corner));
   }
 
   // The screen stays on while the window is seen: in a lesson nobody may
@@ -297,47 +240,32 @@ var kulboPage = (() => {
   function showFullScreen() {
     const on = !!document.fullscreenElement;
     fullScreen.classList.toggle("leave", on);
-    fullScreen.setAttribute("aria-label", on ? words.leaveFullScreen : words.fullScreen);
+    fullScreen.setAttribute("aria-label", on ? described.leaveFullScreen : described.fullScreen);
     fullScreen.title = fullScreen.getAttribute("aria-label");
   }
 
-  function toggleFullScreen() {
-    const done = document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
-    done.catch(() => {});
-  }
-
-  function boxButton(button, answer) {
-    const element = Object.assign(document.createElement("button"), { type: "button" });
-    const key = button.accessKey ? `(${button.accessKey})` : "";
-    element.append(key ? button.caption.replace(key, "") : button.caption);
-    if (key) element.append("(", Object.assign(document.createElement("u"), { textContent: button.accessKey }), ")");
-    if (key) element.setAttribute("aria-keyshortcuts", button.accessKey);
-    element.addEventListener("click", () => answer(button.answer));
-    return element;
-  }
+  const toggleFullScreen = () =>
+    (document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen()).catch(() => {});
 
   // A modal box of the page: its answer comes back to the waiting handler.
   page.box = layout => new Promise(resolve => {
-    const dialog = document.createElement("dialog");
-    dialog.className = "box";
-    dialog.setAttribute("role", layout.buttons.length > 1 ? "alertdialog" : "dialog");
-    const title = Object.assign(document.createElement("div"), { className: "title", id: "box-title", textContent: layout.title });
-    const text = Object.assign(document.createElement("div"), { className: "lines", id: "box-text" });
-    layout.lines.forEach(line => text.append(Object.assign(document.createElement("p"), { textContent: line || "\u00a0" })));
-    const body = Object.assign(document.createElement("div"), { className: "body" });
-    if (layout.icon) body.append(Object.assign(document.createElement("div"), { className: "icon " + layout.icon }));
+    const dialog = el("dialog", { className: "box" }, { role: layout.buttons.length > 1 ? "alertdialog" : "dialog",
+                                                        "aria-labelledby": "box-title", "aria-describedby": "box-text" });
+    const title = el("div", { className: "title", id: "box-title", textContent: layout.title });
+    const text = el("div", { className: "lines", id: "box-text" });
+    text.append(...layout.lines.map(line => el("p", { textContent: line || "\u00a0" })));
+    const body = el("div", { className: "body" });
+    if (layout.icon) body.append(el("div", { className: "icon " + layout.icon }));
     body.append(text);
-    const row = Object.assign(document.createElement("div"), { className: "buttons" });
-    const answer = value => {
-      dialog.close();
-      dialog.remove();
-      resolve(value);
-    };
-    const buttons = layout.buttons.map(button => boxButton(button, answer));
+    const row = el("div", { className: "buttons" });
+    const answer = value => { dialog.close(); dialog.remove(); resolve(value); };
+    const buttons = layout.buttons.map(button => {
+      const element = el("button", { type: "button", onclick: () => answer(button.answer) });
+      setCaption(element, button.caption, button.accessKeyAt, "");
+      return element;
+    });
     row.append(...buttons);
     dialog.append(title, body, row);
-    dialog.setAttribute("aria-labelledby", title.id);
-    dialog.setAttribute("aria-describedby", text.id);
     dialog.addEventListener("cancel", event => event.preventDefault());
     dialog.addEventListener("keydown", event => {
       event.stopPropagation();
@@ -360,11 +288,11 @@ var kulboPage = (() => {
 
   // One step of the window following the program; news is spoken by the
   // live region: "第 3 次抽到 36 号" on 开始 at a pick.
-  page.step = (step, index, from, text) => {
+  page.step = (step, index, text) => {
     if (step === SHOW || step === HIDE) holders[index].hidden = step === HIDE;
     else if (step === FOCUS) page.focus(index);
-    else if (step === HISTORY) elements[index].value = historyText(index, 0);
-    else if (step === HISTORY_ADDED) elements[index].value += historyText(index, from);
+    else if (step === HISTORY) elements[index].value = text;
+    else if (step === HISTORY_ADDED) elements[index].value += text;
     else if (step === NAME) setReaderText(elements[index], "aria-label", text);
     else if (step >= DESCRIPTION) setReaderText(elements[index], "aria-description", text);
     else apply(index);
@@ -383,7 +311,7 @@ var kulboPage = (() => {
 
   page.start = () => {
     app = _kulbo_new();
-    words = json(_kulbo_words(app));
+    described = json(_kulbo_controls(app));
     build();
     fullScreen.hidden = !document.fullscreenEnabled;
     showFullScreen();
@@ -395,11 +323,7 @@ var kulboPage = (() => {
     document.addEventListener("keydown", keyDown);
     document.addEventListener("focusin", event => { if (indexOf(event.target) >= 0) page.focused = indexOf(event.target); });
     document.addEventListener("contextmenu", event => { if (hooked.has(indexOf(event.target))) event.preventDefault(); });
-    addEventListener("beforeunload", event => {
-      if (ended) return;
-      event.preventDefault();
-      event.returnValue = "";
-    });
+    addEventListener("beforeunload", event => { if (!ended) { event.preventDefault(); event.returnValue = ""; } });
     enter("kulbo_start", []);
   };
 
@@ -410,7 +334,7 @@ var kulboPage = (() => {
     windowElement.inert = true;
     fullScreen.hidden = true;
     if (windowElement.hidden) {
-      status.textContent = words.inAnotherTab;
+      status.textContent = described.inAnotherTab;
       status.hidden = false;
     }
   };

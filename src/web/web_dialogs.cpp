@@ -1,5 +1,6 @@
 #include "web/web_dialogs.h"
 
+#include "app/unicode.h"
 #include "web/json.h"
 #include "web/web_page.h"
 
@@ -17,30 +18,22 @@ EM_JS(int, openInNewTab, (const char* address), {
 });
 EM_JS(void, pageHook, (int index, int hooked), { kulboPage.hook(index, hooked !== 0); });
 
-const char* iconName(BoxIcon icon) {
-    switch (icon) {
-    case BoxIcon::Critical: return "critical";
-    case BoxIcon::Question: return "question";
-    case BoxIcon::Exclamation: return "exclamation";
-    case BoxIcon::Information: return "information";
-    case BoxIcon::None: break;
-    }
-    return "";
-}
+// By BoxIcon's order.
+constexpr const char* kIconNames[] = {"", "critical", "question", "exclamation", "information"};
 
 std::string layoutJson(const BoxLayout& layout) {
     std::vector<std::string> lines, buttons;
     for (const std::string& line : layout.lines) lines.push_back(jsonString(line));
-    for (const BoxButton& button : layout.buttons)
-        buttons.push_back(JsonObject()
-                              .add("caption", button.caption)
-                              .add("accessKey", std::string(button.accessKey ? 1 : 0, button.accessKey))
-                              .add("answer", button.answer)
-                              .str());
+    for (const BoxButton& button : layout.buttons) {
+        // "是(Y)" shows its Y underlined.
+        const std::size_t key = button.accessKey ? button.caption.rfind(button.accessKey) : std::string::npos;
+        const int at = key == std::string::npos ? -1 : static_cast<int>(utf16Of(codePointsOfUtf8(button.caption.substr(0, key))).size());
+        buttons.push_back(JsonObject().add("caption", button.caption).add("accessKeyAt", at).add("answer", button.answer).str());
+    }
     return JsonObject()
         .add("title", layout.title)
         .addJson("lines", jsonArray(lines))
-        .add("icon", iconName(layout.icon))
+        .add("icon", kIconNames[static_cast<int>(layout.icon)])
         .addJson("buttons", jsonArray(buttons))
         .add("defaultAnswer", layout.defaultAnswer)
         .str();
@@ -60,10 +53,8 @@ std::optional<std::string> WebDialogs::ChooseSaveFile(const SaveDialog& /*dialog
 
 bool WebDialogs::OpenUrl(const std::string& address) { return openInNewTab(address.c_str()) != 0; }
 
-void WebDialogs::HookTextBox(TextBox& box) { pageHook(indexOf(box), 1); }
+void WebDialogs::HookTextBox(TextBox& box) { pageHook(page_->indexOf(&box), 1); }
 
-void WebDialogs::UnhookTextBox(TextBox& box) { pageHook(indexOf(box), 0); }
-
-int WebDialogs::indexOf(const Control& control) const { return page_ ? page_->indexOf(&control) : -1; }
+void WebDialogs::UnhookTextBox(TextBox& box) { pageHook(page_->indexOf(&box), 0); }
 
 }  // namespace kulbo

@@ -7,7 +7,6 @@
 
 namespace kulbo {
 
-class Control;
 class WebPage;
 
 class WebDialogs : public DialogPort {
@@ -26,8 +25,6 @@ public:
     const BoxLayout* openBox() const { return openBox_; }
 
 private:
-    int indexOf(const Control& control) const;
-
     const WebPage* page_ = nullptr;
     const BoxLayout* openBox_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "web/web_page.h"
 
 #include "app/fonts.h"
+#include "app/messages.h"
 #include "app/text_input.h"
 #include "web/json.h"
 
@@ -14,26 +15,12 @@ namespace kulbo {
 namespace {
 
 EM_JS(void, pageShow, (int focus), { kulboPage.show(focus); });
-EM_JS(void, pageStep, (int step, int index, int from, const char* text), {
-    kulboPage.step(step, index, from, UTF8ToString(text));
-});
+EM_JS(void, pageStep, (int step, int index, const char* text), { kulboPage.step(step, index, UTF8ToString(text)); });
 EM_JS(int, pageFocused, (), { return kulboPage.focused; });
 EM_JS(void, pageSettleAfter, (int milliseconds), { setTimeout(() => kulboPage.settle(), milliseconds); });
 
-const char* kindName(Kind kind) {
-    switch (kind) {
-    case Kind::Form: return "form";
-    case Kind::CommandButton: return "button";
-    case Kind::TextBox: return "text";
-    case Kind::Label: return "label";
-    case Kind::Frame: return "frame";
-    case Kind::PictureBox: return "panel";
-    case Kind::OptionButton: return "option";
-    case Kind::CheckBox: return "check";
-    case Kind::Timer: return "timer";
-    }
-    return "";
-}
+// By Kind's order.
+constexpr const char* kKindNames[] = {"form", "button", "text", "label", "frame", "panel", "option", "check", "timer"};
 
 std::string colour(const std::optional<Rgb>& rgb) {
     if (!rgb) return "null";
@@ -86,7 +73,7 @@ std::string WebPage::describeAll() const {
     std::vector<std::string> items;
     for (const Control* c : form.controls()) {
         JsonObject item;
-        item.add("name", c->name).add("kind", kindName(c->kind)).add("parent", indexOf(c->container));
+        item.add("name", c->name).add("kind", kKindNames[static_cast<int>(c->kind)]).add("parent", indexOf(c->container));
         const FontLook font = fontOf(*c);
         item.add("font", font.pixels).add("faces", faces(font)).add("weight", font.weight);
         item.addJson("fore", colour(c->ForeColor)).addJson("back", colour(c->BackColor));
@@ -104,6 +91,8 @@ std::string WebPage::describeAll() const {
     all.add("width", pixelsFromTwips(form.ClientWidth)).add("height", pixelsFromTwips(form.ClientHeight));
     all.addJson("disabledText", colour(kDisabledText)).add("faces", faces(windowFont()));
     all.addJson("controls", jsonArray(items));
+    // The page's own words about itself, around the window.
+    all.add("inAnotherTab", kPageInAnotherTab).add("fullScreen", kPageFullScreen).add("leaveFullScreen", kPageLeaveFullScreen);
     return all.str();
 }
 
@@ -128,8 +117,12 @@ void WebPage::settleAfter(TimerClock::Clock::duration delay) {
 Control* WebPage::focused() const { return control(pageFocused()); }
 
 void WebPage::apply(const std::vector<WindowChange>& changes) {
-    for (const WindowChange& change : changes)
-        pageStep(change.step, indexOf(change.control), static_cast<int>(change.from), change.text.c_str());
+    for (const WindowChange& change : changes) {
+        // The history box's text goes along: all of it, or its new lines.
+        const bool history = change.step == WindowChange::HistoryReplaced || change.step == WindowChange::HistoryAppended;
+        const std::string& text = history ? static_cast<const TextBox*>(change.control)->Text.get() : change.text;
+        pageStep(change.step, indexOf(change.control), text.substr(history ? change.from : 0).c_str());
+    }
 }
 
 }  // namespace kulbo

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using kulbo::fittingScaleFactor;
+using kulbo::pageScale;
 
 namespace {
 
@@ -22,4 +23,11 @@ TEST(ScaleFit, LargestStepThatFitsAndNoneAboveTheRequest) {
     EXPECT_EQ(factorFor(2, 880, 1080), 1.5);    // too narrow: 882 + 6
     EXPECT_EQ(factorFor(1.5, 640, 480), 1);
     EXPECT_EQ(factorFor(2, 447, 454), 1);       // exactly the design window
+}
+
+// The page's window, 441x426, beside a control 88 pixels square.
+TEST(ScaleFit, PageWindowWholeAndClearOfTheCorner) {
+    EXPECT_EQ(pageScale(882, 1000, 88), 2);         // room below it
+    EXPECT_EQ(pageScale(882, 852, 88), 794.0 / 441);  // none: gives up the side
+    EXPECT_EQ(pageScale(882, 852, 0), 2);
 }
