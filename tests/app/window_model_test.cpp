@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 using namespace kulbo;
 
@@ -25,18 +24,6 @@ void expectEvenlySpaced(std::initializer_list<const Control*> column) {
 }
 
 }  // namespace
-
-TEST(WindowModel, HoldsFiftySixControlsUnderTheForm) {
-    WindowModel m;
-    ASSERT_EQ(m.controls().size(), 57u);
-    std::set<std::string> names;
-    for (Control* c : m.controls()) {
-        names.insert(c->name);
-        EXPECT_EQ(c == &m, c->container == nullptr) << c->name;
-    }
-    EXPECT_EQ(names.size(), 57u);
-    EXPECT_EQ(m.timers().size(), 5u);
-}
 
 // The layout's own rules, so that a mistyped number in the design shows:
 // the controls of a row or a column line up, the headings are centred, the
