@@ -16,14 +16,11 @@ std::u16string u16(std::u32string_view text) { return utf16Of(text); }
 
 }  // namespace
 
+// Punctuation gets its key's code, not the arrow's or Delete's that shares
+// its character's.
 TEST(Keys, ACharacterGetsTheCodeOfTheKeyThatTypesIt) {
-    EXPECT_EQ(keyCodeOfCharacter(U'a'), 'A');
-    EXPECT_EQ(keyCodeOfCharacter(U'7'), '7');
-    EXPECT_EQ(keyCodeOfCharacter(U'%'), '5');   // not the left arrow
-    EXPECT_EQ(keyCodeOfCharacter(U'('), '9');   // not the down arrow
-    EXPECT_EQ(keyCodeOfCharacter(U'\''), 222);  // not the right arrow
-    EXPECT_EQ(keyCodeOfCharacter(U'.'), 190);   // not Delete
-    EXPECT_EQ(keyCodeOfCharacter(U'中'), 0);
+    const std::pair<char32_t, int> codes[] = {{U'a', 'A'}, {U'7', '7'}, {U'%', '5'}, {U'(', '9'}, {U'\'', 222}, {U'.', 190}, {U'中', 0}};
+    for (auto [character, code] : codes) EXPECT_EQ(keyCodeOfCharacter(character), code) << int(character);
     EXPECT_EQ(keyCodeOf(NamedKey::Home), key::kHome);
     EXPECT_EQ(functionKeyCode(1), key::kF1);
     for (int outside : {0, 25}) EXPECT_EQ(functionKeyCode(outside), 0);

@@ -17,15 +17,12 @@ using Numbers = std::set<std::string>;
 const std::string kRoundEnd = "本轮已全部抽完，下一次开始新的一轮";
 const std::string kNothingLeft = "范围内没有可以抽的整数";
 
-// The mode chosen on the settings panel as a user would, then the range.
+// The mode and the number to avoid chosen, then the range confirmed.
 struct NoRepeatFixture : FormFixture {
     NoRepeatFixture(const std::string& minimum, const std::string& maximum, const std::string& avoided = "") {
-        form.click(form.Command3);
-        form.click(form.Command4);
-        form.click(form.Option5);
-        form.click(form.Option1);
-        form.Text4.Text = avoided;  // none: avoidance goes off on 确定
-        form.click(form.Command6);
+        form.select(form.Option5);
+        form.select(avoided.empty() ? form.Option2 : form.Option1);
+        form.Text4.Text = avoided;
         confirm(minimum, maximum);
     }
     void confirm(const std::string& minimum, const std::string& maximum) {
@@ -50,10 +47,7 @@ struct NoRepeatFixture : FormFixture {
         }
         return seen;
     }
-    long roundEnds() const {
-        return std::count_if(platform.boxes.begin(), platform.boxes.end(),
-                             [](const ShownBox& box) { return box.prompt == kRoundEnd; });
-    }
+    long roundEnds() const { return std::ranges::count(platform.prompts(), kRoundEnd); }
 };
 
 std::string historyOf(std::initializer_list<const char*> numbers) {

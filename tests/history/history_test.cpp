@@ -15,7 +15,8 @@ void pick(FormFixture& f, const std::string& number) {
 }  // namespace
 
 // A pick carries the stamp of the latest tick, even when the clock has
-// moved on since; two picks in one second both stay.
+// moved on since; two picks in one second both stay, and the draw goes on
+// without a word.
 TEST(Stamps, FollowTheClockZeroPaddedOnA24HourClock) {
     FormFixture f;
     f.platform.now = {2022, 1, 1, 0, 5, 9};
@@ -25,6 +26,9 @@ TEST(Stamps, FollowTheClockZeroPaddedOnA24HourClock) {
     pick(f, "12");
     pick(f, "3");
     EXPECT_EQ(f.form.Text6.Text, "2022年01月01日_00:05:09抽到幸运数: [12]\r\n2022年01月01日_00:05:09抽到幸运数: [3]\r\n");
+    EXPECT_EQ(f.form.Label4.Caption, "3");
+    EXPECT_TRUE(f.platform.boxes.empty());
+    EXPECT_TRUE(f.form.Timer1.Enabled && f.form.Command1.Enabled);
     f.form.tick(f.form.Timer5);
     EXPECT_EQ(f.form.Label13.Caption, "20231231235959");
     EXPECT_EQ(f.form.Label14.Caption, "2023年12月31日_23:59:59抽到幸运数: ");
