@@ -34,50 +34,37 @@ TEST(Stamps, FollowTheClockZeroPaddedOnA24HourClock) {
     EXPECT_EQ(f.form.Label14.Caption, "2023年12月31日_23:59:59抽到幸运数: ");
 }
 
-TEST(HistoryPanel, OpensOnlyWhenViewingIsAllowedAndKeepsTheSettingsShut) {
-    FormFixture f;
-    f.form.Check2.Value = 0;
-    f.form.click(f.form.Command11);
-    EXPECT_EQ(f.platform.boxes, (std::vector<ShownBox>{{"历史记录_拒绝访问[请联系开发者后重新尝试]", box::kCritical, "Kulbo"}}));
-    EXPECT_FALSE(f.form.Picture3.Visible);
-    EXPECT_TRUE(f.form.Command3.Enabled);
-
-    f.form.Check2.Value = 1;
-    f.form.click(f.form.Command11);
-    EXPECT_TRUE(f.form.Picture3.Visible);
-    EXPECT_FALSE(f.form.Command3.Enabled);
-    f.form.click(f.form.Command9);
-    EXPECT_FALSE(f.form.Picture3.Visible);
-    EXPECT_TRUE(f.form.Command3.Enabled);
-    EXPECT_EQ(f.platform.boxes.size(), 1u);
-}
-
-// Cleared only on Yes; no question when there is nothing to clear, and
-// none without both permissions (a click can reach the handler before the
-// settings timer disables the button).
-TEST(HistoryPanel, ClearAsksAndClearsOnlyOnYes) {
+// The panel opens only when viewing is allowed and keeps the settings shut.
+// Clearing asks and clears only on Yes; no question when there is nothing to
+// clear, and none without both permissions (a click can reach the handler
+// before the settings timer disables the button).
+TEST(HistoryPanel, OpensWhenAllowedAndClearsOnlyOnYes) {
     FormFixture f;
     pick(f, "7");
     const std::string history = f.form.Text6.Text;
+    f.form.Check2.Value = 0;
+    f.form.click(f.form.Command11);
+    EXPECT_EQ(f.platform.boxes, (std::vector<ShownBox>{{"历史记录_拒绝访问[请联系开发者后重新尝试]", box::kCritical, "Kulbo"}}));
+    EXPECT_TRUE(!f.form.Picture3.Visible && f.form.Command3.Enabled);
     f.platform.answers = {box::kYes, box::kYes};
+    f.form.Command8_Click();
+    f.form.Check2.Value = 1;
     f.form.Check3.Value = 0;
     f.form.Command8_Click();
     f.form.Check3.Value = 1;
-    f.form.Check2.Value = 0;
-    f.form.Command8_Click();
-    EXPECT_TRUE(f.platform.boxes.empty());
-    f.form.Check2.Value = 1;
+    EXPECT_EQ(f.platform.boxes.size(), 1u);
 
     f.platform.answers = {box::kNo};
     f.form.click(f.form.Command11);
+    EXPECT_FALSE(f.form.Command3.Enabled);
     f.form.click(f.form.Command8);
-    EXPECT_EQ(f.platform.boxes, (std::vector<ShownBox>{{"确定要清除历史记录？", box::kYesNoQuestionNoDefault, "Kulbo - 清除历史"}}));
+    EXPECT_EQ(f.platform.boxes.back(), (ShownBox{"确定要清除历史记录？", box::kYesNoQuestionNoDefault, "Kulbo - 清除历史"}));
     EXPECT_EQ(f.form.Text6.Text, history);
-
     f.platform.answers = {box::kYes};
     f.form.click(f.form.Command8);
     EXPECT_EQ(f.form.Text6.Text, "");
-    EXPECT_TRUE(f.form.Picture3.Visible);
     f.form.click(f.form.Command8);
-    EXPECT_EQ(f.platform.boxes.size(), 2u);
+    EXPECT_EQ(f.platform.boxes.size(), 3u);
+    f.form.click(f.form.Command9);
+    EXPECT_TRUE(!f.form.Picture3.Visible && f.form.Command3.Enabled);
 }

@@ -18,13 +18,7 @@ namespace fs = std::filesystem;
 inline const std::string kLine = "2022年01月01日_00:05:09抽到幸运数: [7]\r\n";
 
 // The same line in code page 936, byte by byte.
-inline const std::string kLineGbk =
-    "2022\xC4\xEA"
-    "01\xD4\xC2"
-    "01\xC8\xD5"
-    "_00:05:09"
-    "\xB3\xE9\xB5\xBD\xD0\xD2\xD4\xCB\xCA\xFD"
-    ": [7]\r\n";
+inline const std::string kLineGbk = "2022\xC4\xEA" "01\xD4\xC2" "01\xC8\xD5" "_00:05:09\xB3\xE9\xB5\xBD\xD0\xD2\xD4\xCB\xCA\xFD: [7]\r\n";
 
 // Paths as the program names them: UTF-8.
 inline std::string utf8Path(const fs::path& path) {

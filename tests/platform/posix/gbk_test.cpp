@@ -1,5 +1,6 @@
 // The program's own GBK writes what the C library's converter writes, for
 // every character, and stops where it stops.
+#include "app/unicode.h"
 #include "history/gbk.h"
 #include "platform/report_file.h"
 
@@ -9,25 +10,13 @@
 
 using namespace kulbo;
 
-namespace {
-
-std::string utf8(char32_t c) {
-    auto continuation = [](char32_t bits) { return char(0x80 | (bits & 0x3F)); };
-    if (c < 0x80) return std::string(1, char(c));
-    if (c < 0x800) return {char(0xC0 | c >> 6), continuation(c)};
-    if (c < 0x10000) return {char(0xE0 | c >> 12), continuation(c >> 6), continuation(c)};
-    return {char(0xF0 | c >> 18), continuation(c >> 12), continuation(c >> 6), continuation(c)};
-}
-
-}  // namespace
-
 TEST(GbkAsTheConverter, EveryCharacter) {
     iconv_t converter = iconv_open("GBK", "UTF-8");
     ASSERT_NE(converter, reinterpret_cast<iconv_t>(-1));
     int written = 0;
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF) continue;
-        std::string text = utf8(c), expected(8, '\0'), ours;
+        std::string text = utf8Of(std::u32string(1, c)), expected(8, '\0'), ours;
         char* in = text.data();
         char* out = expected.data();
         std::size_t inLeft = text.size(), outLeft = expected.size();
