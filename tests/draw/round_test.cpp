@@ -47,7 +47,10 @@ struct NoRepeatFixture : FormFixture {
         }
         return seen;
     }
-    long roundEnds() const { return std::ranges::count(platform.prompts(), kRoundEnd); }
+    long roundEnds() const {
+        const std::vector<std::string> shown = platform.prompts();
+        return std::count(shown.begin(), shown.end(), kRoundEnd);
+    }
 };
 
 std::string historyOf(std::initializer_list<const char*> numbers) {
