@@ -61,10 +61,16 @@ TEST_F(Scenario, EveryControlShowsWhereAndAsDesigned) {
     form.Label15.Caption = form.Label15.Caption.get() + "，请设置";
     form.Picture1.Visible = true;
     EXPECT_EQ(driver->shown(form.Label15).text, form.Label15.Caption.get());
+    // The lock buttons show their pictures above their captions, also while disabled.
+    const std::size_t below = 6 + static_cast<std::size_t>(form.Command4.IconSize);
+    auto picture = [&] { return inkIn(form.Command4, 6) - inkIn(form.Command4, below); };
+    EXPECT_GT(picture(), form.Command4.IconSize);
+    EXPECT_GT(inkIn(form.Command4, below), 20);
+    form.Command4.Enabled = false;
+    EXPECT_GT(picture(), 0);
     form.Picture1.Visible = false;
     form.Picture2.Visible = true;
-    EXPECT_TRUE(driver->shown(form.Option3).checked);
-    EXPECT_FALSE(driver->shown(form.Option4).checked);
+    EXPECT_EQ(std::pair(driver->shown(form.Option3).checked, driver->shown(form.Option4).checked), std::pair(true, false));
     EXPECT_GT(inkIn(form.Option3), 20);  // its frame lies above the one it overlaps
 }
 
