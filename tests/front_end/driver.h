@@ -55,9 +55,6 @@ public:
 
     virtual std::string readerName(const Control& control) = 0;
     virtual std::string readerDescription(const Control& control) = 0;
-    // "Label4.Name", "Text6.Description", ...: what readers were told of
-    // since the last call.
-    virtual std::vector<std::string> toldReaders() = 0;
 
     // The history box's current line, and how many lines it shows at once.
     virtual int historyLine() = 0;
