@@ -5,7 +5,6 @@
 
 #include "qt/application.h"
 #include "qt/history_view.h"
-#include "qt/key_codes.h"
 #include "qt/main_window.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_setup.h"
@@ -174,22 +173,20 @@ TEST_F(QtFrontEnd, ScreenReadersReadTheHistoryLineByLine) {
     EXPECT_LT(clock.elapsed(), 1000);
 }
 
-// The password box reads as one; the middle button pastes X's selection
-// nowhere but the title box.
-TEST_F(QtFrontEnd, ThePasswordBoxReadsAsOneAndTheMiddleButtonPastesNoNumber) {
+// The password box reads as one, and a box's characters are found where
+// they are shown; the middle button pastes X's selection nowhere but the
+// title box.
+TEST_F(QtFrontEnd, BoxesReadAsShownAndTheMiddleButtonPastesNoNumber) {
     EXPECT_TRUE(reader(form.Text3)->state().passwordEdit);
+    form.Picture2.Visible = true;
+    form.Text5.Text = "三年二班";
+    QAccessibleTextInterface* title = reader(form.Text5)->textInterface();
+    EXPECT_EQ(title->offsetAtPoint(title->characterRect(2).center()), 2);
+    form.Picture2.Visible = false;
     form.click(form.Command2);
     QGuiApplication::clipboard()->setText("42");
     QTest::mouseClick(driver.widget(form.Text2), Qt::MiddleButton, {}, QPoint(2, 5));
     EXPECT_EQ(driver.shownText(form.Text2), U"50");
-}
-
-TEST(QtKeys, KeysInTheCoresCodes) {
-    auto code = [](int qtKey, const QString& text = {}) { return keyCodeOf(QKeyEvent(QEvent::KeyPress, qtKey, {}, text)); };
-    EXPECT_EQ(code(Qt::Key_F4), 115);
-    EXPECT_EQ(code(Qt::Key_Period, "."), 190);
-    EXPECT_EQ(code(Qt::Key_Enter), 13);
-    EXPECT_EQ(code(Qt::Key_Zenkaku_Hankaku), 0);
 }
 
 // A name typed without an extension gets ".txt".
