@@ -40,7 +40,6 @@ public:
     }
 
     Program& program() override { return program_; }
-    MainWindow& window() { return window_; }
     QWidget* widget(const Control& c) { return window_.widgetFor(c); }
 
     void click(const Control& c) override { qobject_cast<QAbstractButton*>(widget(c))->click(); }
