@@ -34,9 +34,8 @@ public:
     virtual ~FrontEndDriver() = default;
 
     // The program in a real window on a scripted system; boxes are answered
-    // and recorded by the fake, everything else is the front end's own.
+    // and recorded by a fake, everything else is the front end's own.
     virtual Program& program() = 0;
-    virtual FakePlatform& fake() = 0;
 
     virtual void click(const Control& control) = 0;  // a button, an option or a check box
     virtual void focus(const Control& control) = 0;
@@ -53,21 +52,13 @@ public:
     // Pixels of ink (none of red, green and blue pale) in each row of the
     // control, as the screen shows it now.
     virtual std::vector<int> ink(const Control& control) = 0;
-    virtual bool contextMenuOpens(const TextBox& box) = 0;
 
     virtual std::string readerName(const Control& control) = 0;
     virtual std::string readerDescription(const Control& control) = 0;
-    // "Label4.Name", "Text6.Description", ...: what readers were told of
-    // since the last call.
-    virtual std::vector<std::string> toldReaders() = 0;
 
     // The history box's current line, and how many lines it shows at once.
     virtual int historyLine() = 0;
     virtual int historyLinesInSight() = 0;
-
-    // The system's: the maximize box and the close box.
-    virtual void maximize() = 0;
-    virtual void closeWindow() = 0;
 };
 
 // The front end's own dialogs, but for the boxes, which the fake answers.

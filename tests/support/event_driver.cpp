@@ -2,8 +2,6 @@
 
 #include "app/number_text.h"
 
-#include <cmath>
-#include <set>
 
 namespace kulbo::testing {
 
@@ -124,7 +122,6 @@ std::string EventDriver::violation() const {
     auto minimum = strictNumber(form.Text1.Text.get());
     auto maximum = strictNumber(form.Text2.Text.get());
     if (!minimum || !maximum) return "range is not numbers while drawing";
-    if (form.Option5.Value) return repeatViolation(*minimum, *maximum);
     // Right after a change of mode the rolling number is still the old mode's
     // until the next tick, a millisecond later. A random draw whose maximum
     // holds no whole number from 1 on falls back to the minimum.
@@ -133,29 +130,6 @@ std::string EventDriver::violation() const {
     double lowest = form.Option4.Value ? 1 : *minimum;
     if (!drawn || *drawn < lowest || *drawn > *maximum)
         return "drawn " + form.Label4.Caption.get() + " outside " + numberText(lowest) + ".." + form.Text2.Text.get();
-    return "";
-}
-
-// 不重复方式: the number just drawn is one of the mode's that the round had
-// not drawn yet, counted afresh from the whole history.
-std::string EventDriver::repeatViolation(double minimum, double maximum) const {
-    const Form1& form = f_.form;
-    std::set<long> numbers;
-    for (long n = long(std::ceil(minimum)); n <= long(std::floor(maximum)); ++n)
-        if (!form.Option1.Value || numberText(double(n)) != form.Text4.Text.get()) numbers.insert(n);
-    std::vector<long> lines;
-    const std::string& history = form.Text6.Text;
-    for (std::size_t open = history.find('['); open != std::string::npos; open = history.find('[', open + 1)) {
-        auto value = strictNumber(std::string_view(history).substr(open + 1, history.find(']', open) - open - 1));
-        lines.push_back(value && *value == std::floor(*value) ? long(*value) : -1);
-    }
-    std::set<long> drawn;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
-        if (numbers.count(lines[i]) && drawn.insert(lines[i]).second && drawn.size() == numbers.size()) drawn.clear();
-    const long last = lines.back();
-    if (!numbers.count(last) || numberText(double(last)) != form.Label4.Caption.get())
-        return "drawn " + form.Label4.Caption.get() + ", not a number of the mode";
-    if (drawn.count(last)) return "drawn " + form.Label4.Caption.get() + " twice in one round";
     return "";
 }
 

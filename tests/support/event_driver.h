@@ -56,7 +56,6 @@ public:
 
 private:
     std::string clickSomething(Choices& choices);
-    std::string repeatViolation(double minimum, double maximum) const;
 
     FormFixture& f_;
     View view_;
