@@ -86,7 +86,7 @@ var kulboPage = (() => {
     case "text":
       holder = element = el(control.multiLine ? "textarea" : "input", { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
       if (control.multiLine) break;
-      element.type = control.password ? "password" : "text";
+      element.type = control.mask ? "password" : "text";
       if (control.keyFilter) element.inputMode = "decimal";  // digits and a point
       listenToEdits(element, index, control);
       break;
@@ -115,7 +115,8 @@ var kulboPage = (() => {
     holder.dataset.index = index;
     // Size, faces and weight only: the stylesheet sets the lines' height. No
     // colour of its own (null) leaves the stylesheet's.
-    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight,
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontWeight: control.weight,
+                                  fontFamily: control.mask ? `"mask ${control.mask}", ${control.faces}` : control.faces,
                                   color: control.fore, backgroundColor: control.back });
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
     elements[index] = element;
