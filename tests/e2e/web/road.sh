@@ -49,14 +49,12 @@ alive() {
   if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(web ended "$1")" = no ]; else kill -0 "$1" 2>/dev/null; fi
 }
 
+# The windows of every tab, or those with exactly this title, one a line.
 windows_titled() {
   local tab
-  for tab in "${TABS[@]}"; do web find "$tab" "$1" | tr ' ' '\n'; done | sed '/^$/d'
+  for tab in "${TABS[@]}"; do web find "$tab" "$@" | tr ' ' '\n'; done | sed '/^$/d'
 }
-program_windows() {
-  local tab
-  for tab in "${TABS[@]}"; do web all "$tab" | tr ' ' '\n'; done | sed '/^$/d' | sort
-}
+program_windows() { windows_titled | sort; }
 wait_window() {
   local id
   for _ in $(seq 100); do
@@ -70,7 +68,7 @@ wait_window_gone() {
   for _ in $(seq 50); do program_windows | grep -qxF "$1" || return 0; sleep 0.1; done
   return 1
 }
-window_title() { web title "$1"; }
+window_title() { web script "$1" document.title; }
 
 click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; }
 click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
@@ -88,8 +86,10 @@ window_png() {
 }
 
 # The window's own size, unscaled, and whether the page centres it.
-client_size() { web size "$1" | cut -d' ' -f1; }
-window_centred() { [ "$(web size "$1" | cut -d' ' -f2)" = centred ]; }
+client_size() { web script "$1" '(w => `${w.offsetWidth}x${w.offsetHeight}`)(document.getElementById("window"))'; }
+window_centred() {
+  [ "$(web script "$1" '(r => Math.abs(r.left + r.right - innerWidth) <= 2 && Math.abs(r.top + r.bottom - innerHeight) <= 2)(document.getElementById("window").getBoundingClientRect())')" = True ]
+}
 
 # The downloads that the browser has finished, one a line.
 report_files() {
