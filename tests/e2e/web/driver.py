@@ -1,16 +1,21 @@
 """One headless Chromium that the end-to-end scripts drive through lib.sh's
 web road: a request a connection on 127.0.0.1, one line of tab-separated
 words in (a command of Browser's and its arguments), one line out ("ok" and
-the answer, or "fail" and why).
+the answer, or "fail" and why). The site is served from here too, with
+Cache-Control: no-store, so that a page that works once the server is gone
+works from its service worker alone.
 
 The page's windows as the scripts see them: "TAB" is the page's window in
 that tab, "TAB/box/N" the box shown there as the N-th, and "TAB/menu" the
 browser's context menu, had the page let it open.
 usage: driver.py FOLDER   (writes FOLDER/port once it listens)"""
+import functools
+import http.server
 import os
 import signal
 import socketserver
 import sys
+import threading
 import time
 
 from selenium import webdriver
@@ -47,6 +52,15 @@ return {title: document.title, shown: !document.getElementById("window").hidden,
 """
 
 
+class NoStore(http.server.SimpleHTTPRequestHandler):
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+    def log_message(self, *args):
+        pass
+
+
 class Browser:
     def __init__(self):
         options = webdriver.ChromeOptions()
@@ -59,7 +73,8 @@ class Browser:
         options.add_experimental_option("prefs", {"profile.default_content_setting_values.automatic_downloads": 1})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.blank = self.current = self.driver.current_window_handle
-        self.downloads = self.zone = ""
+        self.downloads = self.zone = self.url = ""
+        self.site = None
 
     def tab(self, handle):
         handle = handle.split("/")[0]
@@ -76,22 +91,32 @@ class Browser:
         self.tab(handle)
         return str(self.driver.execute_script("return " + expression))
 
-    def open(self, url, downloads, zone):
-        """A new tab for a script, the earlier scripts' tabs closed."""
+    def open(self, folder, downloads, zone):
+        """The site in FOLDER served, and a new tab of it for a script, the
+        earlier scripts' tabs closed and their site no longer served."""
         for handle in self.driver.window_handles:
             if handle != self.blank:
                 self.close_tab(handle)
-        self.downloads, self.zone = downloads, zone
-        return self.new_tab(url)
+        self.unserve()
+        self.site = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(NoStore, directory=folder))
+        threading.Thread(target=self.site.serve_forever, daemon=True).start()
+        self.url, self.downloads, self.zone = f"http://127.0.0.1:{self.site.server_address[1]}/", downloads, zone
+        return self.new_tab() + " " + self.url
 
-    def new_tab(self, url):
+    def unserve(self):
+        if self.site:
+            self.site.shutdown()
+            self.site.server_close()
+            self.site = None
+
+    def new_tab(self):
         self.driver.switch_to.new_window("tab")
         handle = self.current = self.driver.current_window_handle
         self.cdp(handle, "Browser.setDownloadBehavior", behavior="allow", downloadPath=self.downloads)
         if self.zone:
             self.cdp(handle, "Emulation.setTimezoneOverride", timezoneId=self.zone)
         self.cdp(handle, "Page.addScriptToEvaluateOnNewDocument", source=WATCH)
-        self.driver.get(url)
+        self.driver.get(self.url)
         return handle
 
     def close_tab(self, handle):
