@@ -23,6 +23,7 @@ from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.keys import Keys
 
 KEYS = {"Return": Keys.ENTER, "space": " "}  # the others by their names in Keys: "Page_Up" is PAGE_UP
@@ -56,9 +57,6 @@ class NoStore(http.server.SimpleHTTPRequestHandler):
     def end_headers(self):
         self.send_header("Cache-Control", "no-store")
         super().end_headers()
-
-    def log_message(self, *args):
-        pass
 
 
 class Browser:
@@ -147,8 +145,9 @@ class Browser:
                                                ".offsetWidth].join(' '))(document.getElementById('window').getBoundingClientRect())").split()
         return round(float(left) + int(x) * float(scale)), round(float(top) + int(y) * float(scale))
 
-    def click(self, handle, x, y, count=1, delay=0):
-        actions = ActionBuilder(self.driver)
+    def click(self, handle, x, y, count=1, delay=0, kind="mouse"):
+        """Clicks, or a finger's taps, at a point of the window, DELAY ms apart."""
+        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
         actions.pointer_action.move_to_location(*self.point(handle, x, y))
         for i in range(int(count)):
             actions.pointer_action.pause(int(delay) / 1000 if i else 0).pointer_down().pointer_up()
@@ -163,14 +162,6 @@ class Browser:
         """A pointer's click on what a CSS selector finds outside the window."""
         self.tab(handle)
         self.driver.find_element("css selector", selector).click()
-
-    def touch(self, handle, x, y, taps, delay):
-        """Taps of a finger at a point of the window, DELAY ms apart."""
-        x, y = self.point(handle, x, y)
-        for i in range(int(taps)):
-            time.sleep(int(delay) / 1000 if i else 0)
-            for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
-                self.cdp(handle, "Input.dispatchTouchEvent", type=kind, touchPoints=points)
 
     def viewport(self, handle, width, height, kind):
         """The tab's viewport as a screen of this size, a touch screen if asked."""

@@ -50,7 +50,7 @@ pass "captions and labels fit at five sizes, the full-screen control beside the 
 # 开始 picks twice at once, and a double click on the number selects nothing.
 web viewport "$main" 390 844 touch
 [ "$(web script "$main" 'document.querySelectorAll("input[inputmode=decimal]").length')" = 3 ] || fail "no number keyboard"
-web touch "$main" 88 400 2 50
+web click "$main" 88 400 2 50 touch
 web click "$main" 220 270 2 50
 [ "$(web script "$main" 'getSelection().toString() + visualViewport.scale')" = 1 ] || fail "text selected or the page zoomed"
 click_history "$main"
