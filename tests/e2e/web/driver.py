@@ -136,9 +136,6 @@ class Browser:
         found += [(f"{handle}/menu", "")] if seen["menu"] else []
         return " ".join(id for id, shown in found if title is None or shown == title)
 
-    def ended(self, handle):
-        return "yes" if self.script(handle, 'document.getElementById("window").inert') == "True" else "no"
-
     def point(self, handle, x, y):
         """A point of the window, in its design's pixels, on the screen."""
         left, top, scale = self.script(handle, "(r => [r.left, r.top, r.width / document.getElementById('window')"

@@ -35,8 +35,10 @@ open_kulbo() {
   wait_window Kulbo > /dev/null || fail "main window did not appear"
 }
 
+# A tab whose program ended takes no input.
+ended() { web script "$1" 'document.getElementById("window").inert'; }
 alive() {
-  if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(web ended "$1")" = no ]; else kill -0 "$1" 2>/dev/null; fi
+  if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(ended "$1")" = False ]; else kill -0 "$1" 2>/dev/null; fi
 }
 
 # The windows of every tab, or those with exactly this title, one a line.
@@ -97,7 +99,7 @@ second_copy_is_refused() {
   refusal=$(wait_window "运行中断 - Kulbo") || fail "the second tab showed no refusal"
   keys_to "$refusal" Return
   wait_window_gone "$refusal" || fail "the refusal stayed open"
-  [ "$(web ended "$second")" = yes ] || fail "the second tab still takes input after its refusal"
+  [ "$(ended "$second")" = True ] || fail "the second tab still takes input after its refusal"
   [ "$(web script "$second" 'document.getElementById("status").textContent')" = "$(word PageInAnotherTab)" ] ||
     fail "the second tab does not say where the program is"
   alive "$main" || fail "the first tab ended"
