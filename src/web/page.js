@@ -113,7 +113,8 @@ var kulboPage = (() => {
     }
     holder.dataset.index = index;
     // Size, faces and weight only: the stylesheet sets the lines' height. No
-    // colour of its own (null) leaves the stylesheet's.
+    // colour of its own (null) leaves the stylesheet's. A password box asks
+    // first for the site's font of the program's mask character.
     Object.assign(holder.style, { fontSize: `${control.font}px`, fontWeight: control.weight,
                                   fontFamily: control.mask ? `"mask ${control.mask}", ${control.faces}` : control.faces,
                                   color: control.fore, backgroundColor: control.back });
