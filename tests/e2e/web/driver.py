@@ -43,13 +43,15 @@ if (navigator.wakeLock) {
 }
 """
 
-# The page's window and its open boxes, as the scripts name them.
+# The page's windows in the tab arguments[0], or those titled arguments[1].
 WINDOWS = """
-const boxes = [...document.querySelectorAll("dialog[open]")].map(box => {
-  if (!box.dataset.seen) box.dataset.seen = String(window.kulboTestBoxes = (window.kulboTestBoxes || 0) + 1);
-  return [box.dataset.seen, box.querySelector(".title").textContent];
-});
-return {title: document.title, shown: !document.getElementById("window").hidden, boxes, menu: !!window.kulboTestMenu};
+const [tab, title] = arguments, found = document.getElementById("window").hidden ? [] : [[tab, document.title]];
+for (const box of document.querySelectorAll("dialog[open]")) {
+  box.dataset.seen = box.dataset.seen || (window.kulboTestBoxes = (window.kulboTestBoxes || 0) + 1);
+  found.push([`${tab}/box/${box.dataset.seen}`, box.querySelector(".title").textContent]);
+}
+if (window.kulboTestMenu) found.push([`${tab}/menu`, ""]);
+return found.filter(([, shown]) => title === null || shown === title).map(([id]) => id).join(" ");
 """
 
 
@@ -130,11 +132,7 @@ class Browser:
     def find(self, handle, title=None):
         """The windows of one tab, or those with exactly this title."""
         self.tab(handle)
-        seen = self.driver.execute_script(WINDOWS)
-        found = [(handle, seen["title"])] if seen["shown"] else []
-        found += [(f"{handle}/box/{number}", title) for number, title in seen["boxes"]]
-        found += [(f"{handle}/menu", "")] if seen["menu"] else []
-        return " ".join(id for id, shown in found if title is None or shown == title)
+        return self.driver.execute_script(WINDOWS, handle, title)
 
     def point(self, handle, x, y):
         """A point of the window, in its design's pixels, on the screen."""
