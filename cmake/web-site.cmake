@@ -3,7 +3,7 @@
 # files' content, so that a new build replaces what a browser keeps.
 set(icons icons/kulbo.svg icons/unlock.svg icons/cancel.svg icons/kulbo-192.png icons/kulbo-512.png
   icons/kulbo-maskable-512.png icons/kulbo-180.png)
-set(files index.html kulbo.css kulbo.js kulbo.wasm kulbo.webmanifest ${icons})
+set(files index.html kulbo.css kulbo.js kulbo.wasm kulbo.webmanifest mask-asterisk.ttf ${icons})
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/icons)
 
@@ -13,7 +13,7 @@ kulbo_messages(${SOURCE}/src/app/messages.h AppTitle PageLoading PageNeedsScript
 configure_file(${SOURCE}/src/web/index.html ${SITE}/index.html @ONLY)
 
 file(COPY ${SOURCE}/src/web/kulbo.css DESTINATION ${SITE})
-file(COPY ${BUILD}/kulbo.js ${BUILD}/kulbo.wasm ${BUILD}/kulbo.webmanifest DESTINATION ${SITE})
+file(COPY ${BUILD}/kulbo.js ${BUILD}/kulbo.wasm ${BUILD}/kulbo.webmanifest ${BUILD}/mask-asterisk.ttf DESTINATION ${SITE})
 file(COPY ${SOURCE}/data/icons/kulbo.svg ${SOURCE}/data/icons/unlock.svg ${SOURCE}/data/icons/cancel.svg DESTINATION ${SITE}/icons)
 foreach(png IN ITEMS "kulbo 192" "kulbo 512" "kulbo-maskable 512" "kulbo-maskable 180")
   separate_arguments(png)

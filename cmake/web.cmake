@@ -21,8 +21,7 @@ if(KULBO_FRONT_END)
   # The page: the program over the same core, with the page's script after
   # emscripten's loader in kulbo.js. A handler that opens a box waits there
   # (ASYNCIFY) while the page goes on.
-  add_executable(kulbo src/web/exports.cpp src/web/web_page.cpp src/web/web_dialogs.cpp src/web/json.cpp
-    src/web/dom_keys.cpp)
+  add_executable(kulbo src/web/exports.cpp src/web/web_page.cpp src/web/web_dialogs.cpp src/web/json.cpp)
   target_link_libraries(kulbo PRIVATE kulbo_platform)
   kulbo_warnings(kulbo)
   set_target_properties(kulbo PROPERTIES SUFFIX .js)
@@ -50,6 +49,12 @@ if(KULBO_FRONT_END)
     list(APPEND pngs ${outputs})
   endforeach()
 
+  # The password box's font, which draws the browser's mask as an asterisk.
+  find_program(KULBO_PYTHON python3 REQUIRED)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/mask-asterisk.ttf
+    COMMAND ${KULBO_PYTHON} ${CMAKE_SOURCE_DIR}/src/web/mask_font.py ${CMAKE_BINARY_DIR}/mask-asterisk.ttf
+    DEPENDS src/web/mask_font.py)
+
   # The static site: build-web/site.
   set(site_sources src/web/index.html src/web/kulbo.css src/web/sw.js src/app/messages.h cmake/messages.cmake data/icons/kulbo.svg
     data/icons/unlock.svg data/icons/cancel.svg cmake/web-site.cmake)
@@ -57,7 +62,7 @@ if(KULBO_FRONT_END)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site/sw.js
     COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DBUILD=${CMAKE_BINARY_DIR} -DSITE=${CMAKE_BINARY_DIR}/site
             -P ${CMAKE_SOURCE_DIR}/cmake/web-site.cmake
-    DEPENDS kulbo ${CMAKE_BINARY_DIR}/kulbo.webmanifest ${site_sources} ${pngs})
+    DEPENDS kulbo ${CMAKE_BINARY_DIR}/kulbo.webmanifest ${CMAKE_BINARY_DIR}/mask-asterisk.ttf ${site_sources} ${pngs})
   add_custom_target(kulbo_site ALL DEPENDS ${CMAKE_BINARY_DIR}/site/sw.js)
 endif()
 

@@ -2,19 +2,43 @@
 // call. A handler that opens a box waits in it, and the script waits with it.
 #include "app/geometry.h"
 #include "app/history_lines.h"
+#include "app/keys.h"
 #include "app/text_input.h"
 #include "app/unicode.h"
 #include "platform/web/web_system.h"
-#include "web/dom_keys.h"
 #include "web/json.h"
 #include "web/web_dialogs.h"
 #include "web/web_page.h"
 
+#include <charconv>
 #include <emscripten/emscripten.h>
+#include <utility>
 
 using namespace kulbo;
 
 namespace {
+
+constexpr std::pair<std::string_view, NamedKey> kNamedKeys[] = {
+    {"Backspace", NamedKey::Backspace}, {"Tab", NamedKey::Tab},         {"Enter", NamedKey::Enter},
+    {"Escape", NamedKey::Escape},       {" ", NamedKey::Space},         {"PageUp", NamedKey::PageUp},
+    {"PageDown", NamedKey::PageDown},   {"End", NamedKey::End},         {"Home", NamedKey::Home},
+    {"ArrowLeft", NamedKey::Left},      {"ArrowUp", NamedKey::Up},      {"ArrowRight", NamedKey::Right},
+    {"ArrowDown", NamedKey::Down},      {"Insert", NamedKey::Insert},   {"Delete", NamedKey::Delete},
+};
+
+// The browser's key (KeyboardEvent.key) as the code the window's KeyDown
+// sees: a named key's, a function key's, or that of the key that types the
+// character; 0 for any other.
+int keyCodeOfDomKey(std::string_view key) {
+    for (auto [name, named] : kNamedKeys)
+        if (key == name) return keyCodeOf(named);
+    int number = 0;
+    if (key.size() > 1 && key[0] == 'F' &&
+        std::from_chars(key.data() + 1, key.data() + key.size(), number).ptr == key.data() + key.size())
+        return functionKeyCode(number);
+    std::u32string characters = codePointsOfUtf8(key);
+    return characters.size() == 1 ? keyCodeOfCharacter(characters[0]) : 0;
+}
 
 struct WebProgram {
     WebSystem system;

@@ -5,7 +5,7 @@ var kulboPage = (() => {
   "use strict";
 
   // The program's steps for following it, in the order it lists them.
-  const [SHOW, HIDE, FOCUS, HISTORY, HISTORY_ADDED, NAME, DESCRIPTION, NEWS] = [4, 5, 6, 7, 8, 9, 10, 11];
+  const [SHOW, HIDE, FOCUS, HISTORY, HISTORY_ADDED, NAME, NEWS] = [4, 5, 6, 7, 8, 9, 11];
   const SHIFT = 1, CTRL = 2, ALT = 4;
 
   let app = 0;
@@ -41,7 +41,6 @@ var kulboPage = (() => {
     try { return Module["_" + name](app, ...call.values); } finally { call.free(); }
   }
   const json = pointer => JSON.parse(UTF8ToString(pointer));
-  const state = index => json(_kulbo_state(app, index));
 
   // A call that may run a handler. A handler that opens a box unwinds to
   // here and goes on once the box is answered; till then the page takes no
@@ -86,7 +85,7 @@ var kulboPage = (() => {
     case "text":
       holder = element = el(control.multiLine ? "textarea" : "input", { readOnly: control.locked, spellcheck: false, autocomplete: "off" });
       if (control.multiLine) break;
-      element.type = control.password ? "password" : "text";
+      element.type = control.mask ? "password" : "text";
       if (control.keyFilter) element.inputMode = "decimal";  // digits and a point
       listenToEdits(element, index, control);
       break;
@@ -114,8 +113,10 @@ var kulboPage = (() => {
     }
     holder.dataset.index = index;
     // Size, faces and weight only: the stylesheet sets the lines' height. No
-    // colour of its own (null) leaves the stylesheet's.
-    Object.assign(holder.style, { fontSize: `${control.font}px`, fontFamily: control.faces, fontWeight: control.weight,
+    // colour of its own (null) leaves the stylesheet's. A password box asks
+    // first for the site's font of the program's mask character.
+    Object.assign(holder.style, { fontSize: `${control.font}px`, fontWeight: control.weight,
+                                  fontFamily: control.mask ? `"mask ${control.mask}", ${control.faces}` : control.faces,
                                   color: control.fore, backgroundColor: control.back });
     if (control.readerLeavesOut) holder.setAttribute("aria-hidden", "true");
     elements[index] = element;
@@ -148,7 +149,7 @@ var kulboPage = (() => {
   function apply(index) {
     const control = controls[index], element = elements[index], holder = holders[index];
     if (!element) return;
-    const s = state(index), content = s.content;
+    const s = json(_kulbo_state(app, index)), content = s.content;
     switch (control.kind) {
     case "form":
       document.title = heading.textContent = content;
@@ -165,9 +166,6 @@ var kulboPage = (() => {
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
   }
-
-  const setReaderText = (element, attribute, text) =>
-    text ? element.setAttribute(attribute, text) : element.removeAttribute(attribute);
 
   function build() {
     controls = described.controls;
@@ -293,9 +291,9 @@ var kulboPage = (() => {
     else if (step === FOCUS) page.focus(index);
     else if (step === HISTORY) elements[index].value = text;
     else if (step === HISTORY_ADDED) elements[index].value += text;
-    else if (step === NAME) setReaderText(elements[index], "aria-label", text);
-    else if (step >= DESCRIPTION) setReaderText(elements[index], "aria-description", text);
-    else apply(index);
+    else if (step < NAME) apply(index);
+    else if (text) elements[index].setAttribute(step === NAME ? "aria-label" : "aria-description", text);
+    else elements[index].removeAttribute(step === NAME ? "aria-label" : "aria-description");
     if (step === NEWS) news.textContent = text;
   };
 

@@ -81,7 +81,7 @@ std::string WebPage::describeAll() const {
         if (auto* label = dynamic_cast<const Label*>(c))
             item.add("centered", label->Centered).add("autoSize", label->AutoSize).add("bigDisplay", label->BigDisplay);
         if (auto* box = dynamic_cast<const TextBox*>(c))
-            item.add("multiLine", box->MultiLine).add("locked", box->Locked).add("password", box->PasswordChar != '\0')
+            item.add("multiLine", box->MultiLine).add("locked", box->Locked).add("mask", std::string(box->PasswordChar ? 1 : 0, box->PasswordChar))
                 .add("keyFilter", hasKeyFilter(form, *box));
         if (auto* button = dynamic_cast<const CommandButton*>(c); button && !button->IconName.empty())
             item.add("icon", button->IconName).add("iconSize", button->IconSize);

@@ -1,6 +1,5 @@
-# The web road of lib.sh: the page, served by a server of the script's own
-# (serve.py, Cache-Control: no-store), in the headless Chromium that
-# driver.py holds. The functions of lib.sh in the page's terms: a window is
+# The web road of lib.sh: the page, served and shown in the headless
+# Chromium that driver.py holds. The functions of lib.sh in the page's terms: a window is
 # a tab's page or the box it shows; the reports are the browser's downloads.
 WEB=$(dirname "${BASH_SOURCE[0]}")
 BROWSER=${KULBO_WEB_BROWSER:-}
@@ -27,36 +26,27 @@ web() {
   [ -z "$reply" ] || printf '%s\n' "$reply"
 }
 
-# Serves the copy of the site; SITE_URL is its address, SERVER its process.
-start_server() {
-  /usr/bin/python3 "$WEB/serve.py" "$PROGRAM" > "$WORK/server.port" 2> "$WORK/server.log" &
-  SERVER=$!
-  PIDS+=("$SERVER")
-  for _ in $(seq 100); do [ -s "$WORK/server.port" ] && break; sleep 0.05; done
-  SITE_URL="http://127.0.0.1:$(head -1 "$WORK/server.port")/"
-}
-
+# The copy of the site served and opened; SITE_URL is its address.
 open_kulbo() {
-  start_server
-  main=$(web open "$SITE_URL" "$REPORTS" "${TZ:-}") || fail "the page did not open"
+  read -r main SITE_URL < <(web open "$PROGRAM" "$REPORTS" "${TZ:-}") || fail "the page did not open"
   TABS=("$main")
   FOCUSED=$main
   KULBO_PID=$main
   wait_window Kulbo > /dev/null || fail "main window did not appear"
 }
 
+# A tab whose program ended takes no input.
+ended() { web script "$1" 'document.getElementById("window").inert'; }
 alive() {
-  if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(web ended "$1")" = no ]; else kill -0 "$1" 2>/dev/null; fi
+  if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(ended "$1")" = False ]; else kill -0 "$1" 2>/dev/null; fi
 }
 
+# The windows of every tab, or those with exactly this title, one a line.
 windows_titled() {
   local tab
-  for tab in "${TABS[@]}"; do web find "$tab" "$1" | tr ' ' '\n'; done | sed '/^$/d'
+  for tab in "${TABS[@]}"; do web find "$tab" "$@" | tr ' ' '\n'; done | sed '/^$/d'
 }
-program_windows() {
-  local tab
-  for tab in "${TABS[@]}"; do web all "$tab" | tr ' ' '\n'; done | sed '/^$/d' | sort
-}
+program_windows() { windows_titled | sort; }
 wait_window() {
   local id
   for _ in $(seq 100); do
@@ -70,7 +60,7 @@ wait_window_gone() {
   for _ in $(seq 50); do program_windows | grep -qxF "$1" || return 0; sleep 0.1; done
   return 1
 }
-window_title() { web title "$1"; }
+window_title() { web script "$1" document.title; }
 
 click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; }
 click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
@@ -88,8 +78,10 @@ window_png() {
 }
 
 # The window's own size, unscaled, and whether the page centres it.
-client_size() { web size "$1" | cut -d' ' -f1; }
-window_centred() { [ "$(web size "$1" | cut -d' ' -f2)" = centred ]; }
+client_size() { web script "$1" '(w => `${w.offsetWidth}x${w.offsetHeight}`)(document.getElementById("window"))'; }
+window_centred() {
+  [ "$(web script "$1" '(r => Math.abs(r.left + r.right - innerWidth) <= 2 && Math.abs(r.top + r.bottom - innerHeight) <= 2)(document.getElementById("window").getBoundingClientRect())')" = True ]
+}
 
 # The downloads that the browser has finished, one a line.
 report_files() {
@@ -98,16 +90,21 @@ report_files() {
   find "$REPORTS" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort
 }
 
-# A second tab of the same page shows the refusal and then takes no input;
-# the first runs on.
+# A second tab of the same page shows the refusal, then takes no input and
+# says where the program is; the first runs on.
 second_copy_is_refused() {
   local second refusal
-  second=$(web new_tab "$SITE_URL") || fail "no second tab"
+  second=$(web new_tab) || fail "no second tab"
   TABS+=("$second")
   refusal=$(wait_window "运行中断 - Kulbo") || fail "the second tab showed no refusal"
   keys_to "$refusal" Return
   wait_window_gone "$refusal" || fail "the refusal stayed open"
-  [ "$(web ended "$second")" = yes ] || fail "the second tab still takes input after its refusal"
+  [ "$(ended "$second")" = True ] || fail "the second tab still takes input after its refusal"
+  [ "$(web script "$second" 'document.getElementById("status").textContent')" = "$(word PageInAnotherTab)" ] ||
+    fail "the second tab does not say where the program is"
   alive "$main" || fail "the first tab ended"
   [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second tab showed a window: $(windows_titled Kulbo | tr "\n" " ")"
 }
+
+# One of the program's words, as the page shows it.
+word() { sed -n "s/.*k$1 = \"\(.*\)\";/\1/p" "$WEB/../../../src/app/messages.h"; }
