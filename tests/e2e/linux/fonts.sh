@@ -2,10 +2,7 @@
 # Without a Chinese font the program names the package to install, and runs;
 # with one, it says nothing about fonts.
 source "$(dirname "$0")/../lib.sh"
-start_x
-start_window_manager
-start_kulbo
-wait_window Kulbo > /dev/null || fail "main window did not appear"
+open_kulbo
 grep -q fonts-arphic "$WORK/kulbo.log" && fail "a word about fonts although they are installed"
 { kill -9 "$KULBO_PID"; wait "$KULBO_PID"; } 2> /dev/null || true
 cat > "$WORK/latin-only.conf" <<CONF
