@@ -76,15 +76,7 @@ open_kulbo() {
 }
 
 # Waits for a window whose title matches the pattern exactly; prints its id.
-wait_window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+wait_window() { wait_other_window "$1" ""; }
 
 # The dark pixels in a rectangle of a window: how much text stands there.
 ink() {  # window x y width height

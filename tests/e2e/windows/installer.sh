@@ -46,13 +46,10 @@ read_entry() {
   entry=()
   local name type value
   while read -r name type value; do
-    [[ $type == REG_* ]] || continue
-    entry[$name]=$value
+    [[ $type != REG_* ]] || entry[$name]=$value
   done < <(wine reg query "$key")
 }
 
-start_x
-start_window_manager
 "$KULBO_WINE" "$installer" > "$WORK/installer.log" 2>&1 &
 PIDS+=($!)
 setup=$(wait_window "Kulbo $version 安装 ?") || fail "the installer showed no window titled in Chinese with the version"
@@ -63,10 +60,8 @@ named=$(sed -n 's/.*请点击 \[\([^]]*\)\].*/\1/p' <<< "$licence")
 buttons=$(awk -F'\t' '$1 == "Button" { gsub("&", "", $3); print $3 }' <<< "$licence")
 grep -qxF "$named" <<< "$buttons" || fail "the licence page says to press [$named]; its buttons read: $buttons"
 keys_to "$setup" Escape
-question=$(wait_other_window "Kulbo $version 安装 ?" "$setup") || fail "cancelling asked nothing"
-keys_to "$question" Return
-for _ in $(seq 50); do alive "${PIDS[-1]}" || break; sleep 0.1; done
-alive "${PIDS[-1]}" && fail "the installer did not end when cancelled"
+main=$setup answer "Kulbo $version 安装 ?" cancelling Return
+ended "${PIDS[-1]}" || fail "the installer did not end when cancelled"
 [ ! -e "$folder" ] || fail "a cancelled installer left $folder"
 pass "the installer speaks Chinese, names version $version, its licence page names its button [$named], and it cancels cleanly"
 
@@ -89,8 +84,7 @@ convert "$BUILD/pictures/installer.bmp" -resize "${width}x$height!" "$WORK/ours.
 difference=$({ compare -metric RMSE "$WORK/finish.png" "$WORK/ours.png" null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/')
 awk -v d="$difference" 'BEGIN { exit !(d < 0.05) }' || fail "the finish page's picture is not ours (difference $difference)"
 keys_to "$setup" alt+r Return  # without starting the program
-for _ in $(seq 50); do alive "${PIDS[-1]}" || break; sleep 0.1; done
-alive "${PIDS[-1]}" && fail "the installer did not end on 完成"
+ended "${PIDS[-1]}" || fail "the installer did not end on 完成"
 [ -f "$folder/kulbo.exe" ] || fail "the pages installed nothing into $folder"
 forget_install
 pass "installed page by page; the finish page shows our picture (difference $difference)"
@@ -112,7 +106,7 @@ main=$(wait_window Kulbo) || fail "the Start-menu shortcut started no program"
 KULBO_PID=$(xdotool getwindowpid "$main")
 PIDS+=($KULBO_PID)
 click_start "$main"
-[ -n "$(export_report "$main")" ] || fail "no GBK report beside the installed program: $(ls "$folder")"
+[ -n "$(export_report)" ] || fail "no GBK report beside the installed program: $(ls "$folder")"
 report=$(basename "$(report_files)")
 pass "started from the shortcut, the program writes $report beside itself"
 
@@ -122,11 +116,9 @@ wine "$installer" /S && fail "the installer went on while the program ran"
   fail "a refused install or uninstall changed something"
 pass "a running program is neither replaced nor removed"
 
-wmctrl -i -c "$main"
-question=$(wait_other_window Kulbo "$main") || fail "closing asked nothing"
-keys_to "$question" shift+Tab space
-for _ in $(seq 50); do alive "$KULBO_PID" || break; sleep 0.1; done
-alive "$KULBO_PID" && fail "the program did not end"
+close_window "$main"
+answer Kulbo closing shift+Tab space   # 是
+ended "$KULBO_PID" || fail "the program did not end"
 
 # An older version, installed into a folder of the user's choosing.
 mv "$folder" "$old"
