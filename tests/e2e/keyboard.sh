@@ -34,8 +34,7 @@ answer 提示 "生成txt报告 by keys" Return
 mapfile -t picks < <(iconv -f GBK -t UTF-8 "$(report_files | tail -1)" | sed -n 's/.*抽到幸运数: \[\([0-9]*\)\]\r$/\1/p')
 [ "${#picks[@]}" = 2 ] && [ "${picks[1]}" -le 30 ] || fail "the report holds the picks ${picks[*]}, not two, the second of 1..30"
 keys shift+Tab shift+Tab space              # 清除历史
-answer "Kulbo - 清除历史" 清除历史 Escape      # 否; Enter takes the default, 否 too
-keys space; answer "Kulbo - 清除历史" 清除历史 Return
+answer "Kulbo - 清除历史" 清除历史 Escape      # 否
 keys space; answer "Kulbo - 清除历史" 清除历史 y
 keys Tab Tab space                          # 生成txt报告 on an empty history
 answer Kulbo "exporting an empty history" Escape

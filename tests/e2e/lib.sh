@@ -133,10 +133,11 @@ click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
-# Waits for a visible window with this title other than the given one.
-wait_other_window() {
+# Waits for a visible window with this title other than the given one, ten
+# seconds or that many tenths of a second.
+wait_other_window() {  # title except [tenths]
   local title=$1 except=$2 id
-  for _ in $(seq 100); do
+  for _ in $(seq "${3:-100}"); do
     for id in $(windows_titled "$title"); do
       [ "$id" != "$except" ] && { echo "$id"; return 0; }
     done
@@ -167,7 +168,10 @@ answer() {  # title what key...
 open_settings() { click_settings "$main"; keys_to "$main" Return; }
 
 # Waits up to five seconds for the process to end.
-ended() { for _ in $(seq 50); do alive "$1" || return 0; sleep 0.1; done; return 1; }
+ended() {
+  for _ in $(seq 50); do alive "$1" || return 0; sleep 0.1; done
+  return 1
+}
 
 # Waits until the window with this id is no longer shown.
 wait_window_gone() {
@@ -180,14 +184,7 @@ wait_window_gone() {
 
 # Succeeds when, for a second and a half, no window with this title other
 # than the given one shows up.
-no_other_window() {
-  local id
-  for _ in $(seq 15); do
-    for id in $(windows_titled "$1"); do [ "$id" != "$2" ] && return 1; done
-    sleep 0.1
-  done
-  return 0
-}
+no_other_window() { ! wait_other_window "$1" "$2" 15 > /dev/null; }
 
 # The text reports in the program's folder, one a line.
 report_files() { find "$(dirname "$PROGRAM")" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort; }

@@ -2,8 +2,8 @@
 # The installer, as a teacher without administrator rights runs it: 64-bit,
 # asking for no elevation, in Chinese with the version, its licence page
 # naming the button it has, its finish page showing our picture; page by
-# page or silently it installs into %LOCALAPPDATA%\Programs\Kulbo with
-# Start-menu and desktop shortcuts and an uninstall entry in HKCU. Started
+# page it installs into %LOCALAPPDATA%\Programs\Kulbo with Start-menu and
+# desktop shortcuts and an uninstall entry in HKCU. Started
 # from its shortcut, the program writes its report beside itself. While it
 # runs, neither installer nor uninstaller changes anything; a new version
 # goes where the old one is; the uninstaller takes everything but the
@@ -59,17 +59,10 @@ named=$(sed -n 's/.*请点击 \[\([^]]*\)\].*/\1/p' <<< "$licence")
 [ -n "$named" ] || fail "the licence page names no button to press: $licence"
 buttons=$(awk -F'\t' '$1 == "Button" { gsub("&", "", $3); print $3 }' <<< "$licence")
 grep -qxF "$named" <<< "$buttons" || fail "the licence page says to press [$named]; its buttons read: $buttons"
-keys_to "$setup" Escape
-main=$setup answer "Kulbo $version 安装 ?" cancelling Return
-ended "${PIDS[-1]}" || fail "the installer did not end when cancelled"
-[ ! -e "$folder" ] || fail "a cancelled installer left $folder"
-pass "the installer speaks Chinese, names version $version, its licence page names its button [$named], and it cancels cleanly"
+pass "the installer speaks Chinese, names version $version, and its licence page names its button [$named]"
 
 # Through the pages as a teacher goes: the licence accepted, the components
 # and the folder as offered; the finish page shows our picture, not NSIS's.
-"$KULBO_WINE" "$installer" > "$WORK/installer.log" 2>&1 &
-PIDS+=($!)
-setup=$(wait_window "Kulbo $version 安装 ?") || fail "the installer showed no window"
 for _ in 1 2 3; do keys_to "$setup" Return; done
 for _ in $(seq 100); do
   picture=$(page | awk -F'\t' '$1 == "Static" && $2 ~ /^0 0 / && $3 == "" { print $2 }' | awk '$3 < 200')
@@ -85,11 +78,8 @@ difference=$({ compare -metric RMSE "$WORK/finish.png" "$WORK/ours.png" null: 2>
 awk -v d="$difference" 'BEGIN { exit !(d < 0.05) }' || fail "the finish page's picture is not ours (difference $difference)"
 keys_to "$setup" alt+r Return  # without starting the program
 ended "${PIDS[-1]}" || fail "the installer did not end on 完成"
-[ -f "$folder/kulbo.exe" ] || fail "the pages installed nothing into $folder"
-forget_install
 pass "installed page by page; the finish page shows our picture (difference $difference)"
 
-wine "$installer" /S || fail "the silent install failed"
 cmp -s "$folder/kulbo.exe" "$1" || fail "$folder holds another kulbo.exe than the build's (scripts/build-windows remakes the installer)"
 [ -f "$folder/README.txt" ] && [ -f "$folder/LICENSE.txt" ] && [ -f "$folder/uninstall.exe" ] || fail "installed: $(ls "$folder")"
 [ -f "$start_menu" ] && [ -f "$desktop" ] || fail "shortcuts missing: $start_menu $desktop"
