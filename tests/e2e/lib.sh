@@ -51,6 +51,15 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 alive() { kill -0 "$1" 2>/dev/null; }
+gone() { ! alive "$1"; }
+
+# Runs the command every tenth of a second until it succeeds, at most that
+# many times; fails when it never did.
+within() {  # tenths command...
+  local _
+  for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done
+  return 1
+}
 
 # Becomes the program, run from the work folder.
 exec_kulbo() {
@@ -124,7 +133,7 @@ set_clipboard() {
   python3 -c 'import sys, tkinter; root = tkinter.Tk(); root.withdraw(); root.clipboard_append(sys.argv[1])
 root.update(); print("owned", flush=True); root.mainloop()' "$1" > "$WORK/clipboard" 2>&1 &
   PIDS+=($!)
-  for _ in $(seq 50); do grep -q owned "$WORK/clipboard" && return; sleep 0.1; done; fail "no clipboard"
+  within 50 grep -q owned "$WORK/clipboard" || fail "no clipboard"
 }
 
 # Clicks at x, y relative to a window.
@@ -133,18 +142,14 @@ click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
-# Waits for a visible window with this title other than the given one, ten
-# seconds or that many tenths of a second.
-wait_other_window() {  # title except [tenths]
-  local title=$1 except=$2 id
-  for _ in $(seq "${3:-100}"); do
-    for id in $(windows_titled "$title"); do
-      [ "$id" != "$except" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
+# Prints a visible window with this title other than the given one.
+other_window() {
+  local ids
+  ids=$(windows_titled "$1")
+  grep -m1 -vxF -- "$2" <<< "$ids"
 }
+# Waits for one, ten seconds or that many tenths of a second.
+wait_other_window() { within "${3:-100}" other_window "$1" "$2"; }
 
 # Keys to the window that has the focus, after making sure it is the one.
 keys_to() {
@@ -167,20 +172,10 @@ answer() {  # title what key...
 # Opens the settings through the lock, which Enter unlocks whatever it holds.
 open_settings() { click_settings "$main"; keys_to "$main" Return; }
 
-# Waits up to five seconds for the process to end.
-ended() {
-  for _ in $(seq 50); do alive "$1" || return 0; sleep 0.1; done
-  return 1
-}
-
-# Waits until the window with this id is no longer shown.
-wait_window_gone() {
-  for _ in $(seq 50); do
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
-    sleep 0.1
-  done
-  return 1
-}
+# Waits up to five seconds for the process to end, or the window to go.
+ended() { within 50 gone "$1"; }
+hidden() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+wait_window_gone() { within 50 hidden "$1"; }
 
 # Succeeds when, for a second and a half, no window with this title other
 # than the given one shows up.

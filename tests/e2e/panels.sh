@@ -117,24 +117,18 @@ alive "$KULBO_PID" || fail "the website ended the program"
 pass "关于 shows its box; 进入官网 without a browser says so and keeps the settings open"
 
 if on_desktop "a page has no window to maximise, resize or minimise: it scales its window to the viewport"; then
-  # Waits for the window to be in the state, or shown, unmaximised, at the design size.
-  settles() {
-    for _ in $(seq 30); do
-      if [ -n "${1:-}" ]; then xprop -id "$main" _NET_WM_STATE | grep -q "$1" && return 0
-      elif ! xprop -id "$main" _NET_WM_STATE | grep -q MAXIMIZED && xwininfo -id "$main" | grep -q IsViewable &&
-           [ "$(client_size "$main")" = "441x426" ]; then return 0; fi
-      sleep 0.1
-    done
-    return 1
+  minimised() { xprop -id "$main" _NET_WM_STATE | grep -q HIDDEN; }
+  designed() {  # shown, not maximised, at the design size
+    ! xprop -id "$main" _NET_WM_STATE | grep -q MAXIMIZED && ! hidden "$main" && [ "$(client_size "$main")" = "441x426" ]
   }
   wmctrl -i -r "$main" -b add,maximized_vert,maximized_horz
-  settles || fail "maximised by the window manager: $(client_size "$main")"
+  within 30 designed || fail "maximised by the window manager: $(client_size "$main")"
   xdotool windowsize "$main" 700 600
-  settles || fail "resized: $(client_size "$main")"
+  within 30 designed || fail "resized: $(client_size "$main")"
   xdotool windowminimize --sync "$main" 2>/dev/null || xdotool windowminimize "$main"
-  settles HIDDEN || fail "minimising did not minimise"
+  within 30 minimised || fail "minimising did not minimise"
   wmctrl -i -a "$main"
-  settles || fail "restored: $(client_size "$main")"
+  within 30 designed || fail "restored: $(client_size "$main")"
   pass "maximising, resizing, minimising and restoring all end at the design size"
   alive "$KULBO_PID" || fail "program ended"
 fi

@@ -15,7 +15,7 @@ if [ ! -d "$program" ]; then
   trap 'kill "${manager:-}" "$server" 2> /dev/null; rm -f "$chosen"' EXIT
   for _ in $(seq 100); do [ -s "$chosen" ] && break; sleep 0.05; done
   [ -s "$chosen" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(tr -d '\n' < "$chosen")" KULBO_SHARED_DISPLAY=1
+  export DISPLAY=":$(tr -d '\n' < "$chosen")"
   openbox --sm-disable > /dev/null 2>&1 &
   manager=$!
   for _ in $(seq 150); do wmctrl -m > /dev/null 2>&1 && break; sleep 0.05; done

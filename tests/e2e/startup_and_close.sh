@@ -7,12 +7,9 @@
 # Windows letting the session end). A killed copy blocks nothing.
 source "$(dirname "$0")/lib.sh"
 open_kulbo
-[ "$(client_size "$main")" = "441x426" ] || fail "client area is $(client_size "$main"), not 441x426"
-window_centred "$main" || fail "the window is not centred"
-pass "window shown at 441x426"
-
+[ "$(client_size "$main")" = "441x426" ] && window_centred "$main" || fail "the window is $(client_size "$main"), or not centred"
 second_copy_is_refused true
-pass "second copy refused"
+pass "window shown at 441x426, centred; a second copy refused"
 on_desktop "closing a tab asks the browser's own question (beforeunload), and a tab cannot be killed alone: tests/e2e/web/page_only.sh" || exit 0
 
 # The system asks the program to end; on Windows $WORK/ended says whether

@@ -22,9 +22,9 @@ pass "the refusal is centred on the screen, $w pixels wide"
 
 keys_to "$refusal" Return
 ended "$second" || fail "the second copy still runs after its refusal"
-for _ in $(seq 50); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && break; sleep 0.1; done
-xwininfo -id "$main" | grep -q IsViewable || fail "the running window stayed minimized"
-[ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] || fail "the running window was not activated"
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]; }
+within 50 active || fail "the running window was not activated"
+hidden "$main" && fail "the running window stayed minimized"
 pass "the running window comes to the front"
 
 kill -STOP "$KULBO_PID"

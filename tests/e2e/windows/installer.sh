@@ -64,12 +64,8 @@ pass "the installer speaks Chinese, names version $version, and its licence page
 # Through the pages as a teacher goes: the licence accepted, the components
 # and the folder as offered; the finish page shows our picture, not NSIS's.
 for _ in 1 2 3; do keys_to "$setup" Return; done
-for _ in $(seq 100); do
-  picture=$(page | awk -F'\t' '$1 == "Static" && $2 ~ /^0 0 / && $3 == "" { print $2 }' | awk '$3 < 200')
-  [ -n "$picture" ] && break
-  sleep 0.1
-done
-[ -n "$picture" ] || fail "no finish page with a picture: $(page)"
+picture() { page | awk -F'\t' '$1 == "Static" && $2 ~ /^0 0 / && $3 == "" { print $2 }' | awk '$3 < 200' | grep .; }
+picture=$(within 100 picture) || fail "no finish page with a picture: $(page)"
 read -r _ _ width height <<< "$picture"
 timeout 10 import -window "$setup" -crop "${width}x$height+0+0" +repage "$WORK/finish.png"
 convert "$BUILD/pictures/installer.bmp" -resize "${width}x$height!" "$WORK/ours.png"
@@ -128,8 +124,8 @@ pass "a new version replaces the old one in its folder"
 uninstaller=${entry[QuietUninstallString]}
 [[ $uninstaller =~ ^\"(.*)\"\ /S$ ]] || fail "quiet uninstall: $uninstaller"
 wine "${BASH_REMATCH[1]}" /S || fail "the uninstaller did not start"
-for _ in $(seq 50); do wine reg query "$key" > /dev/null || break; sleep 0.2; done
-wine reg query "$key" > /dev/null && fail "the uninstall entry stayed"
+no_entry() { ! wine reg query "$key" > /dev/null; }
+within 100 no_entry || fail "the uninstall entry stayed"
 [ "$(ls -A "$old")" = "$report" ] || fail "after uninstalling, the folder holds: $(ls -A "$old")"
 [ ! -e "$start_menu" ] && [ ! -e "$desktop" ] || fail "a shortcut stayed"
 pass "uninstalled: the report stays, the program, shortcuts and entry are gone"
