@@ -20,10 +20,8 @@ answer "Kulbo - 清除历史" clearing Return     # No is the default
 click_export "$main"
 answer 提示 exporting Return
 
-mapfile -t reports < <(report_files)
-[ "${#reports[@]}" -eq 1 ] || fail "expected one report, found ${#reports[@]}"
-report=${reports[0]}
-[[ $(basename "$report") =~ ^Kulbo的历史幸运号报告[0-9]{14}\.txt$ ]] || fail "report named $(basename "$report")"
+report=$(report_files)
+[[ $report =~ ^[^$'\n']*/Kulbo的历史幸运号报告[0-9]{14}\.txt$ ]] || fail "expected one report named by its time, found: $report"
 # Read as GBK, each line from the very first byte (no byte-order mark) is a
 # stamped pick ending in CR; an empty line ends the report.
 line='^[0-9]{4}年[0-9]{2}月[0-9]{2}日_[0-9]{2}:[0-9]{2}:[0-9]{2}抽到幸运数: \[[0-9]+\]'$'\r''$'
@@ -92,8 +90,7 @@ read -r width height left top <<< "$(display_ink "$main")"
 
 picks=$(export_report) || fail "no report written"
 [ "$(wc -l <<< "$picks")" -eq 25 ] || fail "expected 25 picks, the report holds $(wc -l <<< "$picks")"
-first=$(head -5 <<< "$picks")
-[ "$(sort -u <<< "$first")" = 1 ] || fail "picks in 1..1.2 were not all 1: $(tr '\n' ' ' <<< "$first")"
+[ "$(head -5 <<< "$picks" | sort -u)" = 1 ] || fail "picks in 1..1.2 were not all 1: $(head -5 <<< "$picks" | tr '\n' ' ')"
 last=$(tail -20 <<< "$picks")
 awk '$1 < 1 || $1 > 25 { bad = 1 } END { exit bad }' <<< "$last" || fail "a pick fell outside 1..25: $(tr '\n' ' ' <<< "$last")"
 [ "$(sort -u <<< "$last" | wc -l)" -gt 1 ] || fail "twenty picks in 1..25 were all alike"
