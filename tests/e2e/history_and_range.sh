@@ -7,7 +7,7 @@
 # digits and one point, an empty maximum is refused with an error box and
 # keeps the window in editing, and a valid maximum sets the range the draw
 # uses, as the next report shows, and the display shows the digits whole at
-# the size it fits for three.
+# the size it fits for three. Last, 不重复方式 over 1..5.
 source "$(dirname "$0")/lib.sh"
 export TZ=Asia/Shanghai                 # stamps are local time, not UTC
 started=$(date +%Y%m%d%H%M%S)
@@ -95,3 +95,22 @@ last=$(tail -20 <<< "$picks")
 awk '$1 < 1 || $1 > 25 { bad = 1 } END { exit bad }' <<< "$last" || fail "a pick fell outside 1..25: $(tr '\n' ' ' <<< "$last")"
 [ "$(sort -u <<< "$last" | wc -l)" -gt 1 ] || fail "twenty picks in 1..25 were all alike"
 pass "the draw used 1..1.2, nothing while editing, then 1..25"
+
+# 不重复方式, chosen by keyboard on the settings panel, and the range set to
+# 1..5 by keyboard with both boxes open: five picks draw five different
+# numbers, the last of them with a box that ends the round.
+open_settings                               # the focus goes to 确定
+keys() { keys_to "$main" "$@"; }
+keys Tab Tab Tab Tab Down                   # over the avoidance group and two boxes to 随机方式, then 不重复方式
+keys shift+Tab shift+Tab shift+Tab shift+Tab space   # back to 确定; the focus returns to 设置
+keys shift+Tab space                        # 修改
+keys shift+Tab shift+Tab End BackSpace BackSpace 1 Tab End BackSpace BackSpace 5 Tab space   # 1 and 5, then 完成
+no_other_window Kulbo "$main" || fail "the range 1..5 was refused"
+click_repeatedly "$main" 88 400 4 150
+no_other_window Kulbo "$main" || fail "a box came before the round was complete"
+click_start "$main"
+answer Kulbo "the round's last pick" Return
+picks=$(export_report | tail -5) || fail "no report written"
+[ "$(sort -n <<< "$picks" | tr '\n' ' ')" = "1 2 3 4 5 " ] ||
+  fail "five picks in 1..5 were not each number once: $(tr '\n' ' ' <<< "$picks")"
+pass "不重复方式 over 1..5 drew each number once, the fifth with a box"
