@@ -146,7 +146,7 @@ windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || tr
 other_window() {
   local ids
   ids=$(windows_titled "$1")
-  grep -m1 -vxF -- "$2" <<< "$ids"
+  grep -m1 -vxF -e "$2" -e '' <<< "$ids"   # nor an empty line, when there is none
 }
 # Waits for one, ten seconds or that many tenths of a second.
 wait_other_window() { within "${3:-100}" other_window "$1" "$2"; }
