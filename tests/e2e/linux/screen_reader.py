@@ -40,6 +40,11 @@ def on_event(event):
     heard.append((event.type, role, name, description, focused, line, event.detail1))
 
 
+def told(kind, name, since=0):
+    """What was heard since then of this kind from the control of this name."""
+    return [h for h in heard[since:] if h[0].startswith(kind) and h[2] == name]
+
+
 def until(found, missing):
     """Lets the events in until found() gives something, for five seconds at most; returns it."""
     for _ in range(100):
@@ -78,11 +83,9 @@ def check_tree(frame):
 
 def picked(count):
     """The focused 开始 told the pick in a description of its own, and the display carries the number in its name."""
-    told = [h[3] for h in heard if h[0] == 'object:property-change:accessible-description' and h[1] == 'push button'
-            and h[2] == '开始' and h[4] and '抽到' in h[3]]
-    named = [h[2] for h in heard if h[0] == 'object:property-change:accessible-name' and h[1] == 'label'
-             and h[2].startswith('幸运数 ')]
-    return len(told) >= count and named and (told[-1], named[-1])
+    described = [h[3] for h in told('object:property-change:accessible-description', '开始') if h[4] and '抽到' in h[3]]
+    named = [h[2] for h in heard if h[0] == 'object:property-change:accessible-name' and h[2].startswith('幸运数 ')]
+    return len(described) >= count and named and (described[-1], named[-1])
 
 
 def main():
@@ -111,14 +114,13 @@ def main():
 
     # Down moves the caret to the second line, which a reader reads whole.
     xdotool('key', 'Down')
-    line = until(lambda: [h[5] for h in heard if h[0] == 'object:text-caret-moved' and h[2] == '抽到的历史幸运号'],
-                 'Down moved no caret')[0]
+    line = until(lambda: told('object:text-caret-moved', '抽到的历史幸运号'), 'Down moved no caret')[0][5]
     if not line or line.count('抽到幸运数') != 1 or not line.endswith('\n'):
         fail(f'the caret moved to a line that reads {line!r}')
 
     box = next(n for n in descendants(frame) if n.getRoleName() == 'text' and n.name == '抽到的历史幸运号')
     whole = box.queryText().getText(0, -1)
-    inserted = [h for h in heard if h[0].startswith('object:text-changed:insert') and h[2] == '抽到的历史幸运号']
+    inserted = told('object:text-changed:insert', '抽到的历史幸运号')
     if len(whole.splitlines()) != 2 or whole.count('抽到幸运数') != 2 or len(inserted) != 2:
         fail(f'the history reads {whole!r} after {len(inserted)} insertions told for two picks')
     print(f'ok: the tree; two picks told; the focus straight to the history box, whose second line reads {line.rstrip()!r}')
