@@ -119,7 +119,8 @@ type_into() {  # window x y width height text
     for _try in 1 2 3; do
       xdotool type --delay 40 "${text:i:1}"
       for _ in $(seq 30); do
-        (( $(ink "$window" "$x" "$y" "$width" "$height") >= before + 8 )) && continue 3
+        # More than a caret, one pixel wide and at most the box's height, adds.
+        (( $(ink "$window" "$x" "$y" "$width" "$height") > before + height )) && continue 3
         sleep 0.1
       done
     done
