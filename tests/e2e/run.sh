@@ -3,6 +3,8 @@
 # X server with one window manager (the page: in the one browser that ctest
 # started): a desktop's start, and Wine's desktop process, are paid once.
 #   run.sh PROGRAM BUILD SCRIPT...
+# (so also for one script by hand: run.sh build/kulbo build tests/e2e/panels.sh;
+# the scripts find the display run.sh starts and start none of their own)
 # A script that exits 77 is skipped; the run fails when any script failed.
 set -uo pipefail
 program=$1 build=$2
