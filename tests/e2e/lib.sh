@@ -1,10 +1,10 @@
 # Shared by the end-to-end tests, which run.sh runs on its X server: a
 # private runtime folder and home, and a copy of the program in a folder of
 # its own, named in Chinese as a teacher's folder is (in GBK bytes on Linux,
-# as a zip from a Chinese Windows machine unpacks). The program is the Linux one (kulbo), or
-# the Windows one (kulbo.exe), which runs under Wine by $KULBO_WINE, or the
-# page (the site's folder), which runs in headless Chromium by the web road
-# at the end of this file.
+# as a zip from a Chinese Windows machine unpacks). The program is the Linux
+# one (kulbo), or the Windows one (kulbo.exe), which runs under Wine by
+# $KULBO_WINE, or the page (the site's folder), which runs in headless
+# Chromium by the web road at the end of this file.
 set -euo pipefail
 
 KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe] or path/to/site}

@@ -12,6 +12,9 @@ shift 2
 
 if [ ! -d "$program" ]; then
   chosen=$(mktemp)
+  # -noreset: by default the server starts over when its last client leaves,
+  # and a client connecting in that moment is turned away. -ardelay: a key
+  # whose release comes late on a busy machine must not repeat.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ardelay 30000 3> "$chosen" > /dev/null 2>&1 &
   server=$!
   trap 'kill "${manager:-}" "$server" 2> /dev/null; rm -f "$chosen"' EXIT
