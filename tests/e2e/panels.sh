@@ -77,7 +77,8 @@ titled=$(wait_window "三年二班 - Kulbo") || fail "the window title is \"$(wi
 [ "$titled" = "$main" ] || fail "another window took the title"
 # Pasted over it through the system's clipboard: 17 characters, one beyond
 # the Basic Multilingual Plane; the last does not fit.
-open_settings
+click_settings "$main"
+keys_to "$main" Return
 click_at "$main" 284 346
 set_clipboard "三年二班𠀀甲乙丙丁戊己庚辛壬癸子丑"
 keys_to "$main" End shift+Home ctrl+v
