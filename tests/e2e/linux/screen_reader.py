@@ -2,6 +2,7 @@
 at-spi: the tree, a pick, and the history read line by line. Keys go to the
 window by xdotool; the window id is the first argument. Prints what it heard
 and ends with status 1 at the first thing missing."""
+import collections
 import subprocess
 import sys
 import time
@@ -9,7 +10,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-window_id = sys.argv[1]
+HISTORY = '抽到的历史幸运号'
+Heard = collections.namedtuple('Heard', 'kind name description focused line detail')
 heard = []
 
 
@@ -30,19 +32,18 @@ def states(node):
 
 def on_event(event):
     try:
-        role, name, description = event.source.getRoleName(), event.source.name, event.source.description
-        focused = pyatspi.STATE_FOCUSED in states(event.source)
-        line = None
+        source, line = event.source, None
         if event.type == 'object:text-caret-moved':
-            line = event.source.queryText().getTextAtOffset(event.detail1, pyatspi.TEXT_BOUNDARY_LINE_START)[0]
+            line = source.queryText().getTextAtOffset(event.detail1, pyatspi.TEXT_BOUNDARY_LINE_START)[0]
+        heard.append(Heard(event.type, source.name, source.description, pyatspi.STATE_FOCUSED in states(source),
+                           line, event.detail1))
     except Exception:
-        return
-    heard.append((event.type, role, name, description, focused, line, event.detail1))
+        pass
 
 
-def told(kind, name, since=0):
-    """What was heard since then of this kind from the control of this name."""
-    return [h for h in heard[since:] if h[0].startswith(kind) and h[2] == name]
+def told(kind, name=None, since=0):
+    """What was heard since then of this kind (from the control of this name)."""
+    return [h for h in heard[since:] if h.kind.startswith(kind) and name in (None, h.name)]
 
 
 def until(found, missing):
@@ -57,19 +58,11 @@ def until(found, missing):
     fail(missing)
 
 
-def xdotool(*args):
-    subprocess.run(['xdotool', *args], check=True)
-
-
-def kulbo():
-    return next((app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == 'Kulbo'), None)
-
-
 def check_tree(frame):
     if frame.getRoleName() != 'frame' or frame.name != 'Kulbo':
         fail(f'the window is a {frame.getRoleName()!r} named {frame.name!r}')
     panels = {node.name for node in frame if node.getRoleName() == 'panel'}
-    if not {'管理员模式', '设置', '抽到的历史幸运号'} <= panels:
+    if not {'管理员模式', '设置', HISTORY} <= panels:
         fail(f'the panels are named {sorted(panels)}')
     numbers = [node.name for node in frame if node.getRoleName() == 'label' and node.name.isdigit()]
     if numbers:
@@ -83,44 +76,46 @@ def check_tree(frame):
 
 def picked(count):
     """The focused 开始 told the pick in a description of its own, and the display carries the number in its name."""
-    described = [h[3] for h in told('object:property-change:accessible-description', '开始') if h[4] and '抽到' in h[3]]
-    named = [h[2] for h in heard if h[0] == 'object:property-change:accessible-name' and h[2].startswith('幸运数 ')]
+    described = [h.description for h in told('object:property-change:accessible-description', '开始')
+                 if h.focused and '抽到' in h.description]
+    named = [h.name for h in told('object:property-change:accessible-name') if h.name.startswith('幸运数 ')]
     return len(described) >= count and named and (described[-1], named[-1])
 
 
+def focus_gained(since):
+    """The controls that gained the focus since then, if the last of them is the history box."""
+    gained = [h for h in told('object:state-changed:focused', since=since) if h.detail == 1]
+    return gained and gained[-1].name == HISTORY and gained
+
+
 def main():
-    frame = until(kulbo, 'Kulbo is not on the accessibility bus')[0]
+    apps = lambda: [app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == 'Kulbo']
+    frame = until(apps, 'Kulbo is not on the accessibility bus')[0][0]
     check_tree(frame)
     for kind in ('object:property-change', 'object:state-changed:focused', 'object:text-caret-moved',
                  'object:text-changed'):
         pyatspi.Registry.registerEventListener(on_event, kind)
     for count in (1, 2):
-        xdotool('key', 'space')
+        subprocess.run(['xdotool', 'key', 'space'], check=True)
         print('ok: pick %d: 开始 (focused) described as %r; the display named %r'
               % (count, *until(lambda: picked(count), f'pick {count} was not told')))
 
     # The focus goes from the button clicked straight to the history box, by no other control.
     mark = len(heard)
-    xdotool('mousemove', '--window', window_id, '408', '8', 'click', '1')
-
-    def gained():
-        focused = [h for h in heard[mark:] if h[0] == 'object:state-changed:focused' and h[6] == 1]
-        return focused and focused[-1][2] == '抽到的历史幸运号' and focused
-
-    gained = until(gained, 'the history box did not take the focus')
-    passed_by = {h[2] for h in gained if h[2] != '抽到的历史幸运号'} - {'历史记录'}
-    if passed_by:
-        fail(f'on its way to the history box the focus passed {sorted(passed_by)}')
+    subprocess.run(['xdotool', 'mousemove', '--window', sys.argv[1], '408', '8', 'click', '1'], check=True)
+    passed_by = {h.name for h in until(lambda: focus_gained(mark), 'the history box did not take the focus')}
+    if passed_by - {HISTORY, '历史记录'}:
+        fail(f'on its way to the history box the focus passed {sorted(passed_by - {HISTORY, "历史记录"})}')
 
     # Down moves the caret to the second line, which a reader reads whole.
-    xdotool('key', 'Down')
-    line = until(lambda: told('object:text-caret-moved', '抽到的历史幸运号'), 'Down moved no caret')[0][5]
+    subprocess.run(['xdotool', 'key', 'Down'], check=True)
+    line = until(lambda: told('object:text-caret-moved', HISTORY), 'Down moved no caret')[0].line
     if not line or line.count('抽到幸运数') != 1 or not line.endswith('\n'):
         fail(f'the caret moved to a line that reads {line!r}')
 
-    box = next(n for n in descendants(frame) if n.getRoleName() == 'text' and n.name == '抽到的历史幸运号')
+    box = next(n for n in descendants(frame) if n.getRoleName() == 'text' and n.name == HISTORY)
     whole = box.queryText().getText(0, -1)
-    inserted = told('object:text-changed:insert', '抽到的历史幸运号')
+    inserted = told('object:text-changed:insert', HISTORY)
     if len(whole.splitlines()) != 2 or whole.count('抽到幸运数') != 2 or len(inserted) != 2:
         fail(f'the history reads {whole!r} after {len(inserted)} insertions told for two picks')
     print(f'ok: the tree; two picks told; the focus straight to the history box, whose second line reads {line.rstrip()!r}')
