@@ -110,14 +110,15 @@ most_ink() {  # window x y width height
 # before it shows in the box's rectangle (x y width height): xdotool maps a
 # character beyond the keyboard to a spare key for its stroke only, and a
 # program that reads the stroke late finds no character there. A character
-# that never shows is typed once more.
+# that never shows is typed again, its key held longer each time (the spare
+# key is mapped for as long as the stroke takes).
 type_into() {  # window x y width height text
   local LC_ALL=C.UTF-8  # characters, not bytes
-  local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before _try _
+  local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before delay _
   for ((i = 0; i < ${#text}; i++)); do
     before=$(most_ink "$window" "$x" "$y" "$width" "$height")
-    for _try in 1 2 3; do
-      xdotool type --delay 40 "${text:i:1}"
+    for delay in 40 500 2000; do
+      xdotool type --delay "$delay" "${text:i:1}"
       for _ in $(seq 30); do
         # More than a caret, one pixel wide and at most the box's height, adds.
         (( $(ink "$window" "$x" "$y" "$width" "$height") > before + height )) && continue 3
