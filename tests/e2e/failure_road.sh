@@ -7,8 +7,6 @@
 # names the next minute gives stand in the way, and stay as they were.
 source "$(dirname "$0")/lib.sh"
 on_desktop "a page's report is a download, which the browser saves" || exit 77
-start_x
-start_window_manager
 saved=$WORK/saved
 if [ "$PLATFORM" = linux ]; then
   cmake --install "${2:?usage: $0 program build-folder}" --prefix "$WORK/stage" > /dev/null
@@ -31,20 +29,16 @@ else
   chmod a-w "$(dirname "$PROGRAM")"/Kulbo的历史幸运号报告*.txt
   typed="Z:${saved//\//\\}\\kulbo"
 fi
-start_kulbo
-main=$(wait_window Kulbo) || fail "the program showed no window: $(cat "$WORK/kulbo.log")"
-
+open_kulbo
 click_start "$main"
 click_history "$main"
 click_export "$main"
-box=$(wait_other_window Kulbo "$main") || fail "an unwritable place gave no failure box"
-keys_to "$box" Return                                    # 是 is the default
+answer Kulbo "an unwritable place" Return               # 是 is the default
 dialog=$(wait_window 保存txt报告) || fail "是 opened no Save dialog"
 keys_to "$dialog" ctrl+a
 xdotool type --delay 20 "$typed"
 keys_to "$dialog" Return
-box=$(wait_window 提示) || fail "saving elsewhere showed no 提示 box"
-keys_to "$box" Return
+answer 提示 "saving elsewhere" Return
 
 [ -f "$saved/kulbo.txt" ] || fail "nothing was written to $saved/kulbo.txt: $(ls "$saved")"
 iconv -f GBK -t UTF-8 "$saved/kulbo.txt" | grep -q '抽到幸运数: \[[0-9]*\]' || fail "the saved report is not the GBK history"

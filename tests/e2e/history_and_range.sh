@@ -7,7 +7,7 @@
 # digits and one point, an empty maximum is refused with an error box and
 # keeps the window in editing, and a valid maximum sets the range the draw
 # uses, as the next report shows, and the display shows the digits whole at
-# the size it fits for three.
+# the size it fits for three. Last, 不重复方式 over 1..5.
 source "$(dirname "$0")/lib.sh"
 export TZ=Asia/Shanghai                 # stamps are local time, not UTC
 started=$(date +%Y%m%d%H%M%S)
@@ -16,51 +16,35 @@ open_kulbo
 for _ in 1 2 3; do click_start "$main"; done
 click_history "$main"
 click_clear "$main"
-question=$(wait_window "Kulbo - 清除历史") || fail "clearing asked nothing"
-keys_to "$question" Return                     # No is the default
-wait_window_gone "$question" || fail "the question stayed open"
+answer "Kulbo - 清除历史" clearing Return     # No is the default
 click_export "$main"
-box=$(wait_window 提示) || fail "exporting showed no 提示 box"
-keys_to "$box" Return
-wait_window_gone "$box" || fail "the 提示 box stayed open"
+answer 提示 exporting Return
 
-mapfile -t reports < <(report_files)
-[ "${#reports[@]}" -eq 1 ] || fail "expected one report, found ${#reports[@]}"
-report=${reports[0]}
-[[ $(basename "$report") =~ ^Kulbo的历史幸运号报告[0-9]{14}\.txt$ ]] || fail "report named $(basename "$report")"
-head -c 4 "$report" | grep -qx '[0-9]\{4\}' || fail "the report does not begin with the year: no BOM allowed"
-text=$(iconv -f GBK -t UTF-8 "$report") || fail "the report is not GBK"
-cmp -s "$report" <(iconv -f UTF-8 -t GBK <<< "$text") || fail "the report does not survive a GBK round trip"
-[ "$(head -c 6 "$report" | tail -c 2 | od -An -tx1 | tr -d ' \n')" = c4ea ] || fail "年 is not written as GBK C4 EA"
-
+report=$(report_files)
+[[ $report != *$'\n'* && $(basename "$report") =~ ^Kulbo的历史幸运号报告[0-9]{14}\.txt$ ]] || fail "expected one report named by its time, found: $report"
+# Read as GBK, each line from the very first byte (no byte-order mark) is a
+# stamped pick ending in CR; an empty line ends the report.
 line='^[0-9]{4}年[0-9]{2}月[0-9]{2}日_[0-9]{2}:[0-9]{2}:[0-9]{2}抽到幸运数: \[[0-9]+\]'$'\r''$'
 mapfile -t lines < <(iconv -f GBK -t UTF-8 "$report")
 [ "${#lines[@]}" -eq 4 ] || fail "the report has ${#lines[@]} lines, not four"
-for i in 0 1 2; do
-  [[ ${lines[$i]} =~ $line ]] || fail "line $((i + 1)) reads: ${lines[$i]}"
-done
-[ "${lines[3]}" = $'\r' ] || fail "the last line is not empty: ${lines[3]}"
 [ "$(tail -c 4 "$report" | od -An -tx1 | tr -d ' \n')" = 0d0a0d0a ] || fail "the report does not end in CR LF CR LF"
 # Local time from the program's start to now, the picks before the export.
-stamp=$(basename "$report" .txt); stamp=${stamp: -14}
+stamp=$(basename "$report" .txt)
 previous=$started
 for i in 0 1 2; do
+  [[ ${lines[$i]} =~ $line ]] || fail "line $((i + 1)) reads: ${lines[$i]}"
   picked=$(tr -dc 0-9 <<< "${lines[$i]%%抽到*}")
   [[ ! $picked < $previous ]] || fail "line $((i + 1)) is stamped before $previous"
   previous=$picked
 done
-[[ ! $stamp < $previous && ! $stamp > $(date +%Y%m%d%H%M%S) ]] || fail "the report's name stamp $stamp is not the export's time"
+[[ ! ${stamp: -14} < $previous && ! ${stamp: -14} > $(date +%Y%m%d%H%M%S) ]] || fail "the report's name stamp $stamp is not the export's time"
 pass "three picks written to $(basename "$report")"
 
 # 是 clears; exporting then fails.
 click_clear "$main"
-question=$(wait_window "Kulbo - 清除历史") || fail "clearing asked nothing"
-keys_to "$question" shift+Tab space
-wait_window_gone "$question" || fail "the question stayed open"
+answer "Kulbo - 清除历史" "clearing again" shift+Tab space   # 是
 click_export "$main"
-box=$(wait_other_window Kulbo "$main") || fail "exporting an empty history showed no Kulbo box"
-keys_to "$box" Return
-wait_window_gone "$box" || fail "the failure box stayed open"
+answer Kulbo "exporting an empty history" Return
 [ -z "$(windows_titled 提示)" ] || fail "an empty history was reported as written"
 [ "$(report_files)" = "$report" ] || fail "exporting an empty history touched the folder: $(report_files | tr '\n' ' ')"
 pass "a cleared history is not exported"
@@ -89,9 +73,7 @@ pass "only digits and one point reached the maximum box"
 click_edit "$main"
 type_maximum ""
 click_edit "$main"
-box=$(wait_other_window Kulbo "$main") || fail "an empty maximum showed no error box"
-keys_to "$box" Return
-wait_window_gone "$box" || fail "the error box stayed open"
+answer Kulbo "an empty maximum" Return
 no_other_window Kulbo "$main" || fail "a second error box followed"
 pick 2                                          # 开始 is disabled while editing
 pass "an empty maximum is refused"
@@ -106,11 +88,34 @@ read -r width height left top <<< "$(display_ink "$main")"
 (( height >= 98 && height <= 112 && left > 2 && top > 2 && left + width < 391 && top + height < 183 )) ||
   fail "the display's digits stand ${width}x${height} at $left,$top in their 393x185 frame"
 
-picks=$(export_report "$main") || fail "no report written"
+picks=$(export_report) || fail "no report written"
 [ "$(wc -l <<< "$picks")" -eq 25 ] || fail "expected 25 picks, the report holds $(wc -l <<< "$picks")"
-first=$(head -5 <<< "$picks")
-[ "$(sort -u <<< "$first")" = 1 ] || fail "picks in 1..1.2 were not all 1: $(tr '\n' ' ' <<< "$first")"
+[ "$(head -5 <<< "$picks" | sort -u)" = 1 ] || fail "picks in 1..1.2 were not all 1: $(head -5 <<< "$picks" | tr '\n' ' ')"
 last=$(tail -20 <<< "$picks")
 awk '$1 < 1 || $1 > 25 { bad = 1 } END { exit bad }' <<< "$last" || fail "a pick fell outside 1..25: $(tr '\n' ' ' <<< "$last")"
 [ "$(sort -u <<< "$last" | wc -l)" -gt 1 ] || fail "twenty picks in 1..25 were all alike"
 pass "the draw used 1..1.2, nothing while editing, then 1..25"
+
+# 不重复方式, chosen by keyboard on the settings panel, and the range set to
+# 1..5 by keyboard with both boxes open: five picks draw five different
+# numbers, the last of them with a box that ends the round. A round counts
+# the picks in the history, which is cleared first.
+click_history "$main"
+click_clear "$main"
+answer "Kulbo - 清除历史" "clearing before the round" shift+Tab space   # 是
+click_close_history "$main"
+open_settings                               # the focus goes to 确定
+keys() { keys_to "$main" "$@"; }
+keys Tab Tab Tab Tab Down                   # over the avoidance group and two boxes to 随机方式, then 不重复方式
+keys shift+Tab shift+Tab shift+Tab shift+Tab space   # back to 确定; the focus returns to 设置
+keys shift+Tab space                        # 修改
+keys shift+Tab shift+Tab End BackSpace BackSpace 1 Tab End BackSpace BackSpace 5 Tab space   # 1 and 5, then 完成
+no_other_window Kulbo "$main" || fail "the range 1..5 was refused"
+click_repeatedly "$main" 88 400 4 150
+no_other_window Kulbo "$main" || fail "a box came before the round was complete"
+click_start "$main"
+answer Kulbo "the round's last pick" Return
+picks=$(export_report) || fail "no report written"
+[ "$(sort -n <<< "$picks" | tr '\n' ' ')" = "1 2 3 4 5 " ] ||
+  fail "five picks in 1..5 were not each number once: $(tr '\n' ' ' <<< "$picks")"
+pass "不重复方式 over 1..5 drew each number once, the fifth with a box"

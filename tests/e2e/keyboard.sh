@@ -7,10 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 open_kulbo
 keys() { keys_to "$main" "$@"; }
-answer() {  # answers the box with this title by keys, and waits for it to go
-  local box; box=$(wait_other_window "$1" "$main") || fail "no \"$1\" box"; shift
-  keys_to "$box" "$@"; wait_window_gone "$box" || fail "the box stayed open"
-}
 
 keys space                                  # the first focus is 开始
 keys Tab space                              # 修改: only the maximum opens in random mode
@@ -29,29 +25,27 @@ keys Tab space                              # 抽到号数时弹窗提示
 keys shift+Tab shift+Tab shift+Tab space    # back over the group (one stop) and the avoid box to 确定
 keys space alt+o space                      # 设置 again, 解锁 by its access key, and 确定
 keys shift+Tab shift+Tab space              # the focus came back to 设置; up to 开始
-answer "Kulbo - 选中的幸运号" Return
+answer "Kulbo - 选中的幸运号" "a pick by keys" Return
 pass "settings changed by keys; the pick is announced"
 
 keys Tab Tab Tab space                      # 历史记录; the focus goes to the history box
 keys Tab Tab Tab space                      # 生成txt报告
-answer 提示 Return
+answer 提示 "生成txt报告 by keys" Return
 mapfile -t picks < <(iconv -f GBK -t UTF-8 "$(report_files | tail -1)" | sed -n 's/.*抽到幸运数: \[\([0-9]*\)\]\r$/\1/p')
 [ "${#picks[@]}" = 2 ] && [ "${picks[1]}" -le 30 ] || fail "the report holds the picks ${picks[*]}, not two, the second of 1..30"
 keys shift+Tab shift+Tab space              # 清除历史
-answer "Kulbo - 清除历史" Escape             # 否; Enter takes the default, 否 too
-keys space; answer "Kulbo - 清除历史" Return
-keys space; answer "Kulbo - 清除历史" y
+answer "Kulbo - 清除历史" 清除历史 Escape      # 否
+keys space; answer "Kulbo - 清除历史" 清除历史 y
 keys Tab Tab space                          # 生成txt报告 on an empty history
-answer Kulbo Escape
+answer Kulbo "exporting an empty history" Escape
 keys shift+Tab space                        # 关闭
 pass "history, report and clearing by keys"
 on_desktop "closing a tab asks the browser's own question (beforeunload): tests/e2e/web/page_only.sh" || exit 0
 
 keys alt+F4
-answer Kulbo n
+answer Kulbo Alt+F4 n
 alive "$KULBO_PID" || fail "N ended the program"
 keys alt+F4
-answer Kulbo y
-for _ in $(seq 50); do alive "$KULBO_PID" || break; sleep 0.1; done
-alive "$KULBO_PID" && fail "Y did not end the program"
+answer Kulbo Alt+F4 y
+ended "$KULBO_PID" || fail "Y did not end the program"
 pass "closing asks; N keeps, Y ends"

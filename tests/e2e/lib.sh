@@ -1,9 +1,10 @@
-# Shared by the end-to-end tests: a private X server (and, when asked, a small
-# window manager), a private runtime folder and home, and a copy of the
-# program in a folder of its own. The program is the Linux one (kulbo), or
-# the Windows one (kulbo.exe), which runs under Wine by $KULBO_WINE, or the
-# page (the site's folder), which runs in headless Chromium by the web road
-# at the end of this file.
+# Shared by the end-to-end tests, which run.sh runs on its X server: a
+# private runtime folder and home, and a copy of the program in a folder of
+# its own, named in Chinese as a teacher's folder is (in GBK bytes on Linux,
+# as a zip from a Chinese Windows machine unpacks). The program is the Linux
+# one (kulbo), or the Windows one (kulbo.exe), which runs under Wine by
+# $KULBO_WINE, or the page (the site's folder), which runs in headless
+# Chromium by the web road at the end of this file.
 set -euo pipefail
 
 KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe] or path/to/site}
@@ -12,15 +13,17 @@ export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export HOME=$WORK/home
 mkdir -m 700 "$HOME"
-mkdir "$WORK/program"
 PLATFORM=linux
+FOLDER=$WORK/$'\xc8\xfd\xc4\xea\xb6\xfe\xb0\xe0'    # 三年二班
 LAUNCH=()    # what starts the program: nothing on Linux, Wine for Windows
 if [[ $KULBO_BINARY == *.exe ]]; then
   PLATFORM=windows
   LAUNCH=("${KULBO_WINE:?KULBO_WINE names the script that runs a program under Wine}")
+  FOLDER="$WORK/U盘/三年二班 抽号"
 fi
-[ -d "$KULBO_BINARY" ] && PLATFORM=web
-PROGRAM=$WORK/program/$(basename "$KULBO_BINARY")
+[ -d "$KULBO_BINARY" ] && PLATFORM=web FOLDER=$WORK/program
+mkdir -p "$FOLDER"
+PROGRAM=$FOLDER/$(basename "$KULBO_BINARY")
 cp -r "$KULBO_BINARY" "$PROGRAM"
 RUN_AS=()    # a command that starts the program as another user, when set
 PIDS=()
@@ -48,41 +51,14 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 alive() { kill -0 "$1" 2>/dev/null; }
+gone() { ! alive "$1"; }
 
-# Scripts running side by side start their search at different displays,
-# and a display counts as ours only when its lock names our server.
-start_x() {
-  local display pid
-  [ -n "${KULBO_SHARED_DISPLAY:-}" ] && return 0   # run.sh's, for every script of the run
-  for display in $(seq $((100 + $$ % 800)) 999); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    # -noreset: by default the server starts over when its last client leaves,
-    # and a client connecting in that moment is turned away. -ardelay: a key
-    # whose release comes late on a busy machine must not repeat.
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset -ardelay 30000 > "$WORK/xvfb.log" 2>&1 &
-    pid=$!
-    for _ in $(seq 100); do
-      alive "$pid" || break
-      if [ "$(tr -d ' \n' 2>/dev/null < "/tmp/.X$display-lock")" = "$pid" ] &&
-         DISPLAY=":$display" xdpyinfo > /dev/null 2>&1; then
-        PIDS+=("$pid")
-        export DISPLAY=":$display"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  fail "no X server: $(cat "$WORK/xvfb.log")"
-}
-
-start_window_manager() {
-  [ -n "${KULBO_SHARED_DISPLAY:-}" ] && return 0
-  openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
-  PIDS+=($!)
-  for _ in $(seq 150); do wmctrl -m > /dev/null 2>&1 && return 0; sleep 0.1; done
-  fail "window manager did not start on $DISPLAY: $(cat "$WORK/openbox.log")"
+# Runs the command every tenth of a second until it succeeds, at most that
+# many times; fails when it never did.
+within() {  # tenths command...
+  local _
+  for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done
+  return 1
 }
 
 # Becomes the program, run from the work folder.
@@ -102,24 +78,14 @@ start_kulbo() {
   PIDS+=($KULBO_PID)
 }
 
-# Starts the program in a desktop of its own; $main is its window.
+# Starts the program; $main is its window.
 open_kulbo() {
-  start_x
-  start_window_manager
   start_kulbo
-  main=$(wait_window Kulbo) || fail "main window did not appear"
+  main=$(wait_window Kulbo) || fail "the program showed no window: $(cat "$WORK/kulbo.log")"
 }
 
 # Waits for a window whose title matches the pattern exactly; prints its id.
-wait_window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+wait_window() { wait_other_window "$1" ""; }
 
 # The dark pixels in a rectangle of a window: how much text stands there.
 ink() {  # window x y width height
@@ -144,16 +110,18 @@ most_ink() {  # window x y width height
 # before it shows in the box's rectangle (x y width height): xdotool maps a
 # character beyond the keyboard to a spare key for its stroke only, and a
 # program that reads the stroke late finds no character there. A character
-# that never shows is typed once more.
+# that never shows is typed again, its key held longer each time (the spare
+# key is mapped for as long as the stroke takes).
 type_into() {  # window x y width height text
   local LC_ALL=C.UTF-8  # characters, not bytes
-  local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before _try _
+  local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before delay _
   for ((i = 0; i < ${#text}; i++)); do
     before=$(most_ink "$window" "$x" "$y" "$width" "$height")
-    for _try in 1 2 3; do
-      xdotool type --delay 40 "${text:i:1}"
+    for delay in 40 500 2000; do
+      xdotool type --delay "$delay" "${text:i:1}"
       for _ in $(seq 30); do
-        (( $(ink "$window" "$x" "$y" "$width" "$height") >= before + 8 )) && continue 3
+        # More than a caret, one pixel wide and at most the box's height, adds.
+        (( $(ink "$window" "$x" "$y" "$width" "$height") > before + height )) && continue 3
         sleep 0.1
       done
     done
@@ -167,7 +135,7 @@ set_clipboard() {
   python3 -c 'import sys, tkinter; root = tkinter.Tk(); root.withdraw(); root.clipboard_append(sys.argv[1])
 root.update(); print("owned", flush=True); root.mainloop()' "$1" > "$WORK/clipboard" 2>&1 &
   PIDS+=($!)
-  for _ in $(seq 50); do grep -q owned "$WORK/clipboard" && return; sleep 0.1; done; fail "no clipboard"
+  within 50 grep -q owned "$WORK/clipboard" || fail "no clipboard"
 }
 
 # Clicks at x, y relative to a window.
@@ -176,17 +144,14 @@ click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
-# Waits for a visible window with this title other than the given one.
-wait_other_window() {
-  local title=$1 except=$2 id
-  for _ in $(seq 100); do
-    for id in $(windows_titled "$title"); do
-      [ "$id" != "$except" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
+# Prints a visible window with this title other than the given one.
+other_window() {
+  local ids
+  ids=$(windows_titled "$1")
+  grep -m1 -vxF -e "$2" -e '' <<< "$ids"   # nor an empty line, when there is none
 }
+# Waits for one, ten seconds or that many tenths of a second.
+wait_other_window() { within "${3:-100}" other_window "$1" "$2"; }
 
 # Keys to the window that has the focus, after making sure it is the one.
 keys_to() {
@@ -197,25 +162,26 @@ keys_to() {
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
-# Waits until the window with this id is no longer shown.
-wait_window_gone() {
-  for _ in $(seq 50); do
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
-    sleep 0.1
-  done
-  return 1
+# Waits for a box with this title other than the main window, answers it
+# with the keys and waits for it to go; WHAT is what should have shown it.
+answer() {  # title what key...
+  local box
+  box=$(wait_other_window "$1" "${main:-}") || fail "$2 showed no \"$1\" box"
+  keys_to "$box" "${@:3}"
+  wait_window_gone "$box" || fail "the \"$1\" box after $2 stayed open"
 }
+
+# Opens the settings through the lock, which Enter unlocks whatever it holds.
+open_settings() { click_settings "$main"; keys_to "$main" Return; }
+
+# Waits up to five seconds for the process to end, or the window to go.
+ended() { within 50 gone "$1"; }
+hidden() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+wait_window_gone() { within 50 hidden "$1"; }
 
 # Succeeds when, for a second and a half, no window with this title other
 # than the given one shows up.
-no_other_window() {
-  local id
-  for _ in $(seq 15); do
-    for id in $(windows_titled "$1"); do [ "$id" != "$2" ] && return 1; done
-    sleep 0.1
-  done
-  return 0
-}
+no_other_window() { ! wait_other_window "$1" "$2" 15 > /dev/null; }
 
 # The text reports in the program's folder, one a line.
 report_files() { find "$(dirname "$PROGRAM")" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort; }
@@ -272,12 +238,9 @@ click_close_history() { click_at "$1" 372 396; }
 # Opens the history, writes the report, answers its box and closes the
 # history again; prints the numbers the newest report records, one a line.
 export_report() {
-  local main=$1 box
   click_history "$main"
   click_export "$main"
-  box=$(wait_window 提示) || return 1
-  keys_to "$box" Return
-  wait_window_gone "$box" || return 1
+  answer 提示 "exporting" Return
   click_close_history "$main"
   iconv -f GBK -t UTF-8 "$(report_files | tail -1)" | sed -n 's/.*抽到幸运数: \[\([0-9]*\)\]\r$/\1/p'
 }
@@ -286,12 +249,10 @@ export_report() {
 # checks that it is refused and ends while the first runs on.
 second_copy_is_refused() {
   ("$@"; exec_kulbo) > "$WORK/second.log" 2>&1 &
-  local second=$! refusal
+  local second=$!
   PIDS+=($second)
-  refusal=$(wait_window "运行中断 - Kulbo") || fail "the second copy showed no refusal ($*)"
-  keys_to "$refusal" Return
-  for _ in $(seq 50); do alive "$second" || break; sleep 0.1; done
-  alive "$second" && fail "the second copy still runs after its refusal ($*)"
+  answer "运行中断 - Kulbo" "the second copy ($*)" Return
+  ended "$second" || fail "the second copy still runs after its refusal ($*)"
   alive "$KULBO_PID" || fail "the first copy ended"
   [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second copy opened a window ($*)"
 }

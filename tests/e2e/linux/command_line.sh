@@ -15,8 +15,7 @@ pass "--version and --help need no display"
 free_display=$(for n in $(seq 900 999); do [ -e "/tmp/.X11-unix/X$n" ] || { echo ":$n"; break; }; done)
 for display in "" "$free_display"; do
   status=0
-  if [ -z "$display" ]; then "${headless[@]}" "$PROGRAM" 2> "$WORK/err" || status=$?
-  else "${headless[@]}" DISPLAY="$display" "$PROGRAM" 2> "$WORK/err" || status=$?; fi
+  "${headless[@]}" ${display:+DISPLAY="$display"} "$PROGRAM" 2> "$WORK/err" || status=$?
   [ "$status" -eq 1 ] || fail "without a display (DISPLAY=$display) the status is $status: $(cat "$WORK/err")"
   [ "$(wc -l < "$WORK/err")" -eq 1 ] || fail "without a display (DISPLAY=$display) stderr is not one line: $(cat "$WORK/err")"
   grep -q '图形显示' "$WORK/err" && grep -qi 'display' "$WORK/err" || fail "the line is not in Chinese and English: $(cat "$WORK/err")"
