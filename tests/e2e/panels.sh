@@ -6,7 +6,7 @@
 # The password box and the history box open no context menu, by right click,
 # Shift+F10 or the menu key; the title box keeps its menu. The settings, each
 # reached through the lock with Enter: a title typed in Chinese becomes the
-# window's title, and one pasted over it (17 characters, one beyond the BMP)
+# window's title, and one pasted into the emptied box (17 characters, one beyond the BMP)
 # keeps its first 16 whole, the announcement shows its box on a pick, and switching
 # viewing off refuses the history; with no browser, 进入官网 gives the address
 # in a box. Last, the window keeps its design size: maximising, resizing and
@@ -75,16 +75,17 @@ type_into "$main" 180 341 212 16 "三年二班"
 confirm_settings
 titled=$(wait_window "三年二班 - Kulbo") || fail "the window title is \"$(window_title "$main")\""
 [ "$titled" = "$main" ] || fail "another window took the title"
-# Pasted over it through the system's clipboard: 17 characters, one beyond
-# the Basic Multilingual Plane; the last does not fit.
+# Pasted into the emptied box through the system's clipboard: 17 characters,
+# one beyond the Basic Multilingual Plane; the last does not fit.
 click_settings "$main"
 keys_to "$main" Return
 click_at "$main" 284 346
+keys_to "$main" End shift+Home BackSpace
 set_clipboard "三年二班𠀀甲乙丙丁戊己庚辛壬癸子丑"
-keys_to "$main" End shift+Home ctrl+v
+keys_to "$main" ctrl+v
 confirm_settings
 wait_window "三年二班𠀀甲乙丙丁戊己庚辛壬癸子 - Kulbo" > /dev/null || fail "the window title is \"$(window_title "$main")\""
-pass "the title typed, then pasted, in Chinese was applied, up to 16 whole characters"
+pass "the title typed, then pasted into the emptied box, in Chinese was applied, up to 16 whole characters"
 
 open_settings
 click_at "$main" 40 204                           # 抽到号数时弹窗提示
