@@ -21,7 +21,7 @@ if(KULBO_FRONT_END)
   # The page: the program over the same core, with the page's script after
   # emscripten's loader in kulbo.js. A handler that opens a box waits there
   # (ASYNCIFY) while the page goes on.
-  add_executable(kulbo src/web/exports.cpp src/web/web_page.cpp src/web/web_dialogs.cpp src/web/json.cpp)
+  add_executable(kulbo src/web/exports.cpp src/web/web_page.cpp src/web/json.cpp)
   target_link_libraries(kulbo PRIVATE kulbo_platform)
   kulbo_warnings(kulbo)
   set_target_properties(kulbo PROPERTIES SUFFIX .js)

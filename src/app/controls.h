@@ -166,6 +166,12 @@ public:
     Prop<int> Value{*this, Property::Value, 0};  // 0 unchecked, 1 checked
 };
 
+// Whether an option button or a check box shows its mark; false for any other control.
+inline bool isChecked(const Control& c) {
+    if (c.kind == Kind::OptionButton) return static_cast<const OptionButton&>(c).Value;
+    return c.kind == Kind::CheckBox && static_cast<const CheckBox&>(c).Value != 0;
+}
+
 class TextBox : public Control {
 public:
     explicit TextBox(std::string name) : Control(std::move(name), Kind::TextBox) {}

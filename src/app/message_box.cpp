@@ -2,6 +2,7 @@
 
 #include "app/keys.h"
 #include "app/messages.h"
+#include "app/view.h"
 
 namespace kulbo {
 
@@ -45,10 +46,10 @@ BoxLayout layOutBox(const std::string& prompt, int flags, const std::string& tit
     layout.lines = linesOf(prompt);
     layout.icon = iconOf(flags);
     if ((flags & box::kButtonsField) == box::kYesNoButtons) {
-        layout.buttons = {{kYesButton, 'Y', box::kYes}, {kNoButton, 'N', box::kNo}};
+        layout.buttons = {{kYesButton, box::kYes}, {kNoButton, box::kNo}};
         layout.defaultAnswer = (flags & box::kDefaultField) == box::kSecondButtonDefault ? box::kNo : box::kYes;
     } else {
-        layout.buttons = {{kOkButton, 0, box::kOk}};
+        layout.buttons = {{kOkButton, box::kOk}};
     }
     layout.escapeAnswer = box::escapeAnswer(flags);
     return layout;
@@ -65,7 +66,7 @@ BoxKey boxKeyDown(const BoxLayout& box, int focused, int keyCode, int shift) {
     }
     if (!(shift & key::kCtrl))
         for (const BoxButton& button : box.buttons)
-            if (button.accessKey && button.accessKey == keyCode) return {button.answer};
+            if (const char accessKey = shownCaption(button.caption).key; accessKey && accessKey == keyCode) return {button.answer};
     return {};
 }
 

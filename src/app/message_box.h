@@ -43,8 +43,7 @@ int answerOf(int flags, int pressed);
 enum class BoxIcon { None, Critical, Question, Exclamation, Information };
 
 struct BoxButton {
-    std::string caption;  // "是(Y)"
-    char accessKey = 0;   // 'Y', or 0
+    std::string caption;  // "是(&Y)": Y is its access key, shown underlined
     int answer = box::kOk;
 };
 

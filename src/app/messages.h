@@ -86,8 +86,8 @@ inline constexpr const char* kCredits =
     "本软件免费提供，仅供学习和交流使用";
 
 // A message box's buttons.
-inline constexpr const char* kYesButton = "是(Y)";
-inline constexpr const char* kNoButton = "否(N)";
+inline constexpr const char* kYesButton = "是(&Y)";
+inline constexpr const char* kNoButton = "否(&N)";
 inline constexpr const char* kOkButton = "确定";
 
 // What a screen reader is told besides the captions.

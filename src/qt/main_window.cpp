@@ -136,8 +136,7 @@ void MainWindow::syncContent(Control& c) {
     case Kind::CheckBox: {
         auto* b = static_cast<QAbstractButton*>(w);
         b->setText(qt(static_cast<CaptionedControl&>(c).Caption));
-        if (c.kind == Kind::OptionButton) b->setChecked(static_cast<OptionButton&>(c).Value);
-        if (c.kind == Kind::CheckBox) b->setChecked(static_cast<CheckBox&>(c).Value != 0);
+        b->setChecked(isChecked(c));
         break;
     }
     case Kind::TextBox: {

@@ -84,12 +84,6 @@ private:
     const BoxLayout& layout_;
 };
 
-QString buttonText(const BoxButton& button) {
-    QString caption = QString::fromStdString(button.caption);
-    if (button.accessKey) caption.replace(QString("(%1)").arg(button.accessKey), QString("(&%1)").arg(button.accessKey));
-    return caption;
-}
-
 }  // namespace
 
 int QtDialogs::MsgBox(const std::string& prompt, int flags, const std::string& title) {
@@ -102,7 +96,7 @@ int QtDialogs::MsgBox(const std::string& prompt, int flags, const std::string& t
     box.setIcon(kIcons[static_cast<int>(layout.icon)]);
     BoxKeys keys(box, layout);
     for (const BoxButton& button : layout.buttons) {
-        QPushButton* b = box.addButton(buttonText(button), button.answer == box::kNo ? QMessageBox::NoRole
+        QPushButton* b = box.addButton(QString::fromStdString(button.caption), button.answer == box::kNo ? QMessageBox::NoRole
                                                            : button.answer == box::kYes ? QMessageBox::YesRole
                                                                                         : QMessageBox::AcceptRole);
         keys.buttons.push_back(b);

@@ -7,7 +7,6 @@
 #include "app/unicode.h"
 #include "platform/web/web_system.h"
 #include "web/json.h"
-#include "web/web_dialogs.h"
 #include "web/web_page.h"
 
 #include <charconv>

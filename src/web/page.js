@@ -162,7 +162,7 @@ var kulboPage = (() => {
     }
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
-    if (control.kind === "option" || control.kind === "check") element.checked = s.value !== 0;
+    if (control.kind === "option" || control.kind === "check") element.checked = s.checked;
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
   }

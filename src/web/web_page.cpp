@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/messages.h"
 #include "app/text_input.h"
+#include "app/view.h"
 #include "web/json.h"
 
 #include <algorithm>
@@ -18,6 +19,13 @@ EM_JS(void, pageShow, (int focus), { kulboPage.show(focus); });
 EM_JS(void, pageStep, (int step, int index, const char* text), { kulboPage.step(step, index, UTF8ToString(text)); });
 EM_JS(int, pageFocused, (), { return kulboPage.focused; });
 EM_JS(void, pageSettleAfter, (int milliseconds), { setTimeout(() => kulboPage.settle(), milliseconds); });
+EM_ASYNC_JS(int, askTheBox, (const char* layout), { return await kulboPage.box(JSON.parse(UTF8ToString(layout))); });
+EM_JS(int, openInNewTab, (const char* address), {
+    const tab = window.open(UTF8ToString(address), "_blank");
+    if (tab) tab.opener = null;
+    return tab ? 1 : 0;
+});
+EM_JS(void, pageHook, (int index, int hooked), { kulboPage.hook(index, hooked !== 0); });
 
 // By Kind's order.
 constexpr const char* kKindNames[] = {"form", "button", "text", "label", "frame", "panel", "option", "check", "timer"};
@@ -43,10 +51,23 @@ std::string content(const Control& c) {
     return {};
 }
 
-int value(const Control& c) {
-    if (c.kind == Kind::OptionButton) return static_cast<const OptionButton&>(c).Value ? 1 : 0;
-    if (c.kind == Kind::CheckBox) return static_cast<const CheckBox&>(c).Value;
-    return 0;
+// By BoxIcon's order.
+constexpr const char* kIconNames[] = {"", "critical", "question", "exclamation", "information"};
+
+std::string layoutJson(const BoxLayout& layout) {
+    std::vector<std::string> lines, buttons;
+    for (const std::string& line : layout.lines) lines.push_back(jsonString(line));
+    for (const BoxButton& button : layout.buttons) {
+        const ShownCaption caption = shownCaption(button.caption);
+        buttons.push_back(JsonObject().add("caption", caption.text).add("accessKeyAt", caption.at).add("answer", button.answer).str());
+    }
+    return JsonObject()
+        .add("title", layout.title)
+        .addJson("lines", jsonArray(lines))
+        .add("icon", kIconNames[static_cast<int>(layout.icon)])
+        .addJson("buttons", jsonArray(buttons))
+        .add("defaultAnswer", layout.defaultAnswer)
+        .str();
 }
 
 }  // namespace
@@ -103,7 +124,7 @@ std::string WebPage::describeState(int index) const {
     const PixelRect place = placeOf(*c);
     state.add("left", place.left).add("top", place.top).add("width", place.width).add("height", place.height);
     const ShownCaption shown = c->kind == Kind::CommandButton ? shownCaption(content(*c)) : ShownCaption{content(*c)};
-    state.add("content", shown.text).add("accessKeyAt", shown.at).add("value", value(*c));
+    state.add("content", shown.text).add("accessKeyAt", shown.at).add("checked", isChecked(*c));
     state.add("enabled", static_cast<bool>(c->Enabled));
     return state.str();
 }
@@ -124,5 +145,21 @@ void WebPage::apply(const std::vector<WindowChange>& changes) {
         pageStep(change.step, indexOf(change.control), text.substr(history ? change.from : 0).c_str());
     }
 }
+
+int WebDialogs::MsgBox(const std::string& prompt, int flags, const std::string& title) {
+    const BoxLayout layout = layOutBox(prompt, flags, title);
+    openBox_ = &layout;
+    const int answer = askTheBox(layoutJson(layout).c_str());
+    openBox_ = nullptr;
+    return box::answerOf(flags, answer);
+}
+
+std::optional<std::string> WebDialogs::ChooseSaveFile(const SaveDialog& /*dialog*/) { return std::nullopt; }
+
+bool WebDialogs::OpenUrl(const std::string& address) { return openInNewTab(address.c_str()) != 0; }
+
+void WebDialogs::HookTextBox(TextBox& box) { pageHook(page_->indexOf(&box), 1); }
+
+void WebDialogs::UnhookTextBox(TextBox& box) { pageHook(page_->indexOf(&box), 0); }
 
 }  // namespace kulbo

@@ -198,13 +198,10 @@ void NativeControl::sync() {
         if (control_.kind == Kind::Label && static_cast<Label&>(control_).AutoSize) place();
         break;
     case Kind::OptionButton:
-    case Kind::CheckBox: {
-        bool checked = control_.kind == Kind::OptionButton ? static_cast<OptionButton&>(control_).Value.get()
-                                                           : static_cast<CheckBox&>(control_).Value != 0;
+    case Kind::CheckBox:
         SetWindowTextW(window_, wideCaption(control_).c_str());
-        SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(window_, BM_SETCHECK, isChecked(control_) ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
-    }
     case Kind::TextBox: {
         if (box().PasswordChar) SendMessageW(window_, EM_SETPASSWORDCHAR, static_cast<WPARAM>(box().PasswordChar), 0);
         std::wstring text = wide(box().Text.get());

@@ -156,7 +156,7 @@ TEST(MessageBoxes, QuestionsHaveYesAndNoWithEscapeForNo) {
     BoxLayout question = layOutBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "");
     EXPECT_EQ(question.title, "Kulbo");
     ASSERT_EQ(question.buttons.size(), 2u);
-    EXPECT_EQ(question.buttons[0].caption + question.buttons[1].caption, "是(Y)否(N)");
+    EXPECT_EQ(question.buttons[0].caption + question.buttons[1].caption, "是(&Y)否(&N)");
     EXPECT_EQ(question.escapeAnswer, box::kNo);
     EXPECT_EQ(question.icon, BoxIcon::Question);
     EXPECT_EQ(layOutBox("a", box::kYesNoButtons | box::kCriticalIcon, "t").defaultAnswer, box::kYes);
