@@ -4,7 +4,6 @@
 
 using namespace kulbo;
 using namespace kulbo::testing;
-
 using Boxes = std::vector<ShownBox>;
 
 // The five boxes with filters are hooked from load to unload; a second copy
@@ -62,4 +61,27 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
     EXPECT_EQ(f.form.Label5.Caption, "9");
     EXPECT_EQ(f.form.Text6.Text, "#2[9]\r\n");
     EXPECT_FALSE(f.form.ended());
+}
+
+// Maximised comes back to normal, then any size to the design's; minimised
+// is left alone.
+TEST(SizeGuard, TheWindowGoesBackToItsDesignSize) {
+    FormFixture f;
+    f.form.WindowState = kMaximized;
+    f.form.Width = 15000;
+    f.form.Height = 3000;
+    f.form.tick(f.form.Timer3);
+    EXPECT_EQ(f.form.Width, 15000);
+    f.form.tick(f.form.Timer2);
+    EXPECT_EQ(f.form.WindowState, kNormal);
+    f.form.tick(f.form.Timer3);
+    EXPECT_EQ(f.form.Width, kDesignOuterWidth);
+    EXPECT_EQ(f.form.Height, kDesignOuterHeight);
+
+    f.form.WindowState = kMinimized;
+    f.form.Height = 300;
+    f.form.tick(f.form.Timer2);
+    f.form.tick(f.form.Timer3);
+    EXPECT_EQ(f.form.WindowState, kMinimized);
+    EXPECT_EQ(f.form.Height, 300);
 }
