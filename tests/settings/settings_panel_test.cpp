@@ -91,22 +91,6 @@ TEST(Settings, ConfirmAppliesTheTitleAndAvoidanceAndClosesThePanel) {
     EXPECT_TRUE(f.platform.boxes.empty());
 }
 
-TEST(About, TheBoxAndTheWebsiteOrItsAddressWithoutABrowser) {
-    SettingsFixture f;
-    f.form.click(f.form.Command7);
-    f.form.click(f.form.Command13);  // opening the site shows nothing
-    ASSERT_EQ(f.platform.openedUrls.size(), 1u);
-    const std::string url = f.platform.openedUrls[0];
-    ASSERT_EQ(f.platform.boxes.size(), 1u);
-    EXPECT_EQ(f.platform.boxes[0].title, "Kulbo - 关于");
-    EXPECT_NE(f.platform.boxes[0].prompt.find("官网：" + url + "\r\n"), std::string::npos);
-
-    f.platform.browserOpens = false;
-    f.form.click(f.form.Command13);
-    EXPECT_EQ(f.platform.boxes.back(), (ShownBox{"无法打开浏览器，请在浏览器中输入以下网址：\r\n" + url, box::kExclamation, "Kulbo"}));
-    EXPECT_TRUE(f.form.Picture2.Visible);
-}
-
 namespace {
 
 const std::string kCode = "731952846017364528";
