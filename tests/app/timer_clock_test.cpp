@@ -55,14 +55,17 @@ struct RecordingShell : Shell {
 
 }  // namespace
 
-// Settling catches the timers up; an input asks to settle a period later,
-// once until it has. A second copy shows no window.
+// The five boxes with filters are hooked from load to unload. Settling
+// catches the timers up; an input asks to settle a period later, once until
+// it has. A second copy warns, ends, hooks nothing and shows no window.
 TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     FakePlatform platform;
     Program program(platform, platform);
     RecordingShell shell;
     EXPECT_EQ(program.run(shell), 3);
-    EXPECT_EQ(platform.hookLog.back(), "unhook Text6");
+    EXPECT_EQ(platform.hookLog, (std::vector<std::string>{"hook Text1", "hook Text2", "hook Text3", "hook Text4",
+                                                          "hook Text6", "unhook Text1", "unhook Text2", "unhook Text3",
+                                                          "unhook Text4", "unhook Text6"}));
     std::this_thread::sleep_for(2ms);
     program.settle();
     EXPECT_EQ(program.form().Label13.Caption, "20240315090507");
@@ -78,6 +81,9 @@ TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     RecordingShell nothing;
     EXPECT_EQ(refused.run(nothing), 0);
     EXPECT_TRUE(nothing.log.empty());
+    EXPECT_EQ(second.boxes, (std::vector<ShownBox>{{"该程序已在运行！", box::kExclamation, "运行中断 - Kulbo"}}));
+    EXPECT_EQ(second.ends, 1);
+    EXPECT_TRUE(second.hookLog.empty());
 }
 
 // The window's steps after each change, as the front ends apply them.

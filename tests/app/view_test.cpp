@@ -29,21 +29,6 @@ using Names = std::vector<std::string>;
 
 }  // namespace
 
-// The history panel lies above the lock panel, which lies above the main face.
-TEST(View, WhatIsSeenFollowsThePanels) {
-    ViewTest t;
-    EXPECT_FALSE(t.view.seen(t.form.Command12));  // below the client area
-    EXPECT_FALSE(t.view.takesFocus(t.form.Text1));  // disabled
-    EXPECT_FALSE(t.view.takesFocus(t.form.Label1));  // a label takes no focus
-    EXPECT_EQ(t.view.topPanel(), nullptr);
-    t.form.Picture1.Visible = true;
-    EXPECT_FALSE(t.view.showsWidget(t.form.Command1));
-    EXPECT_TRUE(t.view.takesFocus(t.form.Command4));
-    t.form.Picture3.Visible = true;
-    EXPECT_FALSE(t.view.seen(t.form.Command4));
-    EXPECT_EQ(t.view.topPanel(), &t.form.Picture3);
-}
-
 // An option group is one stop, at its chosen option, in the place of its
 // first; it keeps that place when its option with the last tab index is
 // chosen. A panel takes the focus when it opens and gives it back when the

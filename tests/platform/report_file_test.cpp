@@ -1,6 +1,12 @@
-// What the report file must be on every platform.
+// What the report file must be on every platform, and the system's random
+// numbers.
 #include "platform/report_file.h"
 #include "platform/report_file_fixture.h"
+#include "platform/system_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace kulbo;
 using namespace kulbo::testing;
@@ -32,4 +38,14 @@ TEST_F(ReportFile, UnusablePlacesFailWithAReasonAndLeaveNothing) {
     EXPECT_TRUE(fs::is_directory(report));
     EXPECT_EQ(readBytes(notAFolder), "");
     EXPECT_EQ(entries(), (std::vector<fs::path>{report.filename(), "plain"}));
+}
+
+TEST(SystemPlatform, TwoStartsDrawDifferentNumbers) {
+    kulbo::SystemPlatform first, second;
+    std::vector<double> a, b;
+    for (int i = 0; i < 4; ++i) {
+        a.push_back(first.Rnd());
+        b.push_back(second.Rnd());
+    }
+    EXPECT_NE(a, b);
 }
