@@ -82,9 +82,6 @@ public:
         if (typed != -1 && LOBYTE(typed) != 0xFF) return stroke(LOBYTE(typed), shift | HIBYTE(typed), 0);
         for (char16_t unit : utf16Of(std::u32string(1, c))) stroke(VK_PACKET, shift, unit);
     }
-    void type(std::u32string_view characters) override {
-        for (char32_t c : characters) press(c, 0);
-    }
     void paste(std::u32string_view text, PasteRoad road) override {
         std::u16string units = utf16Of(text);
         if (!OpenClipboard(nullptr)) return;
@@ -119,10 +116,6 @@ public:
         return {place.left, place.top, place.right - place.left, place.bottom - place.top,
                 (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0, IsWindowEnabled(w) != 0, -font.lfHeight,
                 utf8(windowText(w)), SendMessageW(w, BM_GETCHECK, 0, 0) == BST_CHECKED};
-    }
-    std::u32string shownText(const TextBox& box) override {
-        std::wstring text = windowText(handle(box));
-        return codePointsOfUtf16({reinterpret_cast<const char16_t*>(text.data()), text.size()});
     }
     std::vector<int> ink(const Control& c) override {
         pump();
