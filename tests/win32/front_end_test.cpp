@@ -124,18 +124,23 @@ public:
                 (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0, IsWindowEnabled(w) != 0, -font.lfHeight,
                 utf8(windowText(w)), SendMessageW(w, BM_GETCHECK, 0, 0) == BST_CHECKED};
     }
-    std::vector<int> ink(const Control& c) override {
+    // The control's pixels in the part of its client area given, row by row.
+    std::vector<COLORREF> pixels(const Control& c, RECT part) {
         pump();
+        HDC screen = GetDC(handle(c));
+        std::vector<COLORREF> seen;
+        for (int y = part.top; y < part.bottom; ++y)
+            for (int x = part.left; x < part.right; ++x) seen.push_back(GetPixel(screen, x, y));
+        ReleaseDC(handle(c), screen);
+        return seen;
+    }
+    std::vector<int> ink(const Control& c) override {
         RECT area;
         GetClientRect(handle(c), &area);
-        HDC screen = GetDC(handle(c));
         std::vector<int> rows(static_cast<std::size_t>(area.bottom));
-        for (int y = 0; y < area.bottom; ++y)
-            for (int x = 0; x < area.right; ++x) {
-                const COLORREF p = GetPixel(screen, x, y);
-                rows[static_cast<std::size_t>(y)] += std::min({GetRValue(p), GetGValue(p), GetBValue(p)}) < 128;
-            }
-        ReleaseDC(handle(c), screen);
+        const std::vector<COLORREF> seen = pixels(c, area);
+        for (std::size_t i = 0; i < seen.size(); ++i)
+            rows[i / static_cast<std::size_t>(area.right)] += std::min({GetRValue(seen[i]), GetGValue(seen[i]), GetBValue(seen[i])}) < 128;
         return rows;
     }
     std::string readerName(const Control& c) override { return readerText(handle(c), &IAccessible::get_accName); }
@@ -238,25 +243,16 @@ TEST_F(Win32FrontEnd, ADoubleClickClicksAndReadersHearOfThePick) {
 // through its caption, which lies on the frame's own ground; a focused
 // picture button shows its focus rectangle 4 pixels inside its edge.
 TEST_F(Win32FrontEnd, OwnerDrawnFramesAndButtons) {
-    auto pixels = [&](const Control& c, RECT r) {  // row by row
-        driver.pump();
-        HDC dc = GetDC(handle(c));
-        std::vector<COLORREF> seen;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) seen.push_back(GetPixel(dc, x, y));
-        ReleaseDC(handle(c), dc);
-        return seen;
-    };
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const int middle = driver.shown(form.Frame1).width / 2;
     int edge = 0;
-    while (edge < 20 && pixels(form.Frame1, {middle, edge, middle + 1, edge + 1})[0] == face) ++edge;
+    while (edge < 20 && driver.pixels(form.Frame1, {middle, edge, middle + 1, edge + 1})[0] == face) ++edge;
     EXPECT_LT(edge, 20);
-    EXPECT_EQ(pixels(form.Frame1, {9, edge, 10, edge + 1})[0], face);
-    EXPECT_EQ(std::ranges::count(pixels(form.Frame1, {10, 0, 40, edge}), RGB(255, 255, 255)), 0);
+    EXPECT_EQ(driver.pixels(form.Frame1, {9, edge, 10, edge + 1})[0], face);
+    EXPECT_EQ(std::ranges::count(driver.pixels(form.Frame1, {10, 0, 40, edge}), RGB(255, 255, 255)), 0);
     form.Picture1.Visible = true;
     driver.focus(form.Command4);
-    const std::vector<COLORREF> rows = pixels(form.Command4, {6, 3, driver.shown(form.Command4).width - 6, 5});
+    const std::vector<COLORREF> rows = driver.pixels(form.Command4, {6, 3, driver.shown(form.Command4).width - 6, 5});
     const auto fourth = rows.begin() + static_cast<std::ptrdiff_t>(rows.size() / 2);
     EXPECT_FALSE(std::equal(rows.begin(), fourth, fourth));  // row 4 is not the ground of row 3
 }
