@@ -24,7 +24,7 @@ struct Shown {
     int left = 0, top = 0, width = 0, height = 0;  // pixels, in its container
     bool visible = false, enabled = false;
     int fontPixels = 0;
-    std::string text;  // caption, text or title
+    std::string text;  // caption, text or title; the history's lines each end in CR LF
     bool checked = false;
     bool operator==(const Shown&) const = default;
 };
@@ -43,12 +43,13 @@ public:
 
     virtual void press(NamedKey key, int shift = 0) = 0;
     virtual void press(char32_t character, int shift = 0) = 0;  // the key that types it
-    virtual void type(std::u32string_view characters) = 0;     // each by its key
+    void type(std::u32string_view characters) {  // each by its key
+        for (char32_t c : characters) press(c);
+    }
     virtual void paste(std::u32string_view text, PasteRoad road) = 0;  // into the focused box
     virtual void commit(std::u32string_view text) = 0;  // an input method's, into the focused box
 
     virtual Shown shown(const Control& control) = 0;
-    virtual std::u32string shownText(const TextBox& box) = 0;  // the history's lines each end in CR LF
     // Pixels of ink (none of red, green and blue pale) in each row of the
     // control, as the screen shows it now.
     virtual std::vector<int> ink(const Control& control) = 0;

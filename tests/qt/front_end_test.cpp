@@ -1,6 +1,7 @@
 // The Qt front end: a real window on Qt's offscreen platform under the
 // shared scenarios, keys sent to the window as the system sends them; and
-// what Qt alone does (its dialogs, its accessibility objects, its keys).
+// what Qt alone does (its accessibility objects, X's middle button, the
+// application's start).
 #include "front_end/driver.h"
 
 #include "qt/application.h"
@@ -14,13 +15,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace kulbo::testing {
@@ -48,17 +47,14 @@ public:
 
     void press(NamedKey key, int shift) override {
         static const std::map<NamedKey, int> keys = {
-            {NamedKey::Tab, Qt::Key_Tab},     {NamedKey::Space, Qt::Key_Space}, {NamedKey::Enter, Qt::Key_Return}, {NamedKey::Escape, Qt::Key_Escape},
-            {NamedKey::PageUp, Qt::Key_PageUp}, {NamedKey::PageDown, Qt::Key_PageDown}, {NamedKey::End, Qt::Key_End},
-            {NamedKey::Home, Qt::Key_Home},   {NamedKey::Up, Qt::Key_Up},        {NamedKey::Down, Qt::Key_Down}};
-        send(shift & key::kShift && key == NamedKey::Tab ? Qt::Key_Backtab : keys.at(key), shift, {});
+            {NamedKey::Space, Qt::Key_Space}, {NamedKey::PageUp, Qt::Key_PageUp}, {NamedKey::PageDown, Qt::Key_PageDown},
+            {NamedKey::End, Qt::Key_End},     {NamedKey::Home, Qt::Key_Home},     {NamedKey::Up, Qt::Key_Up},
+            {NamedKey::Down, Qt::Key_Down}};
+        send(keys.at(key), shift, {});
     }
     void press(char32_t c, int shift) override {
         const QString text = QString::fromUcs4(&c, 1);
         send(c < 0x80 ? text.toUpper().at(0).unicode() : 0, shift, text);
-    }
-    void type(std::u32string_view characters) override {
-        for (char32_t c : characters) press(c, 0);
     }
     void paste(std::u32string_view text, PasteRoad road) override {
         QGuiApplication::clipboard()->setText(QString::fromStdU32String(std::u32string(text)));
@@ -75,18 +71,12 @@ public:
 
     Shown shown(const Control& c) override {
         QWidget* w = &c == &program_.form() ? &window_ : widget(c);
-        const QString text = w == &window_ ? w->windowTitle() : w->property("text").toString();
+        QString text = w == &window_ ? w->windowTitle() : w->property("text").toString();
+        if (auto* history = dynamic_cast<HistoryView*>(w))
+            for (int i = 0; i < history->lineCount(); ++i) text += history->line(i) + "\r\n";
         auto* button = qobject_cast<QAbstractButton*>(w);
         return {w->x(), w->y(), w->width(), w->height(), !w->isHidden(), w->isEnabled(), w->font().pixelSize(),
                 text.toStdString(), button && button->isChecked()};
-    }
-    std::u32string shownText(const TextBox& box) override {
-        if (auto* history = dynamic_cast<HistoryView*>(widget(box))) {
-            QString lines;
-            for (int i = 0; i < history->lineCount(); ++i) lines += history->line(i) + "\r\n";
-            return lines.toStdU32String();
-        }
-        return qobject_cast<QLineEdit*>(widget(box))->text().toStdU32String();
     }
     // What the window's backing store holds, as the screen shows it.
     std::vector<int> ink(const Control& c) override {
@@ -150,7 +140,7 @@ TEST_F(QtFrontEnd, ScreenReadersReadTheHistoryLineByLine) {
     }
     auto& history = *dynamic_cast<HistoryView*>(driver.widget(form.Text6));
     QAccessibleTextInterface* text = reader(form.Text6)->textInterface();
-    const QString all = QString::fromStdU32String(driver.shownText(form.Text6)).remove('\r');
+    const QString all = QString::fromStdString(driver.shown(form.Text6).text).remove('\r');
     const int second = static_cast<int>(all.indexOf('\n')) + 1, nine = static_cast<int>(all.lastIndexOf('9'));
     int start = 0, end = 0;
     EXPECT_EQ(text->textAtOffset(second, QAccessible::LineBoundary, &start, &end), history.line(1) + "\n");
@@ -185,22 +175,7 @@ TEST_F(QtFrontEnd, BoxesReadAsShownAndTheMiddleButtonPastesNoNumber) {
     form.click(form.Command2);
     QGuiApplication::clipboard()->setText("42");
     QTest::mouseClick(driver.widget(form.Text2), Qt::MiddleButton, {}, QPoint(2, 5));
-    EXPECT_EQ(driver.shownText(form.Text2), U"50");
-}
-
-// A name typed without an extension gets ".txt".
-TEST(QtDialogsTest, SaveDialogOpensInTheFolderAskedAndAddsTheExtension) {
-    QTemporaryDir folder;
-    QString startedIn;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        startedIn = dialog->directory().absolutePath();
-        dialog->selectFile("名单");
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    SaveDialog asked{"保存txt报告", "文本文件 (*.txt)", "*.txt", "txt", folder.path().toStdString(), "a.txt"};
-    EXPECT_EQ(QtDialogs().ChooseSaveFile(asked), folder.filePath("名单.txt").toStdString());
-    EXPECT_EQ(startedIn, folder.path());
+    EXPECT_EQ(driver.shown(form.Text2).text, "50");
 }
 
 // The program as main starts it, its own lock in folders of the test's: what

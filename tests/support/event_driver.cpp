@@ -5,9 +5,10 @@
 
 namespace kulbo::testing {
 
-std::uint32_t ByteChoices::next() {
+std::uint32_t Choices::next() {
+    if (!bytes_) return static_cast<std::uint32_t>(generator_());
     std::uint32_t value = 0;
-    for (int i = 0; i < 2; ++i) value = value << 8 | (position_ < size_ ? data_[position_++] : 0);
+    for (int i = 0; i < 2; ++i) value = value << 8 | (position_ < bytes_->size() ? (*bytes_)[position_++] : 0);
     return value;
 }
 
@@ -35,7 +36,22 @@ std::string EventDriver::step(Choices& choices) {
     Form1& form = f_.form;
     justPicked_ = false;
     const int kind = choices.below(12);
-    if (kind < 3) return clickSomething(choices);
+    if (kind < 3) {  // a click on a button, an option or a check box the user can reach
+        std::vector<Control*> clickable;
+        for (Control* c : form.controls())
+            if ((c->kind == Kind::CommandButton || c->kind == Kind::OptionButton || c->kind == Kind::CheckBox) &&
+                view_.takesFocus(*c))
+                clickable.push_back(c);
+        if (clickable.empty()) return "nothing to click";
+        Control& target = *clickable[choices.below(static_cast<int>(clickable.size()))];
+        auto mode = [&] { return form.Option3.Value + 2 * form.Option4.Value + 4 * form.Option5.Value; };
+        const int modeBefore = mode();
+        const std::size_t historyBefore = form.Text6.Text.get().size();
+        form.click(target);
+        justPicked_ = &target == &form.Command1 && form.Text6.Text.get().size() > historyBefore;
+        if (mode() != modeBefore) rolledSinceModeChange_ = false;
+        return "click " + target.name;
+    }
     if (kind < 5) {
         TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text4, &form.Text6};
         TextBox& box = *boxes[choices.below(4)];
@@ -82,24 +98,6 @@ std::string EventDriver::step(Choices& choices) {
     if (choices.below(2)) form.Width = choices.below(20000);
     if (choices.below(2)) form.Height = choices.below(20000);
     return "window changed";
-}
-
-std::string EventDriver::clickSomething(Choices& choices) {
-    Form1& form = f_.form;
-    std::vector<Control*> clickable;
-    for (Control* c : form.controls())
-        if ((c->kind == Kind::CommandButton || c->kind == Kind::OptionButton || c->kind == Kind::CheckBox) &&
-            view_.takesFocus(*c))
-            clickable.push_back(c);
-    if (clickable.empty()) return "nothing to click";
-    Control& target = *clickable[choices.below(static_cast<int>(clickable.size()))];
-    auto mode = [&] { return form.Option3.Value + 2 * form.Option4.Value + 4 * form.Option5.Value; };
-    const int modeBefore = mode();
-    const std::size_t historyBefore = form.Text6.Text.get().size();
-    form.click(target);
-    justPicked_ = &target == &form.Command1 && form.Text6.Text.get().size() > historyBefore;
-    if (mode() != modeBefore) rolledSinceModeChange_ = false;
-    return "click " + target.name;
 }
 
 std::string EventDriver::violation() const {

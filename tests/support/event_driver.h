@@ -8,41 +8,30 @@
 #include "support/fake_platform.h"
 
 #include <cstdint>
+#include <optional>
 #include <random>
+#include <span>
 #include <string>
 
 namespace kulbo::testing {
 
-// Where the choices come from: a fuzzer's bytes or a seeded generator.
+// Where the choices come from: a seeded generator, or a fuzzer's bytes
+// (zeros once they run out).
 class Choices {
 public:
-    virtual ~Choices() = default;
-    virtual bool exhausted() const = 0;
-    virtual std::uint32_t next() = 0;
+    explicit Choices(std::uint64_t seed) : generator_(seed) {}
+    Choices(const std::uint8_t* data, std::size_t size) : bytes_(std::span(data, size)) {}
+    bool exhausted() const { return bytes_ && position_ >= bytes_->size(); }
+    std::uint32_t next();
     int below(int count) { return count <= 1 ? 0 : static_cast<int>(next() % static_cast<std::uint32_t>(count)); }
-};
-
-class SeededChoices : public Choices {
-public:
-    explicit SeededChoices(std::uint64_t seed) : generator_(seed) {}
-    bool exhausted() const override { return false; }
-    std::uint32_t next() override { return static_cast<std::uint32_t>(generator_()); }
 
 private:
     std::mt19937_64 generator_;
-};
-
-class ByteChoices : public Choices {
-public:
-    ByteChoices(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool exhausted() const override { return position_ >= size_; }
-    std::uint32_t next() override;
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
+    std::optional<std::span<const std::uint8_t>> bytes_;
     std::size_t position_ = 0;
 };
+using SeededChoices = Choices;  // as the property test names them
+using ByteChoices = Choices;    // as the fuzzer names them
 
 class EventDriver {
 public:
@@ -55,8 +44,6 @@ public:
     std::string violation() const;
 
 private:
-    std::string clickSomething(Choices& choices);
-
     FormFixture& f_;
     View view_;
     bool justPicked_ = false;
