@@ -1,6 +1,7 @@
 #include "app/view.h"
 
 #include "app/form1.h"
+#include "app/message_box.h"
 #include "app/unicode.h"
 
 #include <algorithm>
@@ -34,6 +35,19 @@ ShownCaption shownCaption(const std::string& caption) {
     if (mark == std::string::npos || mark + 1 >= caption.size()) return {caption};
     const std::string before = caption.substr(0, mark);
     return {before + caption.substr(mark + 1), caption[mark + 1], static_cast<int>(utf16Of(codePointsOfUtf8(before)).size())};
+}
+
+ShownCaption shownCaptionOf(const Control& c) {
+    if (c.kind == Kind::CommandButton) return shownCaption(static_cast<const CommandButton&>(c).Caption);
+    if (auto* captioned = dynamic_cast<const CaptionedControl*>(&c)) return {captioned->Caption};
+    if (auto* box = dynamic_cast<const TextBox*>(&c); box && !box->MultiLine) return {box->Text};
+    return {};
+}
+
+ShownCaption shownCaption(const BoxButton& button) {
+    const std::size_t key = button.accessKey ? button.caption.rfind(button.accessKey) : std::string::npos;
+    if (key == std::string::npos) return {button.caption};
+    return {button.caption, button.accessKey, static_cast<int>(utf16Of(codePointsOfUtf8(button.caption.substr(0, key))).size())};
 }
 
 bool View::showsWidget(const Control& c) const {

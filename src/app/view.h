@@ -22,6 +22,12 @@ struct ShownCaption {
     int at = -1;
 };
 ShownCaption shownCaption(const std::string& caption);
+// What a control shows: a button's caption as above, any other's as written,
+// a one-line box's text; the history box's text goes its own road.
+ShownCaption shownCaptionOf(const Control& control);
+// A box's button: "是(Y)" shows its Y underlined.
+struct BoxButton;
+ShownCaption shownCaption(const BoxButton& button);
 
 class View {
 public:

@@ -1,6 +1,6 @@
 #include "web/web_dialogs.h"
 
-#include "app/unicode.h"
+#include "app/view.h"
 #include "web/json.h"
 #include "web/web_page.h"
 
@@ -25,10 +25,8 @@ std::string layoutJson(const BoxLayout& layout) {
     std::vector<std::string> lines, buttons;
     for (const std::string& line : layout.lines) lines.push_back(jsonString(line));
     for (const BoxButton& button : layout.buttons) {
-        // "是(Y)" shows its Y underlined.
-        const std::size_t key = button.accessKey ? button.caption.rfind(button.accessKey) : std::string::npos;
-        const int at = key == std::string::npos ? -1 : static_cast<int>(utf16Of(codePointsOfUtf8(button.caption.substr(0, key))).size());
-        buttons.push_back(JsonObject().add("caption", button.caption).add("accessKeyAt", at).add("answer", button.answer).str());
+        const ShownCaption shown = shownCaption(button);
+        buttons.push_back(JsonObject().add("caption", shown.text).add("accessKeyAt", shown.at).add("answer", button.answer).str());
     }
     return JsonObject()
         .add("title", layout.title)
