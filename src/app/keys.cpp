@@ -1,5 +1,6 @@
 #include "app/keys.h"
 
+#include <charconv>
 #include <string_view>
 
 namespace kulbo {
@@ -61,6 +62,26 @@ int controlCharacterOfKey(int keyCode, int shift) {
     if (keyCode == key::kBackspace || keyCode == key::kEnter || keyCode == key::kEscape) return keyCode;
     const bool ctrlOnly = (shift & (key::kCtrl | key::kAlt)) == key::kCtrl;
     return ctrlOnly && keyCode >= 'A' && keyCode <= 'Z' ? keyCode - 'A' + 1 : 0;
+}
+
+namespace {
+
+// By NamedKey's order.
+constexpr std::string_view kKeyNames[] = {"Backspace", "Tab",     "Enter",      "Escape",    " ",
+                                          "PageUp",    "PageDown", "End",        "Home",      "ArrowLeft",
+                                          "ArrowUp",   "ArrowRight", "ArrowDown", "Insert",   "Delete"};
+
+}  // namespace
+
+int keyCodeOfName(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(kKeyNames); ++i)
+        if (name == kKeyNames[i]) return keyCodeOf(static_cast<NamedKey>(i));
+    int number = 0;
+    if (name.size() > 1 && name[0] == 'F' &&
+        std::from_chars(name.data() + 1, name.data() + name.size(), number).ptr == name.data() + name.size())
+        return functionKeyCode(number);
+    // A character beyond ASCII takes several bytes and has no key of its own.
+    return name.size() == 1 ? keyCodeOfCharacter(static_cast<unsigned char>(name[0])) : 0;
 }
 
 }  // namespace kulbo

@@ -4,6 +4,8 @@
 // they type; the code each gets is decided here.
 #pragma once
 
+#include <string_view>
+
 namespace kulbo {
 
 namespace key {
@@ -42,6 +44,11 @@ int functionKeyCode(int number);
 // share one, "%" is the key of 5). 0 for a character no key of its own
 // types: it must not pass for Enter, Delete or an arrow key.
 int keyCodeOfCharacter(char32_t character);
+
+// A key by the name a browser's keyboard event gives it ("ArrowLeft", "F5",
+// " ", "a"): a named key's code, a function key's, or that of the key that
+// types the character; 0 for any other.
+int keyCodeOfName(std::string_view name);
 
 // What a key that types no character of its own hands to a box's KeyPress
 // filter: Backspace, Enter and Escape their control characters, Ctrl with a

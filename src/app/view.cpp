@@ -36,6 +36,13 @@ ShownCaption shownCaption(const std::string& caption) {
     return {before + caption.substr(mark + 1), caption[mark + 1], static_cast<int>(utf16Of(codePointsOfUtf8(before)).size())};
 }
 
+ShownCaption shownCaptionOf(const Control& c) {
+    if (c.kind == Kind::CommandButton) return shownCaption(static_cast<const CommandButton&>(c).Caption);
+    if (auto* captioned = dynamic_cast<const CaptionedControl*>(&c)) return {captioned->Caption};
+    if (auto* box = dynamic_cast<const TextBox*>(&c); box && !box->MultiLine) return {box->Text};
+    return {};
+}
+
 bool View::showsWidget(const Control& c) const {
     if (!c.Visible) return false;
     if (c.container != &form_) return true;

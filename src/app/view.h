@@ -22,6 +22,9 @@ struct ShownCaption {
     int at = -1;
 };
 ShownCaption shownCaption(const std::string& caption);
+// What a control shows: a button's caption as above, any other's as written,
+// a one-line box's text; the history box's text goes its own road.
+ShownCaption shownCaptionOf(const Control& control);
 
 class View {
 public:

@@ -9,35 +9,12 @@
 #include "web/json.h"
 #include "web/web_page.h"
 
-#include <charconv>
 #include <emscripten/emscripten.h>
 #include <utility>
 
 using namespace kulbo;
 
 namespace {
-
-constexpr std::pair<std::string_view, NamedKey> kNamedKeys[] = {
-    {"Backspace", NamedKey::Backspace}, {"Tab", NamedKey::Tab},         {"Enter", NamedKey::Enter},
-    {"Escape", NamedKey::Escape},       {" ", NamedKey::Space},         {"PageUp", NamedKey::PageUp},
-    {"PageDown", NamedKey::PageDown},   {"End", NamedKey::End},         {"Home", NamedKey::Home},
-    {"ArrowLeft", NamedKey::Left},      {"ArrowUp", NamedKey::Up},      {"ArrowRight", NamedKey::Right},
-    {"ArrowDown", NamedKey::Down},      {"Insert", NamedKey::Insert},   {"Delete", NamedKey::Delete},
-};
-
-// The browser's key (KeyboardEvent.key) as the code the window's KeyDown
-// sees: a named key's, a function key's, or that of the key that types the
-// character; 0 for any other.
-int keyCodeOfDomKey(std::string_view key) {
-    for (auto [name, named] : kNamedKeys)
-        if (key == name) return keyCodeOf(named);
-    int number = 0;
-    if (key.size() > 1 && key[0] == 'F' &&
-        std::from_chars(key.data() + 1, key.data() + key.size(), number).ptr == key.data() + key.size())
-        return functionKeyCode(number);
-    std::u32string characters = codePointsOfUtf8(key);
-    return characters.size() == 1 ? keyCodeOfCharacter(characters[0]) : 0;
-}
 
 struct WebProgram {
     WebSystem system;
@@ -90,7 +67,7 @@ EMSCRIPTEN_KEEPALIVE void kulbo_click(WebProgram* app, int index) {
 // Bit 0: the focused control must not see the key; the bits above: one more
 // than where the focus goes, 0 where it stays.
 EMSCRIPTEN_KEEPALIVE int kulbo_key_down(WebProgram* app, int focusedIndex, const char* key, int shift) {
-    View::KeyResult result = app->program.keyDown(app->page.control(focusedIndex), keyCodeOfDomKey(key), shift);
+    View::KeyResult result = app->program.keyDown(app->page.control(focusedIndex), keyCodeOfName(key), shift);
     return (result.consumed ? 1 : 0) | ((app->page.indexOf(result.focus) + 1) << 1);
 }
 
@@ -127,7 +104,7 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_edit(WebProgram* app, int index, const ch
 EMSCRIPTEN_KEEPALIVE const char* kulbo_history_key(WebProgram* app, const char* key, const char* text, int caret,
                                                    double firstInSight, double height, double lineHeight) {
     const int inSight = history_lines::inSight(height, lineHeight);
-    auto move = history_lines::afterKey(keyCodeOfDomKey(key), utf16Of(codePointsOfUtf8(text)),
+    auto move = history_lines::afterKey(keyCodeOfName(key), utf16Of(codePointsOfUtf8(text)),
                                         static_cast<std::size_t>(caret), static_cast<int>(firstInSight), inSight);
     if (!move) return app->answer("null");
     return app->answer(JsonObject().add("caret", static_cast<int>(move->caret)).add("first", move->first).str());
@@ -137,7 +114,7 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_history_key(WebProgram* app, const char* 
 // focused button must not see the key.
 EMSCRIPTEN_KEEPALIVE const char* kulbo_box_key(WebProgram* app, int focused, const char* key, int shift) {
     const BoxLayout* box = app->dialogs.openBox();
-    const BoxKey pressed = box ? boxKeyDown(*box, focused, keyCodeOfDomKey(key), shift) : BoxKey{0, -1, false};
+    const BoxKey pressed = box ? boxKeyDown(*box, focused, keyCodeOfName(key), shift) : BoxKey{0, -1, false};
     return app->answer(
         JsonObject().add("answer", pressed.answer).add("focus", pressed.focus).add("consumed", pressed.consumed).str());
 }

@@ -44,13 +44,6 @@ std::string faces(const FontLook& font) {
     return list;
 }
 
-// A caption or a box's text; the history box's text is read by its own road.
-std::string content(const Control& c) {
-    if (auto* captioned = dynamic_cast<const CaptionedControl*>(&c)) return captioned->Caption;
-    if (auto* box = dynamic_cast<const TextBox*>(&c); box && !box->MultiLine) return box->Text;
-    return {};
-}
-
 // By BoxIcon's order.
 constexpr const char* kIconNames[] = {"", "critical", "question", "exclamation", "information"};
 
@@ -123,7 +116,7 @@ std::string WebPage::describeState(int index) const {
     JsonObject state;
     const PixelRect place = placeOf(*c);
     state.add("left", place.left).add("top", place.top).add("width", place.width).add("height", place.height);
-    const ShownCaption shown = c->kind == Kind::CommandButton ? shownCaption(content(*c)) : ShownCaption{content(*c)};
+    const ShownCaption shown = shownCaptionOf(*c);
     state.add("content", shown.text).add("accessKeyAt", shown.at).add("checked", isChecked(*c));
     state.add("enabled", static_cast<bool>(c->Enabled));
     return state.str();

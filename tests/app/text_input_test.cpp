@@ -33,6 +33,12 @@ TEST(Keys, ACharacterGetsTheCodeOfTheKeyThatTypesIt) {
     for (int outside : {0, 25}) EXPECT_EQ(functionKeyCode(outside), 0);
 }
 
+TEST(Keys, AKeyNamedAsABrowserNamesItGetsItsCode) {
+    const std::pair<std::string_view, int> codes[] = {{"ArrowLeft", key::kLeft}, {"Delete", key::kDelete}, {" ", key::kSpace},
+                                                      {"F5", key::kF1 + 4}, {"F", 'F'}, {"F1x", 0}, {"中", 0}, {"Shift", 0}};
+    for (auto [name, code] : codes) EXPECT_EQ(keyCodeOfName(name), code) << name;
+}
+
 TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {
     EXPECT_EQ(characterCount(U"𠀀"), 1u);
     EXPECT_EQ(characterCount(U"e\u0301a"), 2u);  // e with its accent, then a

@@ -80,6 +80,7 @@ TEST(View, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     EXPECT_EQ(unlock.text + unlock.key + std::to_string(unlock.at), "解锁（O）O3");
     EXPECT_EQ(shownCaption("a&b").key, 'b');
     EXPECT_EQ(shownCaption("a&").text, "a&");  // a mark with nothing after it is none
+    EXPECT_EQ(shownCaptionOf(t.form.Label5).at, -1);  // only a button has an access key
     EXPECT_FALSE(t.view.keyDown(&t.form.Command1, 'O', key::kAlt).consumed);  // 解锁 is not shown
     t.form.click(t.form.Command3);
     EXPECT_TRUE(t.view.keyDown(&t.form.Text3, 'E', key::kAlt).consumed);

@@ -1,13 +1,9 @@
-"""One headless Chromium that the end-to-end scripts drive through lib.sh's
-web road: a request a connection on 127.0.0.1, one line of tab-separated
-words in (a command of Browser's and its arguments), one line out ("ok" and
-the answer, or "fail" and why). The site is served from here too, with
-Cache-Control: no-store, so that a page that works once the server is gone
-works from its service worker alone.
-
-The page's windows as the scripts see them: "TAB" is the page's window in
-that tab, "TAB/box/N" the box shown there as the N-th, and "TAB/menu" the
-browser's context menu, had the page let it open.
+"""One headless Chromium driven by lib.sh's web road: per connection on
+127.0.0.1 one tab-separated line in (a Browser method and its arguments), one
+line out ("ok" and the answer, or "fail" and why). It serves the site too,
+uncached, so that a page working with the server gone works from its service
+worker. Windows: "TAB" is a tab's page, "TAB/box/N" its N-th box shown,
+"TAB/menu" the browser's context menu had the page let it open.
 usage: driver.py FOLDER   (writes FOLDER/port once it listens)"""
 import functools
 import http.server
@@ -140,17 +136,14 @@ class Browser:
                                                ".offsetWidth].join(' '))(document.getElementById('window').getBoundingClientRect())").split()
         return round(float(left) + int(x) * float(scale)), round(float(top) + int(y) * float(scale))
 
-    def click(self, handle, x, y, count=1, delay=0, kind="mouse"):
-        """Clicks, or a finger's taps, at a point of the window, DELAY ms apart."""
+    def click(self, handle, x, y, count=1, delay=0, kind="mouse", button=0):
+        """Clicks, or a finger's taps, at a point of the window (none given:
+        where the pointer is), DELAY ms apart; button 2 is the right one."""
         actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
-        actions.pointer_action.move_to_location(*self.point(handle, x, y))
+        if x:
+            actions.pointer_action.move_to_location(*self.point(handle, x, y))
         for i in range(int(count)):
-            actions.pointer_action.pause(int(delay) / 1000 if i else 0).pointer_down().pointer_up()
-        actions.perform()
-
-    def right_click(self, handle):
-        actions = ActionBuilder(self.driver)
-        actions.pointer_action.pointer_down(2).pointer_up(2)
+            actions.pointer_action.pause(int(delay) / 1000 if i else 0).pointer_down(int(button)).pointer_up(int(button))
         actions.perform()
 
     def click_element(self, handle, selector):

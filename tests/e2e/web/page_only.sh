@@ -65,18 +65,15 @@ pass "touch: number keyboard, no waiting, no selection"
 locks='kulboTestLocks.map(lock => lock.released ? 0 : 1).join("")'
 [ "$(web script "$main" "$locks")" = 1 ] || fail "no wake lock: $(web script "$main" "$locks")"
 web script "$main" 'kulboTestLocks[0].release().then(() => document.dispatchEvent(new Event("visibilitychange")))' > /dev/null
-sleep 0.3
-[ "$(web script "$main" "$locks")" = 01 ] || fail "the wake lock was not asked again: $(web script "$main" "$locks")"
+within 30 eval '[ "$(web script "$main" "$locks")" = 01 ]' || fail "the wake lock was not asked again: $(web script "$main" "$locks")"
 pass "the screen kept awake"
 
 shown='[!!document.fullscreenElement, document.getElementById("full-screen").getAttribute("aria-label")]'
-web click_element "$main" '#full-screen'
-sleep 0.3
-[ "$(web script "$main" "$shown")" = "[True, '$(word PageLeaveFullScreen)']" ] || fail "not full screen: $(web script "$main" "$shown")"
-[ -z "$(web script "$main" "$fits")" ] || fail "full screen: $(web script "$main" "$fits")"
-web click_element "$main" '#full-screen'
-sleep 0.3
-[ "$(web script "$main" "$shown")" = "[False, '$(word PageFullScreen)']" ] || fail "still full screen: $(web script "$main" "$shown")"
+for state in "True, '$(word PageLeaveFullScreen)'" "False, '$(word PageFullScreen)'"; do
+  web click_element "$main" '#full-screen'
+  within 30 eval '[ "$(web script "$main" "$shown")" = "[$state]" ]' || fail "not [$state]: $(web script "$main" "$shown")"
+  [ -z "$(web script "$main" "$fits")" ] || fail "full screen: $(web script "$main" "$fits")"
+done
 pass "full screen by a control and back"
 
 # The password box masks with the program's asterisk: its ink fills little
@@ -93,10 +90,8 @@ pass "the password box shows an asterisk"
 
 click_settings "$main"
 keys_to "$main" Return
-tabs=$(web tabs | wc -w)
 click_at "$main" 204 396                                  # 进入官网
-for _ in $(seq 30); do [ "$(web tabs | wc -w)" -gt "$tabs" ] && break; sleep 0.1; done
-web tabs | tr ' ' '\n' | grep -qx 'https://kulbo.example.org/' || fail "no new tab with the website: $(web tabs)"
+within 30 eval "web tabs | tr ' ' '\n' | grep -qx 'https://kulbo.example.org/'" || fail "no new tab with the website: $(web tabs)"
 [ -z "$(windows_titled "Kulbo - 关于")" ] && alive "$main" || fail "the website changed the page"
 click_at "$main" 380 396                                  # 确定: the settings were still open
 pass "进入官网 opens the website in a new tab"
@@ -109,7 +104,7 @@ pass "closing the tab asks"
 
 # The service worker keeps the site once it controls the page; a closed tab
 # frees the program for the next.
-for _ in $(seq 50); do [ "$(web script "$main" '!!navigator.serviceWorker.controller')" = True ] && break; sleep 0.1; done
+within 50 eval '[ "$(web script "$main" "!!navigator.serviceWorker.controller")" = True ]'
 web unserve
 web close_tab "$main"
 main=$(web new_tab) || fail "no new tab"

@@ -47,19 +47,10 @@ windows_titled() {
   for tab in "${TABS[@]}"; do web find "$tab" "$@" | tr ' ' '\n'; done | sed '/^$/d'
 }
 program_windows() { windows_titled | sort; }
-wait_window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(windows_titled "$1" | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-wait_window_gone() {
-  for _ in $(seq 50); do program_windows | grep -qxF "$1" || return 0; sleep 0.1; done
-  return 1
-}
+first_titled() { windows_titled "$1" | head -1 | grep .; }
+wait_window() { within 100 first_titled "$1"; }
+window_went() { ! program_windows | grep -qxF "$1"; }
+wait_window_gone() { within 50 window_went "$1"; }
 window_title() { web script "$1" document.title; }
 
 click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; }
@@ -69,7 +60,7 @@ press_keys() { web keys "$FOCUSED" "$@"; }
 type_text() { web type "$FOCUSED" "$1" 60; }
 type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
 set_clipboard() { web clipboard "$FOCUSED" "$1"; }
-right_click() { web right_click "$FOCUSED"; }
+right_click() { web click "$FOCUSED" "" "" 1 0 mouse 2; }
 
 window_png() {
   local w h x y
@@ -86,7 +77,7 @@ window_centred() {
 # The downloads that the browser has finished, one a line.
 report_files() {
   sleep 0.3
-  for _ in $(seq 50); do compgen -G "$REPORTS/*.crdownload" > /dev/null || break; sleep 0.1; done
+  within 50 eval '! compgen -G "$REPORTS/*.crdownload" > /dev/null'
   find "$REPORTS" -maxdepth 1 -name 'Kulbo的历史幸运号报告*.txt' | sort
 }
 
