@@ -3,7 +3,7 @@
 # the range, lock, Escape and Alt+E on the lock, Escape on the history, Enter
 # and Alt+O unlock (Enter pressing no button as it moves the focus), settings
 # (an option by the arrow keys, a check box by Space), history, report,
-# clear, and closing with N and Y.
+# and clear. Closing and its question are startup_and_close.sh's.
 source "$(dirname "$0")/lib.sh"
 open_kulbo
 keys() { keys_to "$main" "$@"; }
@@ -40,12 +40,3 @@ keys Tab Tab space                          # 生成txt报告 on an empty histor
 answer Kulbo "exporting an empty history" Escape
 keys shift+Tab space                        # 关闭
 pass "history, report and clearing by keys"
-on_desktop "closing a tab asks the browser's own question (beforeunload): tests/e2e/web/page_only.sh" || exit 0
-
-keys alt+F4
-answer Kulbo Alt+F4 n
-alive "$KULBO_PID" || fail "N ended the program"
-keys alt+F4
-answer Kulbo Alt+F4 y
-ended "$KULBO_PID" || fail "Y did not end the program"
-pass "closing asks; N keeps, Y ends"

@@ -95,40 +95,6 @@ ink() {  # window x y width height
   echo "${count:-0}"
 }
 
-# The most ink in the rectangle over a blink of the caret.
-most_ink() {  # window x y width height
-  local most=0 count _
-  for _ in 1 2 3; do
-    count=$(ink "$@")
-    (( count > most )) && most=$count
-    sleep 0.2
-  done
-  echo "$most"
-}
-
-# Types text into the focused box one character at a time, each once the one
-# before it shows in the box's rectangle (x y width height): xdotool maps a
-# character beyond the keyboard to a spare key for its stroke only, and a
-# program that reads the stroke late finds no character there. A character
-# that never shows is typed again, its key held longer each time (the spare
-# key is mapped for as long as the stroke takes).
-type_into() {  # window x y width height text
-  local LC_ALL=C.UTF-8  # characters, not bytes
-  local window=$1 x=$2 y=$3 width=$4 height=$5 text=$6 i before delay _
-  for ((i = 0; i < ${#text}; i++)); do
-    before=$(most_ink "$window" "$x" "$y" "$width" "$height")
-    for delay in 40 500 2000; do
-      xdotool type --delay "$delay" "${text:i:1}"
-      for _ in $(seq 30); do
-        # More than a caret, one pixel wide and at most the box's height, adds.
-        (( $(ink "$window" "$x" "$y" "$width" "$height") > before + height )) && continue 3
-        sleep 0.1
-      done
-    done
-    fail "\"${text:i:1}\" never showed in the box"
-  done
-}
-
 # The clipboard holds the text, as another program on the desktop that owns
 # it till the script ends; Ctrl+V then pastes it by the system's own road.
 set_clipboard() {
