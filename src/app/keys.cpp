@@ -1,6 +1,7 @@
 #include "app/keys.h"
 
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace kulbo {
@@ -70,6 +71,7 @@ namespace {
 constexpr std::string_view kKeyNames[] = {"Backspace", "Tab",     "Enter",      "Escape",    " ",
                                           "PageUp",    "PageDown", "End",        "Home",      "ArrowLeft",
                                           "ArrowUp",   "ArrowRight", "ArrowDown", "Insert",   "Delete"};
+static_assert(std::size(kKeyNames) == static_cast<std::size_t>(NamedKey::Delete) + 1, "a name for every named key");
 
 }  // namespace
 

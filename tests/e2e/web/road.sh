@@ -58,7 +58,6 @@ click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
 keys_to() { FOCUSED=${1%%/*}; web keys "$@"; }
 press_keys() { web keys "$FOCUSED" "$@"; }
 type_text() { web type "$FOCUSED" "$1" 60; }
-type_into() { FOCUSED=$1; type_text "$6"; }  # a page's box takes each character as it comes
 set_clipboard() { web clipboard "$FOCUSED" "$1"; }
 right_click() { web click "$FOCUSED" "" "" 1 0 mouse 2; }
 
