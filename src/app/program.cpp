@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/text_input.h"
+#include "app/unicode.h"
 
 namespace kulbo {
 
@@ -51,6 +52,18 @@ View::KeyResult Program::keyDown(Control* focused, int keyCode, int shift) {
 void Program::type(TextBox& box, std::u32string_view characters, const std::function<void(char32_t)>& enter) {
     beforeInput();
     typeEach(form_, box, characters, enter);
+}
+
+KeptEdit Program::type(TextBox& box, std::u16string_view shown, std::size_t from, std::size_t to,
+                       std::u32string_view characters) {
+    if (from > to || to > shown.size()) return {std::u16string(shown), shown.size()};
+    KeptEdit edit{std::u16string(shown), from};
+    type(box, characters, [&](char32_t c) {
+        const std::u16string one = utf16Of(std::u32string(1, c));
+        edit = keepEdit(form_, box, edit.text.substr(0, from) + one + edit.text.substr(to), from + one.size());
+        from = to = edit.caret;
+    });
+    return edit;
 }
 
 void Program::windowStateChanged(WindowState state) {

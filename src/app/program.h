@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "app/readers.h"
+#include "app/text_input.h"
 #include "app/timer_clock.h"
 #include "app/view.h"
 #include "app/window_changes.h"
@@ -75,6 +76,11 @@ public:
     // Characters that arrive together, as an input method commits them: each
     // passes the box's filter (typeEach) and `enter` puts in those it admits.
     void type(TextBox& box, std::u32string_view characters, const std::function<void(char32_t)>& enter);
+    // The same into a box that has no native edit of its own (the page's):
+    // the characters replace the selection [from, to) of its shown text
+    // (UTF-16), each one kept as keepEdit keeps it; what the box holds after.
+    KeptEdit type(TextBox& box, std::u16string_view shown, std::size_t from, std::size_t to,
+                  std::u32string_view characters);
 
     void windowStateChanged(WindowState state);
     void windowResized(int outerWidth, int outerHeight);  // twips

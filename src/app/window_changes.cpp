@@ -10,6 +10,8 @@ namespace {
 
 bool isHistoryBox(const Control& c) { return c.kind == Kind::TextBox && static_cast<const TextBox&>(c).MultiLine; }
 
+const std::string& historyText(const Control& c) { return static_cast<const TextBox&>(c).Text.get(); }
+
 }  // namespace
 
 void WindowFollower::follow(WindowFront* front) {
@@ -76,7 +78,7 @@ void WindowFollower::changed(Control& c, Property property) {
 void WindowFollower::appended(Control& c, std::size_t from) {
     if (!front_) return;
     if (isHistoryBox(c))
-        add(WindowChange::HistoryAppended, c, from);
+        add(WindowChange::HistoryAppended, c, from, historyText(c).substr(from));
     else if (c.shown())
         content(c);
     else
@@ -90,7 +92,10 @@ void WindowFollower::appended(Control& c, std::size_t from) {
 }
 
 void WindowFollower::content(Control& c) {
-    add(isHistoryBox(c) ? WindowChange::HistoryReplaced : WindowChange::Content, c);
+    if (isHistoryBox(c))
+        add(WindowChange::HistoryReplaced, c, 0, historyText(c));
+    else
+        add(WindowChange::Content, c);
 }
 
 // What comes into sight takes the focus before what goes out of sight lets

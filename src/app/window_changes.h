@@ -26,8 +26,8 @@ struct WindowChange {
         Show,             // the control's own widget comes into sight
         Hide,             // ... goes out of sight
         Focus,            // the keyboard's focus goes here
-        HistoryReplaced,  // the history box shows its whole text anew
-        HistoryAppended,  // ... adds the text from byte `from` on
+        HistoryReplaced,  // the history box shows its whole text, `text`, anew
+        HistoryAppended,  // ... adds `text`, its text from byte `from` on
         ReaderName,       // a screen reader's name for it is now `text`
         ReaderDescription,  // ... its description
         Announce,         // the focused control's description is now `text`, spoken as news

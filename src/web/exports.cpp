@@ -76,18 +76,11 @@ EMSCRIPTEN_KEEPALIVE int kulbo_key_down(WebProgram* app, int focusedIndex, const
 EMSCRIPTEN_KEEPALIVE const char* kulbo_type(WebProgram* app, int index, const char* shown, int selectionStart,
                                             int selectionEnd, const char* typed) {
     TextBox* box = app->box(index);
-    std::u16string text = utf16Of(codePointsOfUtf8(shown));
-    auto caret = static_cast<std::size_t>(selectionStart);
-    auto replacedEnd = static_cast<std::size_t>(selectionEnd);
-    if (!box || caret > replacedEnd || replacedEnd > text.size()) return app->answer(edited(text, text.size()));
-    app->program.type(*box, codePointsOfUtf8(typed), [&](char32_t c) {
-        std::u16string one = utf16Of(std::u32string(1, c));
-        text = text.substr(0, caret) + one + text.substr(replacedEnd);
-        KeptEdit kept = keepEdit(app->program.form(), *box, text, caret + one.size());
-        text = kept.text;
-        caret = replacedEnd = kept.caret;
-    });
-    return app->answer(edited(text, caret));
+    const std::u16string text = utf16Of(codePointsOfUtf8(shown));
+    if (!box) return app->answer(edited(text, text.size()));
+    KeptEdit kept = app->program.type(*box, text, static_cast<std::size_t>(selectionStart),
+                                      static_cast<std::size_t>(selectionEnd), codePointsOfUtf8(typed));
+    return app->answer(edited(kept.text, kept.caret));
 }
 
 // The box's text changed by any other road: what it keeps, null when it
@@ -103,9 +96,8 @@ EMSCRIPTEN_KEEPALIVE const char* kulbo_edit(WebProgram* app, int index, const ch
 // sight then; null for a key that moves nothing.
 EMSCRIPTEN_KEEPALIVE const char* kulbo_history_key(WebProgram* app, const char* key, const char* text, int caret,
                                                    double firstInSight, double height, double lineHeight) {
-    const int inSight = history_lines::inSight(height, lineHeight);
-    auto move = history_lines::afterKey(keyCodeOfName(key), utf16Of(codePointsOfUtf8(text)),
-                                        static_cast<std::size_t>(caret), static_cast<int>(firstInSight), inSight);
+    auto move = history_lines::afterKey(keyCodeOfName(key), utf16Of(codePointsOfUtf8(text)), static_cast<std::size_t>(caret),
+                                        static_cast<int>(firstInSight), history_lines::inSight(height, lineHeight));
     if (!move) return app->answer("null");
     return app->answer(JsonObject().add("caret", static_cast<int>(move->caret)).add("first", move->first).str());
 }

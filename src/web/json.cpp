@@ -7,16 +7,10 @@ namespace kulbo {
 std::string jsonString(std::string_view text) {
     std::string quoted = "\"";
     for (char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            quoted += escaped;
-        } else {
-            quoted += c;
-        }
+        char escaped[8] = {c, 0};
+        if (c == '"' || c == '\\') std::snprintf(escaped, sizeof escaped, "\\%c", c);
+        if (static_cast<unsigned char>(c) < 0x20) std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+        quoted += escaped;
     }
     return quoted + "\"";
 }

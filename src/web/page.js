@@ -21,10 +21,11 @@ var kulboPage = (() => {
     ["window", "news", "status", "heading", "full-screen"].map(id => document.getElementById(id));
 
   const page = { focused: -1 };
-  // An element with these properties and attributes.
-  function el(tag, properties, attributes = {}) {
+  // An element with these properties, attributes and children.
+  function el(tag, properties, attributes = {}, ...children) {
     const element = Object.assign(document.createElement(tag), properties);
     Object.entries(attributes).forEach(([name, value]) => element.setAttribute(name, value));
+    element.append(...children);
     return element;
   }
 
@@ -77,9 +78,8 @@ var kulboPage = (() => {
     let holder, element;
     switch (control.kind) {
     case "button":
-      holder = element = el("button", { type: "button", className: control.icon ? "graphical" : "" });
-      if (control.icon) element.append(el("img", { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" }));
-      element.append(el("span"));
+      const picture = control.icon ? [el("img", { src: `icons/${control.icon}.svg`, width: control.iconSize, height: control.iconSize, alt: "" })] : [];
+      holder = element = el("button", { type: "button", className: control.icon ? "graphical" : "" }, {}, ...picture, el("span"));
       element.addEventListener("click", () => enter("kulbo_click", [index]));
       break;
     case "text":
@@ -95,17 +95,16 @@ var kulboPage = (() => {
       if (control.centered) element.style.textAlign = "center";
       break;
     case "frame":  // what it holds is placed from its outer corner, as the design has it
-      holder = element = el("div", { className: "frame" }, { role: "group", "aria-labelledby": `caption-${index}` });
-      element.append(el("span", { className: "caption", id: `caption-${index}` }));
+      holder = element = el("div", { className: "frame" }, { role: "group", "aria-labelledby": `caption-${index}` },
+                            el("span", { className: "caption", id: `caption-${index}` }));
       break;
     case "panel":
       holder = element = el("div", { className: "panel" }, { role: "region" });
       break;
     case "option":
     case "check":
-      holder = el("label", { className: "choice" });
       element = el("input", { type: control.kind === "option" ? "radio" : "checkbox", name: controls[control.parent].name });
-      holder.append(element, el("span"));
+      holder = el("label", { className: "choice" }, {}, element, el("span"));
       element.addEventListener("click", () => enter("kulbo_click", [index], () => apply(index)));
       break;
     default:
@@ -157,12 +156,11 @@ var kulboPage = (() => {
     case "button": setCaption(element.lastChild, content, s.accessKeyAt); break;
     case "label": element.textContent = content; break;
     case "frame": element.firstChild.textContent = content; element.classList.toggle("captioned", content !== ""); break;
-    case "option": case "check": holders[index].lastChild.textContent = content; break;
+    case "option": case "check": holder.lastChild.textContent = content; element.checked = s.checked; break;
     case "text": if (!control.multiLine && element.value !== content) element.value = content; break;
     }
     Object.assign(holder.style, { left: s.left + "px", top: s.top + "px" });
     if (!control.autoSize) Object.assign(holder.style, { width: s.width + "px", height: s.height + "px" });
-    if (control.kind === "option" || control.kind === "check") element.checked = s.checked;
     if ("disabled" in element) element.disabled = !s.enabled;
     holder.classList.toggle("disabled", !s.enabled);
   }
@@ -249,21 +247,17 @@ var kulboPage = (() => {
   page.box = layout => new Promise(resolve => {
     const dialog = el("dialog", { className: "box" }, { role: layout.buttons.length > 1 ? "alertdialog" : "dialog",
                                                         "aria-labelledby": "box-title", "aria-describedby": "box-text" });
-    const title = el("div", { className: "title", id: "box-title", textContent: layout.title });
-    const text = el("div", { className: "lines", id: "box-text" });
-    text.append(...layout.lines.map(line => el("p", { textContent: line || "\u00a0" })));
-    const body = el("div", { className: "body" });
-    if (layout.icon) body.append(el("div", { className: "icon " + layout.icon }));
-    body.append(text);
-    const row = el("div", { className: "buttons" });
+    const icon = layout.icon ? [el("div", { className: "icon " + layout.icon })] : [];
+    const lines = layout.lines.map(line => el("p", { textContent: line || "\u00a0" }));
     const answer = value => { dialog.close(); dialog.remove(); resolve(value); };
     const buttons = layout.buttons.map(button => {
       const element = el("button", { type: "button", onclick: () => answer(button.answer) });
       setCaption(element, button.caption, button.accessKeyAt, "");
       return element;
     });
-    row.append(...buttons);
-    dialog.append(title, body, row);
+    dialog.append(el("div", { className: "title", id: "box-title", textContent: layout.title }),
+                  el("div", { className: "body" }, {}, ...icon, el("div", { className: "lines", id: "box-text" }, {}, ...lines)),
+                  el("div", { className: "buttons" }, {}, ...buttons));
     dialog.addEventListener("cancel", event => event.preventDefault());
     dialog.addEventListener("keydown", event => {
       event.stopPropagation();

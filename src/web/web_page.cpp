@@ -94,9 +94,10 @@ std::string WebPage::describeAll() const {
         item.add("readerLeavesOut", program_.readers().leftOut(*c));
         if (auto* label = dynamic_cast<const Label*>(c))
             item.add("centered", label->Centered).add("autoSize", label->AutoSize).add("bigDisplay", label->BigDisplay);
-        if (auto* box = dynamic_cast<const TextBox*>(c))
-            item.add("multiLine", box->MultiLine).add("locked", box->Locked).add("mask", std::string(box->PasswordChar ? 1 : 0, box->PasswordChar))
-                .add("keyFilter", hasKeyFilter(form, *box));
+        if (auto* box = dynamic_cast<const TextBox*>(c)) {
+            item.add("multiLine", box->MultiLine).add("locked", box->Locked).add("keyFilter", hasKeyFilter(form, *box));
+            if (box->PasswordChar) item.add("mask", std::string(1, box->PasswordChar));
+        }
         if (auto* button = dynamic_cast<const CommandButton*>(c); button && !button->IconName.empty())
             item.add("icon", button->IconName).add("iconSize", button->IconSize);
         items.push_back(item.str());
@@ -117,8 +118,7 @@ std::string WebPage::describeState(int index) const {
     const PixelRect place = placeOf(*c);
     state.add("left", place.left).add("top", place.top).add("width", place.width).add("height", place.height);
     const ShownCaption shown = shownCaptionOf(*c);
-    state.add("content", shown.text).add("accessKeyAt", shown.at).add("checked", isChecked(*c));
-    state.add("enabled", static_cast<bool>(c->Enabled));
+    state.add("content", shown.text).add("accessKeyAt", shown.at).add("checked", isChecked(*c)).add("enabled", c->Enabled.get());
     return state.str();
 }
 
@@ -131,12 +131,7 @@ void WebPage::settleAfter(TimerClock::Clock::duration delay) {
 Control* WebPage::focused() const { return control(pageFocused()); }
 
 void WebPage::apply(const std::vector<WindowChange>& changes) {
-    for (const WindowChange& change : changes) {
-        // The history box's text goes along: all of it, or its new lines.
-        const bool history = change.step == WindowChange::HistoryReplaced || change.step == WindowChange::HistoryAppended;
-        const std::string& text = history ? static_cast<const TextBox*>(change.control)->Text.get() : change.text;
-        pageStep(change.step, indexOf(change.control), text.substr(history ? change.from : 0).c_str());
-    }
+    for (const WindowChange& change : changes) pageStep(change.step, indexOf(change.control), change.text.c_str());
 }
 
 int WebDialogs::MsgBox(const std::string& prompt, int flags, const std::string& title) {

@@ -141,7 +141,7 @@ TEST(Program, TheWindowFollowsTheModelStepByStep) {
     form.Label5.Caption = "7";
     EXPECT_EQ(log.steps, std::vector<std::string>{});
     form.click(form.Command1);
-    EXPECT_EQ(log.steps, (std::vector<std::string>{"content Label4", "name Label4 幸运数 7", "history+ Text6",
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"content Label4", "name Label4 幸运数 7", "history+ Text6 #2[7]\r\n",
                                                    "description Text6 共 1 条，最新：#2[7]", "news Command1 第 1 次抽到 7 号"}));
     form.click(form.Command1);
     EXPECT_EQ(log.steps.back(), "news Command1 第 2 次抽到 7 号");
