@@ -49,9 +49,7 @@ TEST_F(Scenario, EveryControlShowsWhereAndAsDesigned) {
         EXPECT_EQ(seen.fontPixels, fontOf(*c).pixels);
         EXPECT_EQ(std::pair(seen.visible, seen.enabled), std::pair(driver->program().view().showsWidget(*c), c->Enabled.get()));
         EXPECT_EQ(seen.text, c->kind == Kind::Frame ? seen.text : modelText(*c));  // a frame's is painted
-        auto* option = dynamic_cast<OptionButton*>(c);
-        auto* check = dynamic_cast<CheckBox*>(c);
-        EXPECT_EQ(seen.checked, (option && option->Value) || (check && check->Value == 1));
+        EXPECT_EQ(seen.checked, isChecked(*c));
     }
     // A label too narrow for its caption wraps it; a hidden one is not drawn.
     form.Label11.Visible = true;
