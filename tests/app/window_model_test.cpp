@@ -35,23 +35,15 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
         {{&m.Command1, &m.Command2, &m.Command6, &m.Command7, &m.Command8, &m.Command9, &m.Command10, &m.Command13}, {kTop}},
         {{&m.Command6, &m.Command7, &m.Command8, &m.Command9, &m.Command10, &m.Command13}, {kHeight}},
         {{&m.Command6, &m.Command7, &m.Command8, &m.Command9, &m.Command10}, {kFont}},
-        {{&m.Command1, &m.Command2}, {kWidth, kHeight, kFont}},
-        {{&m.Command3, &m.Command11}, {kTop, kHeight, kFont}},
-        {{&m.Command4, &m.Command5}, {kTop, kWidth, kHeight, kFont}},
-        {{&m.Text1, &m.Text2}, {kLeft, kWidth, kHeight, kFont}},
-        {{&m.Label2, &m.Label3}, {kLeft, kWidth, kHeight, kFont}},
-        {{&m.Label1, &m.Label6, &m.Label9, &m.Label12}, {kTop}},
+        {{&m.Command1, &m.Command2}, {kWidth, kHeight, kFont}}, {{&m.Command3, &m.Command11}, {kTop, kHeight, kFont}},
+        {{&m.Command4, &m.Command5}, {kTop, kWidth, kHeight, kFont}}, {{&m.Text1, &m.Text2}, {kLeft, kWidth, kHeight, kFont}},
+        {{&m.Label2, &m.Label3}, {kLeft, kWidth, kHeight, kFont}}, {{&m.Label1, &m.Label6, &m.Label9, &m.Label12}, {kTop}},
         {{&m.Text1, &m.Text2, &m.Frame1, &m.Frame2, &m.Frame3, &m.Frame4, &m.Frame5, &m.Command6, &m.Command9}, {kRight}},
-        {{&m.Frame2, &m.Frame3, &m.Frame5}, {kLeft, kWidth}},
-        {{&m.Frame2, &m.Frame3, &m.Frame4, &m.Frame5}, {kFont}},
-        {{&m.Frame3, &m.Frame4}, {kTop, kHeight}},
-        {{&m.Check1, &m.Check2, &m.Check3, &m.Check4}, {kLeft, kHeight, kFont}},
-        {{&m.Option3, &m.Option4, &m.Option5}, {kLeft, kFont}},
-        {{&m.Option3, &m.Option4}, {kWidth, kHeight}},
-        {{&m.Option1, &m.Option2}, {kTop, kWidth, kHeight, kFont}},
-        {{&m.Label7, &m.Text3}, {kTop}},
-        {{&m.Label15, &m.Text3}, {kLeft}},
-        {{&m.Label10, &m.Text5}, {kTop, kFont}},
+        {{&m.Frame2, &m.Frame3, &m.Frame5}, {kLeft, kWidth}}, {{&m.Frame2, &m.Frame3, &m.Frame4, &m.Frame5}, {kFont}},
+        {{&m.Frame3, &m.Frame4}, {kTop, kHeight}}, {{&m.Check1, &m.Check2, &m.Check3, &m.Check4}, {kLeft, kHeight, kFont}},
+        {{&m.Option3, &m.Option4, &m.Option5}, {kLeft, kFont}}, {{&m.Option3, &m.Option4}, {kWidth, kHeight}},
+        {{&m.Option1, &m.Option2}, {kTop, kWidth, kHeight, kFont}}, {{&m.Label7, &m.Text3}, {kTop}},
+        {{&m.Label15, &m.Text3}, {kLeft}}, {{&m.Label10, &m.Text5}, {kTop, kFont}},
         {{&m.Label13, &m.Label14}, {kLeft, kWidth, kHeight, kFont}},
         {{&m.Picture1, &m.Picture2, &m.Picture3}, {kLeft, kTop, kWidth, kHeight, kFont}},
         {{&m.Timer1, &m.Timer2, &m.Timer3, &m.Timer4, &m.Timer5}, {kLeft, kTop, kWidth, kHeight, kFont}},
@@ -65,10 +57,8 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
     const std::pair<const Control*, int> centred[] = {
         {&m.Label1, m.ClientWidth}, {&m.Label9, m.ClientWidth}, {&m.Label4, m.Frame1.Width}, {&m.Text6, m.Picture3.Width}};
     for (auto [c, within] : centred) EXPECT_EQ(2 * c->Left + c->Width, within) << c->name << " is centred";
-    EXPECT_EQ(m.Label4.Height, m.Frame1.Height);
-    EXPECT_EQ(field(m.Command11, kRight), m.ClientWidth);
-    EXPECT_EQ(field(m.Label11, kRight), m.ClientWidth);
-    EXPECT_EQ(m.Picture1.Width, m.ClientWidth);
+    EXPECT_EQ(std::tuple(field(m.Command11, kRight), field(m.Label11, kRight), double(m.Picture1.Width), m.Label4.Height.get()),
+              std::tuple(m.ClientWidth, m.ClientWidth, m.ClientWidth, m.Frame1.Height.get()));
 
     std::vector<int> tabIndices;
     for (const Control* c : m.controls())
@@ -79,11 +69,10 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
 
 TEST(WindowModel, StackingAndVisibilityFollowContainers) {
     WindowModel m;
-    auto& face = m.children;
-    auto position = [&](Control* c) { return std::find(face.begin(), face.end(), c) - face.begin(); };
-    EXPECT_LT(position(&m.Picture3), position(&m.Picture1));
-    EXPECT_LT(position(&m.Picture1), position(&m.Picture2));
-    EXPECT_LT(position(&m.Picture2), position(&m.Command1));
+    auto above = [&](Control& a, Control& b) {
+        return std::find(m.children.begin(), m.children.end(), &a) < std::find(m.children.begin(), m.children.end(), &b);
+    };
+    EXPECT_TRUE(above(m.Picture3, m.Picture1) && above(m.Picture1, m.Picture2) && above(m.Picture2, m.Command1));
     EXPECT_FALSE(m.Check1.shown());  // on the hidden settings panel
     m.Picture2.Visible = true;
     EXPECT_TRUE(m.Check1.shown());
@@ -112,8 +101,7 @@ TEST(WindowModel, AnnouncesOnlyRealChangesAndOptionsClearTheirGroup) {
 // big display's width and two thirds of its height, at any scale.
 TEST(WindowModel, TheBigDisplaysFontFitsThreeDigits) {
     WindowModel m;
-    EXPECT_EQ(fontOf(m.Label4, 96).pixels, 171);
-    EXPECT_EQ(fontOf(m.Label4, 192).pixels, 343);
+    EXPECT_EQ(std::pair(fontOf(m.Label4, 96).pixels, fontOf(m.Label4, 192).pixels), std::pair(171, 343));
 }
 
 // The design window is 441x426 in a frame 6 wider and 28 higher: the largest
@@ -129,7 +117,8 @@ TEST(ScaleFit, LargestStepThatFitsAndNoneAboveTheRequest) {
         {3, 1024, 768, 1.5},  {2, 880, 1080, 1.5} /* 882 + 6 > 880 */,  {1.5, 640, 480, 1},      {2, 447, 454, 1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(fittingScaleFactor(c.requested, {c.width, c.height}), c.factor) << c.requested << " on " << c.width << 'x' << c.height;
+        EXPECT_EQ(fittingScaleFactor(c.requested, {c.width, c.height}), c.factor) << c.requested << " on " << c.width << 'x'
+                                                                                  << c.height;
 }
 
 // The page's window, 441x426, beside a control 88 pixels square.

@@ -30,19 +30,11 @@ TEST(Range, ConfirmStartsTheDrawFromTheMinimumOrRefusesWithItsBoxes) {
         bool accepted;
     };
     const Case cases[] = {
-        {"1", "999", {}, true},
-        {"5.", "12", {}, true},
-        {"0", ".5", {}, true},
-        {"050", "51", {}, true},
-        {"50", "50", {kEqual}, false},
-        {"5.", "5", {kEqual}, false},
-        {"", "", {"最小值不能为空", "最大值不能为空"}, false},
+        {"1", "999", {}, true}, {"5.", "12", {}, true}, {"0", ".5", {}, true}, {"050", "51", {}, true},
+        {"50", "50", {kEqual}, false}, {"5.", "5", {kEqual}, false}, {"", "", {"最小值不能为空", "最大值不能为空"}, false},
         {"1", "1000", {kOver}, false},  // once, not also by the check after every click
-        {".", "50", {"最小值必须是数字"}, false},
-        {".", ".", {"最大值必须是数字"}, false},  // the maximum is converted first
-        {"", ".", {"最小值不能为空"}, false},
-        {".", "1000", {kOver}, false},
-        {"1", "999.5", {}, false},
+        {".", "50", {"最小值必须是数字"}, false}, {".", ".", {"最大值必须是数字"}, false},  // the maximum is converted first
+        {"", ".", {"最小值不能为空"}, false}, {".", "1000", {kOver}, false}, {"1", "999.5", {}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("min \"") + c.minimum + "\" max \"" + c.maximum + "\"");
