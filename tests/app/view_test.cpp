@@ -93,18 +93,16 @@ TEST(View, HistoryKeysMoveTheCurrentLineWithinTheHistory) {
     const std::pair<int, int> moves[] = {{key::kHome, 0}, {key::kEnd, 9},  {key::kUp, 4},
                                          {key::kDown, 6}, {key::kPageUp, 1}, {key::kPageDown, 9}};
     for (auto [keyCode, line] : moves) EXPECT_EQ(View::historyLineAfterKey(keyCode, 5, 10, 4), line) << keyCode;
-    EXPECT_EQ(View::historyLineAfterKey(key::kUp, 0, 10, 4), 0);
-    EXPECT_EQ(View::historyLineAfterKey(key::kEnd, 0, 0, 4), 0);
+    EXPECT_EQ(std::pair(View::historyLineAfterKey(key::kUp, 0, 10, 4), View::historyLineAfterKey(key::kEnd, 0, 0, 4)),
+              std::pair(std::optional(0), std::optional(0)));
     EXPECT_EQ(View::historyLineAfterKey(key::kLeft, 5, 10, 4), std::nullopt);
 
     const std::u16string text = u"#1[7]\r\n#2[8]\r\n#3[9]\r\n";
-    EXPECT_EQ(history_lines::count(text), 3);
-    EXPECT_EQ(history_lines::count(u"a\nb"), 2);
-    EXPECT_EQ(history_lines::inSight(50, 20), 2);
-    EXPECT_EQ(history_lines::inSight(10, 20), 1);
+    EXPECT_EQ(std::tuple(history_lines::count(text), history_lines::count(u"a\nb"), history_lines::inSight(50, 20),
+                         history_lines::inSight(10, 20)),
+              std::tuple(3, 2, 2, 1));
     auto down = history_lines::afterKey(key::kDown, text, 8, 0, 2);
     ASSERT_TRUE(down);
-    EXPECT_EQ(down->caret, 14u);
-    EXPECT_EQ(down->first, 1);
+    EXPECT_EQ(std::tuple(down->caret, down->first), std::tuple(14u, 1));
     EXPECT_EQ(history_lines::afterKey(key::kHome, text, 14, 1, 2)->first, 0);
 }
