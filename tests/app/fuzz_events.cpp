@@ -10,7 +10,7 @@ using namespace kulbo::testing;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FormFixture fixture;
     EventDriver driver(fixture);
-    ByteChoices choices(data, size);
+    Choices choices(data, size);
     while (!choices.exhausted() && !fixture.form.ended()) {
         std::string event = driver.step(choices);
         std::string broken = driver.violation();

@@ -13,7 +13,7 @@ TEST(Property, InvariantsHoldOverLongRandomRuns) {
         FormFixture fixture;
         fixture.platform.generator.seed(1000 + run);
         EventDriver driver(fixture);
-        SeededChoices choices(run);
+        Choices choices(run);
         std::vector<std::string> recent;
         for (int i = 0; i < kSteps && !fixture.form.ended(); ++i) {
             std::size_t historyBefore = fixture.form.Text6.Text.get().size();

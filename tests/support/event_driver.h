@@ -30,8 +30,6 @@ private:
     std::optional<std::span<const std::uint8_t>> bytes_;
     std::size_t position_ = 0;
 };
-using SeededChoices = Choices;  // as the property test names them
-using ByteChoices = Choices;    // as the fuzzer names them
 
 class EventDriver {
 public:
