@@ -31,26 +31,18 @@ struct NoRepeatFixture : FormFixture {
         form.Text2.Text = maximum;
         form.click(form.Command2);
     }
-    Numbers picks(int count) {
+    // The numbers drawn by `count` picks with no tick between (each draws
+    // afresh), or shown by as many ticks of the rolling display.
+    Numbers picks(int count, bool rolling = false) {
         Numbers seen;
         for (int i = 0; i < count; ++i) {
-            form.click(form.Command1);  // no tick between: each pick draws afresh
-            seen.insert(form.Label4.Caption);
+            rolling ? form.tick(form.Timer1) : form.click(form.Command1);
+            seen.insert(rolling ? form.Label5.Caption.get() : form.Label4.Caption.get());
         }
         return seen;
     }
-    Numbers rolled() {
-        Numbers seen;
-        for (int i = 0; i < 400; ++i) {
-            form.tick(form.Timer1);
-            seen.insert(form.Label5.Caption);
-        }
-        return seen;
-    }
-    long roundEnds() const {
-        const std::vector<std::string> shown = platform.prompts();
-        return std::count(shown.begin(), shown.end(), kRoundEnd);
-    }
+    Numbers rolled() { return picks(400, true); }
+    long roundEnds() const { return std::ranges::count(platform.prompts(), kRoundEnd); }
 };
 
 std::string historyOf(std::initializer_list<const char*> numbers) {
@@ -111,9 +103,8 @@ TEST(NoRepeat, TheAvoidedNumberIsNeverDrawn) {
 TEST(NoRepeat, NothingToDrawIsRefused) {
     for (auto [minimum, maximum, avoided] : {std::tuple{".2", ".8", ""}, std::tuple{"1", "1.5", "1"}}) {
         NoRepeatFixture f(minimum, maximum, avoided);
-        EXPECT_EQ(f.platform.boxes.at(0).prompt, kNothingLeft);
-        EXPECT_EQ(f.platform.boxes.at(0).flags, box::kCritical);
-        EXPECT_FALSE(f.form.Timer1.Enabled);
+        EXPECT_EQ(std::tuple(f.platform.boxes.at(0).prompt, f.platform.boxes.at(0).flags, f.form.Timer1.Enabled.get()),
+                  std::tuple(kNothingLeft, box::kCritical, false));
     }
 
     FormFixture f;
@@ -123,8 +114,7 @@ TEST(NoRepeat, NothingToDrawIsRefused) {
     f.form.select(f.form.Option5);
     f.ticks(f.form.Timer1, 5);
     f.form.click(f.form.Command1);
-    EXPECT_EQ(f.platform.boxes.at(0).prompt, kNothingLeft);
-    EXPECT_EQ(f.form.Text6.Text, "");
+    EXPECT_EQ(std::tuple(f.platform.boxes.at(0).prompt, f.form.Text6.Text.get()), std::tuple(kNothingLeft, ""));
 }
 
 // Each number equally likely at each place of a round: 81 degrees of
