@@ -92,8 +92,7 @@ TEST(NumberText, StrictTakesOnlyWholeNumbersLenientTheLeadingOne) {
         {"9007199254740993.1", 9007199254740994.0, 9007199254740994.0},  // past it: up
         {"0.30000000000000004", 0.1 + 0.2, 0.1 + 0.2},
         {"", {}, 0}, {".", {}, 0}, {"5.5.5", {}, 5.5}, {"12abc", {}, 12}, {"a5", {}, 0},
-        {" 5", {}, 0}, {"5 ", {}, 5}, {"+.", {}, 0}, {"1e3", {}, 1},
-    };
+        {" 5", {}, 0}, {"5 ", {}, 5}, {"+.", {}, 0}, {"1e3", {}, 1}};
     for (const Case& c : cases) {
         EXPECT_EQ(strictNumber(c.text), c.strict) << '"' << c.text << '"';
         EXPECT_EQ(lenientNumber(c.text), c.lenient) << '"' << c.text << '"';
@@ -107,8 +106,7 @@ TEST(NumberText, ShortestDecimalFormReadsBack) {
     const std::pair<double, std::string> cases[] = {
         {7.0, "7"}, {-0.0, "0"}, {-2.5, "-2.5"}, {0.1 + 0.2, "0.30000000000000004"}, {1e23, "99999999999999991611392"},
         {0x1p-24, "0.00000005960464477539063"},  // the neighbour below is nearer
-        {5e-324, "0." + std::string(323, '0') + "5"},
-    };
+        {5e-324, "0." + std::string(323, '0') + "5"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(numberText(value), text);
     std::mt19937_64 bits(1);
     for (int i = 0; i < 500; ++i) {

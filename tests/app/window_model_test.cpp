@@ -46,8 +46,7 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
         {{&m.Label15, &m.Text3}, {kLeft}}, {{&m.Label10, &m.Text5}, {kTop, kFont}},
         {{&m.Label13, &m.Label14}, {kLeft, kWidth, kHeight, kFont}},
         {{&m.Picture1, &m.Picture2, &m.Picture3}, {kLeft, kTop, kWidth, kHeight, kFont}},
-        {{&m.Timer1, &m.Timer2, &m.Timer3, &m.Timer4, &m.Timer5}, {kLeft, kTop, kWidth, kHeight, kFont}},
-    };
+        {{&m.Timer1, &m.Timer2, &m.Timer3, &m.Timer4, &m.Timer5}, {kLeft, kTop, kWidth, kHeight, kFont}}};
     for (const auto& [controls, fields] : lines)
         for (Field f : fields)
             for (const Control* c : controls)
@@ -114,8 +113,7 @@ TEST(ScaleFit, LargestStepThatFitsAndNoneAboveTheRequest) {
     };
     const Case cases[] = {
         {2, 1920, 1080, 2},   {2, 1024, 768, 1.5} /* 852 + 28 > 768 */, {1.75, 1024, 768, 1.5}, {1.25, 1024, 768, 1.25},
-        {3, 1024, 768, 1.5},  {2, 880, 1080, 1.5} /* 882 + 6 > 880 */,  {1.5, 640, 480, 1},      {2, 447, 454, 1},
-    };
+        {3, 1024, 768, 1.5},  {2, 880, 1080, 1.5} /* 882 + 6 > 880 */,  {1.5, 640, 480, 1},      {2, 447, 454, 1}};
     for (const Case& c : cases)
         EXPECT_EQ(fittingScaleFactor(c.requested, {c.width, c.height}), c.factor) << c.requested << " on " << c.width << 'x'
                                                                                   << c.height;

@@ -11,10 +11,8 @@ using namespace kulbo::testing;
 TEST(Rolling, SequentialCountsUpAndWrapsAtTheMaximum) {
     const char* const cases[][4] = {
         // current, minimum, maximum, next
-        {"49", "1", "50", "50"}, {"50", "1", "50", "1"}, {"50", "1", "050", "1"}, {"49", "1", "50.", "50"},
-        {"5", "1", "5.5", "1"},  {"4", "1", "5.5", "5"}, {"0.5", "0.5", "3", "1.5"}, {".", "1", "50", "1"},
-        {"", "1", "50", "1"},    {"3", ".", ".", "."},
-    };
+        {"49", "1", "50", "50"}, {"50", "1", "50", "1"}, {"50", "1", "050", "1"}, {"49", "1", "50.", "50"}, {"5", "1", "5.5", "1"},
+        {"4", "1", "5.5", "5"}, {"0.5", "0.5", "3", "1.5"}, {".", "1", "50", "1"}, {"", "1", "50", "1"}, {"3", ".", ".", "."}};
     for (auto& c : cases) EXPECT_EQ(nextInSequence(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[1] << ".." << c[2];
 
     FormFixture f;
@@ -30,8 +28,7 @@ TEST(Rolling, SequentialCountsUpAndWrapsAtTheMaximum) {
 TEST(Rolling, RandomStaysWithinOneToTheWholeMaximum) {
     const std::tuple<double, const char*, const char*, const char*> cases[] = {
         {0.0, "1", "50", "1"}, {0.999999999, "1", "50", "50"}, {0.999999999, "1", "5.5", "5"}, {1.0, "1", "50", "50"},
-        {0.5, "10", "50", "26"}, {0.3, "1", ".", "1"}, {0.3, "1", "0.5", "1"}, {0.3, "0", "1", "1"},
-    };
+        {0.5, "10", "50", "26"}, {0.3, "1", ".", "1"}, {0.3, "1", "0.5", "1"}, {0.3, "0", "1", "1"}};
     for (auto [r, minimum, maximum, drawn] : cases) EXPECT_EQ(randomNumber(r, minimum, maximum), drawn) << r << " in " << minimum << ".." << maximum;
 }
 

@@ -34,8 +34,7 @@ TEST(Range, ConfirmStartsTheDrawFromTheMinimumOrRefusesWithItsBoxes) {
         {"50", "50", {kEqual}, false}, {"5.", "5", {kEqual}, false}, {"", "", {"最小值不能为空", "最大值不能为空"}, false},
         {"1", "1000", {kOver}, false},  // once, not also by the check after every click
         {".", "50", {"最小值必须是数字"}, false}, {".", ".", {"最大值必须是数字"}, false},  // the maximum is converted first
-        {"", ".", {"最小值不能为空"}, false}, {".", "1000", {kOver}, false}, {"1", "999.5", {}, false},
-    };
+        {"", ".", {"最小值不能为空"}, false}, {".", "1000", {kOver}, false}, {"1", "999.5", {}, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("min \"") + c.minimum + "\" max \"" + c.maximum + "\"");
         FormFixture f;
@@ -103,8 +102,7 @@ TEST(InputFilter, NumberBoxesTakeDigitsBackspaceAndOnePoint) {
         {"", '0', true},  {"1.", '9', true},  {"1.5", 8, true},   {"", '.', true},   {"12", '.', true},
         {".", '.', false}, {"1.5", '.', false}, {"", '/', false},  {"1.", ':', false}, {"", 7, false},
         {"", 9, false},   {"", 45, false},    {"1.", 47, false},  {"", 'a', false},  {"", 13, false},
-        {"", 22, false},  {"", 127, false},   {"", -12086, false}, {"", 255, false},
-    };
+        {"", 22, false},  {"", 127, false},   {"", -12086, false}, {"", 255, false}};
     FormFixture f;
     for (TextBox* box : {&f.form.Text1, &f.form.Text2, &f.form.Text4, &f.form.Text6})
         for (const Case& c : cases) {

@@ -122,8 +122,7 @@ TEST(LockPanel, EveryTextButTheCodeUnlocksAndCancelCloses) {
     f.type(f.form.Text3, "abc");
     f.form.click(f.form.Command5);
     EXPECT_EQ(std::tuple(f.form.Picture1.Visible.get(), f.form.Text3.Text.get() + f.form.Label4.Caption.get(),
-                         f.form.Command11.Enabled.get()),
-              std::tuple(false, "", true));
+                         f.form.Command11.Enabled.get()), std::tuple(false, "", true));
 }
 
 // The code shows the credits and empties the box, so the next attempt
