@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,9 +28,7 @@ inline std::string utf8Path(const fs::path& path) {
 
 inline std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void writeBytes(const fs::path& path, const std::string& bytes) {

@@ -17,8 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SingleInstance : public ::testing::Test {
-protected:
+struct SingleInstance : ::testing::Test {
     SingleInstance() {
         char name[] = "/tmp/kulbo-instance-test-XXXXXX";
         root = ::mkdtemp(name);
