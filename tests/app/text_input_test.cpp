@@ -18,12 +18,6 @@
 using namespace kulbo;
 using namespace kulbo::testing;
 
-namespace {
-
-std::u16string u16(std::u32string_view text) { return utf16Of(text); }
-
-}  // namespace
-
 // Punctuation gets its key's code, not the arrow's or Delete's that shares
 // its character's.
 TEST(Keys, ACharacterGetsTheCodeOfTheKeyThatTypesIt) {
@@ -42,7 +36,7 @@ TEST(Keys, AKeyNamedAsABrowserNamesItGetsItsCode) {
 TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {
     // e with its accent, then a: two; a family joined by U+200D: one
     EXPECT_EQ(std::tuple(characterCount(U"𠀀"), characterCount(U"e\u0301a"), characterCount(U"👩\u200D👧")), std::tuple(1u, 2u, 1u));
-    EXPECT_EQ(codePointsOfUtf16(u16(U"𠀀x")), U"𠀀x");
+    EXPECT_EQ(codePointsOfUtf16(utf16Of(U"𠀀x")), U"𠀀x");
     EXPECT_EQ(codePointsOfUtf8(std::string("\0\xE4\xB8", 3)), std::u32string(U"\0\uFFFD\uFFFD", 3));  // half a character is none
     EXPECT_EQ(std::tuple(keyAsciiOf(U'中') < 0, isControlCharacter(U'\u202E'), isControlCharacter(U'\u200D')),
               std::tuple(true, true, false));
@@ -54,14 +48,14 @@ TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharacters) {
     FormFixture f;
     TextBox& title = f.form.Text5;  // 16 characters
     title.Text = utf8Of(std::u32string(14, U'a'));
-    KeptEdit kept = keepEdit(f.form, title, u16(std::u32string(7, U'a') + U"𠀀e\u0301\t二" + std::u32string(7, U'a')), 12);
+    KeptEdit kept = keepEdit(f.form, title, utf16Of(std::u32string(7, U'a') + U"𠀀e\u0301\t二" + std::u32string(7, U'a')), 12);
     // the caret after what was kept of the paste: 7 + 2 + 2 units
     EXPECT_EQ(std::tuple(kept.text, kept.caret, kept.changed),
-              std::tuple(u16(std::u32string(7, U'a') + U"𠀀e\u0301" + std::u32string(7, U'a')), 11u, true));
+              std::tuple(utf16Of(std::u32string(7, U'a') + U"𠀀e\u0301" + std::u32string(7, U'a')), 11u, true));
     EXPECT_EQ(title.Text, utf8Of(codePointsOfUtf16(kept.text)));
 
     title.Text = "";
-    kept = keepEdit(f.form, title, u16(U"三年\u202E二班") + u'\xD840', 6);  // half a character is none
+    kept = keepEdit(f.form, title, utf16Of(U"三年\u202E二班") + u'\xD840', 6);  // half a character is none
     EXPECT_EQ(std::tuple(kept.text, kept.caret), std::tuple(u"三年二班", 4u));
     kept = keepEdit(f.form, title, u"三年二", 3);  // a deletion stands
     EXPECT_EQ(std::tuple(kept.changed, kept.caret, title.Text.get()), std::tuple(false, 3u, "三年二"));

@@ -12,6 +12,26 @@ void pick(FormFixture& f, const std::string& number) {
     f.form.click(f.form.Command1);
 }
 
+constexpr const char* kReportName = "Kulbo的历史幸运号报告20220101000509.txt";
+using Boxes = std::vector<ShownBox>;
+const std::string kLine = "2022年01月01日_00:05:09抽到幸运数: [7]\r\n";
+
+// The history panel open at 2022-01-01 00:05:09 with one pick, 7.
+struct ReportFixture : FormFixture {
+    ReportFixture() {
+        platform.now = {2022, 1, 1, 0, 5, 9};
+        form.tick(form.Timer5);
+        pick(*this, "7");
+        form.click(form.Command11);
+    }
+    void exportAt(int minute) {
+        platform.now.minute = minute;
+        form.tick(form.Timer5);
+        form.click(form.Command10);
+    }
+    std::string lastPrompt() const { return platform.boxes.back().prompt; }
+};
+
 }  // namespace
 
 // A pick carries the stamp of the latest tick, even when the clock has
@@ -67,31 +87,6 @@ TEST(HistoryPanel, OpensWhenAllowedAndClearsOnlyOnYes) {
     f.form.click(f.form.Command9);
     EXPECT_TRUE(!f.form.Picture3.Visible && f.form.Command3.Enabled);
 }
-
-namespace {
-
-constexpr const char* kReportName = "Kulbo的历史幸运号报告20220101000509.txt";
-using Boxes = std::vector<ShownBox>;
-const std::string kLine = "2022年01月01日_00:05:09抽到幸运数: [7]\r\n";
-
-// The history panel open at 2022-01-01 00:05:09 with one pick, 7.
-struct ReportFixture : FormFixture {
-    ReportFixture() {
-        platform.now = {2022, 1, 1, 0, 5, 9};
-        form.tick(form.Timer5);
-        form.Label5.Caption = "7";
-        form.click(form.Command1);
-        form.click(form.Command11);
-    }
-    void exportAt(int minute) {
-        platform.now.minute = minute;
-        form.tick(form.Timer5);
-        form.click(form.Command10);
-    }
-    std::string lastPrompt() const { return platform.boxes.back().prompt; }
-};
-
-}  // namespace
 
 // Beside the program, with one more line break; a second report in the same
 // second replaces the first.

@@ -13,6 +13,23 @@ void openSettings(Form1& form) {
     form.click(form.Command4);
 }
 
+const std::string kCode = "731952846017364528";
+constexpr int kEnter = 13;
+
+struct LockFixture : FormFixture {
+    LockFixture() {
+        form.Label5.Caption = "7";
+        form.click(form.Command1);  // something in the display for the panel to blank
+        form.click(form.Command3);
+    }
+    // Command11 stays off until the panels are cancelled or the settings confirmed.
+    void expectPanel(PictureBox& panel) {
+        EXPECT_EQ(std::tuple(form.Picture1.Visible.get(), form.Picture2.Visible.get(), form.Text3.Text.get(),
+                             form.Command11.Enabled.get()),
+                  std::tuple(&panel == &form.Picture1, &panel == &form.Picture2, "", false));
+    }
+};
+
 }  // namespace
 
 // An option's handler runs even when it is chosen already; random mode
@@ -83,27 +100,6 @@ TEST(Settings, ConfirmAppliesTheTitleAndAvoidanceAndClosesThePanel) {
     }
     EXPECT_TRUE(f.platform.boxes.empty());
 }
-
-namespace {
-
-const std::string kCode = "731952846017364528";
-constexpr int kEnter = 13;
-
-struct LockFixture : FormFixture {
-    LockFixture() {
-        form.Label5.Caption = "7";
-        form.click(form.Command1);  // something in the display for the panel to blank
-        form.click(form.Command3);
-    }
-    // Command11 stays off until the panels are cancelled or the settings confirmed.
-    void expectPanel(PictureBox& panel) {
-        EXPECT_EQ(std::tuple(form.Picture1.Visible.get(), form.Picture2.Visible.get(), form.Text3.Text.get(),
-                             form.Command11.Enabled.get()),
-                  std::tuple(&panel == &form.Picture1, &panel == &form.Picture2, "", false));
-    }
-};
-
-}  // namespace
 
 // Opening blanks the display; every text but the code unlocks, and Cancel
 // closes with the display left blank.
