@@ -19,8 +19,7 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
         f.form.requestClose();
     }};
     f.form.Check1.Value = 1;
-    f.form.Label5.Caption = "9";
-    f.form.click(f.form.Command1);
+    f.pick("9");
     EXPECT_EQ(f.platform.prompts(), (std::vector<std::string>{"恭喜9号被抽中！", "确定要退出吗？"}));
     EXPECT_EQ(std::tuple(swallowed, f.form.Label5.Caption.get(), f.form.Text6.Text.get(), f.form.ended()),
               std::tuple(true, "9", "#2[9]\r\n", false));

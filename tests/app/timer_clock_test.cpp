@@ -84,6 +84,14 @@ TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     EXPECT_EQ(second.boxes, (std::vector<ShownBox>{{"该程序已在运行！", box::kExclamation, "运行中断 - Kulbo"}}));
 }
 
+// A program whose window has loaded.
+struct LoadedProgram : ::testing::Test {
+    FakePlatform platform;
+    Program program{platform, platform};
+    Form1& form = program.form();
+    void SetUp() override { form.load(); }
+};
+
 // The window's steps after each change, as the front ends apply them.
 struct StepLog : WindowFront {
     Control* focus = nullptr;
@@ -101,11 +109,7 @@ struct StepLog : WindowFront {
 
 // A click or a key catches the timers up first; then a number box refuses
 // the keys that paste, and its filter what types no digit.
-TEST(Program, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
-    FakePlatform platform;
-    Program program(platform, platform);
-    Form1& form = program.form();
-    form.load();
+TEST_F(LoadedProgram, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
     program.clock().start(TimerClock::Clock::now() - 5ms);
     program.click(form.Command2);
     EXPECT_EQ(form.Label13.Caption, "20240315090507");
@@ -124,11 +128,7 @@ TEST(Program, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
 // control waits, and catches up before it is seen, but for the history,
 // which keeps up line by line; what comes into sight takes the focus before
 // the rest goes; each pick is news of its own on the focused "开始".
-TEST(Program, TheWindowFollowsTheModelStepByStep) {
-    FakePlatform platform;
-    Program program(platform, platform);
-    Form1& form = program.form();
-    form.load();
+TEST_F(LoadedProgram, TheWindowFollowsTheModelStepByStep) {
     EXPECT_EQ(program.readers().name(form.Text4) + "|" + program.readers().name(form.Label4), "输入避开的幸运数|幸运数");
     EXPECT_TRUE(program.readers().leftOut(form.Label5));
     StepLog log;
@@ -163,12 +163,13 @@ TEST(MessageBoxes, QuestionsHaveYesAndNoWithEscapeForNo) {
     EXPECT_EQ(question.buttons[0].caption + question.buttons[1].caption, "是(&Y)否(&N)");
     EXPECT_EQ(layOutBox("a", box::kYesNoButtons | box::kCriticalIcon, "t").defaultAnswer, box::kYes);
     EXPECT_EQ(box::answerOf(box::kYesNoQuestionNoDefault, 2), box::kNo);
-    EXPECT_EQ(boxKeyDown(question, -1, key::kEnter, 0).answer, box::kNo);  // the default
-    EXPECT_EQ(boxKeyDown(question, 0, key::kEnter, 0).answer, box::kYes);  // the focused button
-    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kAlt).answer, box::kYes);
-    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kCtrl).answer, 0);
-    EXPECT_EQ(boxKeyDown(question, 0, key::kLeft, 0).focus, 1);  // round the buttons
-    EXPECT_FALSE(boxKeyDown(question, 1, key::kSpace, 0).consumed);
+    // Enter answers with the default, then with the focused button; Alt+Y answers Yes, Ctrl+Y nothing.
+    EXPECT_EQ(std::tuple(boxKeyDown(question, -1, key::kEnter, 0).answer, boxKeyDown(question, 0, key::kEnter, 0).answer,
+                         boxKeyDown(question, 1, 'Y', key::kAlt).answer, boxKeyDown(question, 1, 'Y', key::kCtrl).answer),
+              std::tuple(box::kNo, box::kYes, box::kYes, 0));
+    // Left goes round the buttons; Space is the focused button's to take.
+    EXPECT_EQ(std::tuple(boxKeyDown(question, 0, key::kLeft, 0).focus, boxKeyDown(question, 1, key::kSpace, 0).consumed),
+              std::tuple(1, false));
     BoxLayout told = layOutBox("第一行\r\n\r\n第三行", box::kInformation, "提示");
     EXPECT_EQ(std::pair(told.lines, told.escapeAnswer), std::pair(std::vector<std::string>{"第一行", "", "第三行"}, box::kOk));
 }

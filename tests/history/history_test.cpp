@@ -7,11 +7,6 @@ using namespace kulbo::testing;
 
 namespace {
 
-void pick(FormFixture& f, const std::string& number) {
-    f.form.Label5.Caption = number;
-    f.form.click(f.form.Command1);
-}
-
 constexpr const char* kReportName = "Kulbo的历史幸运号报告20220101000509.txt";
 using Boxes = std::vector<ShownBox>;
 const std::string kLine = "2022年01月01日_00:05:09抽到幸运数: [7]\r\n";
@@ -21,7 +16,7 @@ struct ReportFixture : FormFixture {
     ReportFixture() {
         platform.now = {2022, 1, 1, 0, 5, 9};
         form.tick(form.Timer5);
-        pick(*this, "7");
+        pick("7");
         form.click(form.Command11);
     }
     void exportAt(int minute) {
@@ -43,8 +38,8 @@ TEST(Stamps, FollowTheClockZeroPaddedOnA24HourClock) {
     f.form.tick(f.form.Timer5);
     EXPECT_EQ(f.form.Label13.Caption, "20220101000509");
     f.platform.now = {2023, 12, 31, 23, 59, 59};
-    pick(f, "12");
-    pick(f, "3");
+    f.pick("12");
+    f.pick("3");
     EXPECT_EQ(f.form.Text6.Text, "2022年01月01日_00:05:09抽到幸运数: [12]\r\n2022年01月01日_00:05:09抽到幸运数: [3]\r\n");
     EXPECT_EQ(std::tuple(f.form.Label4.Caption.get(), f.platform.boxes.size(), f.form.Timer1.Enabled && f.form.Command1.Enabled),
               std::tuple("3", 0u, true));
@@ -59,7 +54,7 @@ TEST(Stamps, FollowTheClockZeroPaddedOnA24HourClock) {
 // before the settings timer disables the button).
 TEST(HistoryPanel, OpensWhenAllowedAndClearsOnlyOnYes) {
     FormFixture f;
-    pick(f, "7");
+    f.pick("7");
     const std::string history = f.form.Text6.Text;
     f.form.Check2.Value = 0;
     f.form.click(f.form.Command11);

@@ -18,8 +18,7 @@ constexpr int kEnter = 13;
 
 struct LockFixture : FormFixture {
     LockFixture() {
-        form.Label5.Caption = "7";
-        form.click(form.Command1);  // something in the display for the panel to blank
+        pick("7");  // something in the display for the panel to blank
         form.click(form.Command3);
     }
     // Command11 stays off until the panels are cancelled or the settings confirmed.

@@ -78,6 +78,11 @@ struct FormFixture {
     FakePlatform platform;
     Form1 form{platform, platform};
     FormFixture() { form.load(); }
+    // A pick with `rolling` in the rolling display.
+    void pick(const std::string& rolling) {
+        form.Label5.Caption = rolling;
+        form.click(form.Command1);
+    }
     void ticks(Timer& timer, int count) {
         for (int i = 0; i < count; ++i) form.tick(timer);
     }
