@@ -91,13 +91,6 @@ TEST(NoRepeat, TheRoundIsReadFromTheHistoryAsItStands) {
     EXPECT_EQ(f.rolled(), (Numbers{"2", "3", "4"}));
 }
 
-TEST(NoRepeat, TheAvoidedNumberIsNeverDrawn) {
-    NoRepeatFixture f("1", "5", "3");
-    EXPECT_EQ(f.rolled(), (Numbers{"1", "2", "4", "5"}));
-    EXPECT_EQ(f.picks(4), (Numbers{"1", "2", "4", "5"}));  // nothing stood in for it
-    EXPECT_EQ(f.roundEnds(), 1);
-}
-
 // Refused when the range is confirmed, and at the pick when another mode's
 // range, with the avoided number, leaves nothing.
 TEST(NoRepeat, NothingToDrawIsRefused) {
