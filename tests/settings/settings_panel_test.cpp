@@ -67,7 +67,6 @@ TEST(Settings, OptionsAndPermissionsTakeEffectAtOnce) {
 TEST(Settings, PermissionTimerInEveryCombination) {
     for (int bits = 0; bits < 16; ++bits) {
         const int view = bits & 1, clear = bits >> 1 & 1, report = bits >> 2 & 1;
-        SCOPED_TRACE(bits);
         FormFixture f;
         f.form.click(f.form.Command11);
         f.form.Command8.Enabled = f.form.Command10.Enabled = bits >> 3;
@@ -76,7 +75,7 @@ TEST(Settings, PermissionTimerInEveryCombination) {
         f.form.Check4.Value = report;
         f.form.tick(f.form.Timer4);
         EXPECT_EQ(std::tuple(f.form.Picture3.Visible.get(), f.form.Command8.Enabled.get(), f.form.Command10.Enabled.get()),
-                  std::tuple(view == 1, clear == 1, report == 1));
+                  std::tuple(view == 1, clear == 1, report == 1)) << bits;
     }
 }
 
