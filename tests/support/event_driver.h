@@ -41,9 +41,15 @@ public:
     // What must hold after every event; "" when it does.
     std::string violation() const;
 
+    // Steps until the choices run out, the window ends or `steps` are taken;
+    // returns "" or what broke, with the last events that led to it.
+    std::string run(Choices& choices, long steps);
+    long picks() const { return picks_; }  // the draws so far
+
 private:
     FormFixture& f_;
     View view_;
+    long picks_ = 0;
     bool justPicked_ = false;
     bool rolledSinceModeChange_ = true;
 };
