@@ -75,22 +75,15 @@ TEST(TextInput, ANumberBoxRefusesWholeWhatNoKeyCouldType) {
 
 // What both readers make of a text; a strict reading of nullopt refuses it.
 TEST(NumberText, StrictTakesOnlyWholeNumbersLenientTheLeadingOne) {
-    struct Case {
-        std::string text;
-        std::optional<double> strict;
-        double lenient;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::optional<double>, double> cases[] = {  // text, strict, lenient
         {"5.", 5, 5}, {".5", 0.5, 0.5}, {"050", 50, 50}, {"-3", -3, -3},
         {"9007199254740993", 9007199254740992.0, 9007199254740992.0},    // halfway: to the even neighbour
         {"9007199254740993.1", 9007199254740994.0, 9007199254740994.0},  // past it: up
         {"0.30000000000000004", 0.1 + 0.2, 0.1 + 0.2},
         {"", {}, 0}, {".", {}, 0}, {"5.5.5", {}, 5.5}, {"12abc", {}, 12}, {"a5", {}, 0},
         {" 5", {}, 0}, {"5 ", {}, 5}, {"+.", {}, 0}, {"1e3", {}, 1}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(strictNumber(c.text), c.strict) << '"' << c.text << '"';
-        EXPECT_EQ(lenientNumber(c.text), c.lenient) << '"' << c.text << '"';
-    }
+    for (const auto& [text, strict, lenient] : cases)
+        EXPECT_EQ(std::tuple(strictNumber(text), lenientNumber(text)), std::tuple(strict, lenient)) << '"' << text << '"';
     EXPECT_EQ(lenientNumber(std::string(400, '9')), 0);  // beyond a double
 }
 
