@@ -149,9 +149,8 @@ TEST_F(LoadedProgram, TheWindowFollowsTheModelStepByStep) {
     log.steps.clear();
     form.Command9.Caption = "x";
     form.click(form.Command11);
-    ASSERT_GE(log.steps.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(log.steps.begin(), log.steps.begin() + 4),
-              (std::vector<std::string>{"content Command9", "show Picture3", "focus Text6", "hide Command3"}));
+    log.steps.resize(4);  // the first four
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"content Command9", "show Picture3", "focus Text6", "hide Command3"}));
 }
 
 // Escape answers No to a question, as does Cancel, which some systems

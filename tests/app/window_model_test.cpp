@@ -18,12 +18,6 @@ double field(const Control& c, Field f) {
     return values[f];
 }
 
-void expectEvenlySpaced(std::initializer_list<const Control*> column) {
-    const Control* const* c = column.begin();
-    for (std::size_t i = 2; i < column.size(); ++i)
-        EXPECT_EQ(c[i]->Top - c[i - 1]->Top, c[1]->Top - c[0]->Top) << c[i]->name;
-}
-
 }  // namespace
 
 // The layout's own rules, so that a mistyped number in the design shows:
@@ -51,8 +45,9 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
         for (Field f : fields)
             for (const Control* c : controls)
                 EXPECT_EQ(field(*c, f), field(*controls[0], f)) << c->name << " and " << controls[0]->name << ", field " << f;
-    expectEvenlySpaced({&m.Check1, &m.Check2, &m.Check3, &m.Check4});
-    expectEvenlySpaced({&m.Option3, &m.Option4, &m.Option5});
+    // The check boxes and the mode options are evenly spaced.
+    for (const auto& c : {std::vector<const Control*>{&m.Check1, &m.Check2, &m.Check3, &m.Check4}, {&m.Option3, &m.Option4, &m.Option5}})
+        for (std::size_t i = 2; i < c.size(); ++i) EXPECT_EQ(c[i]->Top - c[i - 1]->Top, c[1]->Top - c[0]->Top) << c[i]->name;
     const std::pair<const Control*, int> centred[] = {
         {&m.Label1, m.ClientWidth}, {&m.Label9, m.ClientWidth}, {&m.Label4, m.Frame1.Width}, {&m.Text6, m.Picture3.Width}};
     for (auto [c, within] : centred) EXPECT_EQ(2 * c->Left + c->Width, within) << c->name << " is centred";
