@@ -85,10 +85,9 @@ TEST(WindowModel, AnnouncesOnlyRealChangesAndOptionsClearTheirGroup) {
     m.Height = kDesignOuterHeight;  // already so
     EXPECT_EQ(log.changes, std::vector<std::string>{"Label4"});
 
-    EXPECT_TRUE(m.choose(m.Option3));
-    EXPECT_FALSE(m.Option4.Value);
-    EXPECT_TRUE(m.Option2.Value);
-    EXPECT_FALSE(m.choose(m.Option3));
+    // Chosen, Option4 of its group cleared, Option2 of the other kept; chosen again, no change.
+    EXPECT_EQ((std::vector{m.choose(m.Option3), m.Option4.Value.get(), m.Option2.Value.get(), m.choose(m.Option3)}),
+              (std::vector{true, false, true, false}));
 }
 
 // Three Song digits (1.5 em wide, 0.7 em of ink) within nine tenths of the
@@ -110,7 +109,6 @@ TEST(ScaleFit, LargestStepThatFitsAndNoneAboveTheRequest) {
 
 // The page's window, 441x426, beside a control 88 pixels square.
 TEST(ScaleFit, PageWindowWholeAndClearOfTheCorner) {
-    EXPECT_EQ(pageScale(882, 1000, 88), 2);           // room below it
-    EXPECT_EQ(pageScale(882, 852, 88), 794.0 / 441);  // none: gives up the side
-    EXPECT_EQ(pageScale(882, 852, 0), 2);
+    // With room below it; with none, it gives up the side; without the control, whole.
+    EXPECT_EQ(std::tuple(pageScale(882, 1000, 88), pageScale(882, 852, 88), pageScale(882, 852, 0)), std::tuple(2, 794.0 / 441, 2));
 }
