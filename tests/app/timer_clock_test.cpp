@@ -46,9 +46,7 @@ struct RecordingShell : Shell {
         log.push_back("loop");
         return 3;
     }
-    void settleAfter(TimerClock::Clock::duration delay) override {
-        log.push_back("settle in " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(delay).count()));
-    }
+    void settleAfter(TimerClock::Clock::duration delay) override { log.push_back("settle in " + std::to_string(delay / 1ms)); }
 };
 
 }  // namespace
