@@ -19,18 +19,15 @@ using namespace kulbo;
 using namespace kulbo::testing;
 
 // Punctuation gets its key's code, not the arrow's or Delete's that shares
-// its character's.
-TEST(Keys, ACharacterGetsTheCodeOfTheKeyThatTypesIt) {
+// its character's; a key named as a browser names it gets its code.
+TEST(Keys, ACharacterOrABrowsersKeyNameGetsTheCodeOfItsKey) {
     const std::pair<char32_t, int> codes[] = {{U'a', 'A'}, {U'7', '7'}, {U'%', '5'}, {U'(', '9'}, {U'\'', 222}, {U'.', 190}, {U'中', 0}};
     for (auto [character, code] : codes) EXPECT_EQ(keyCodeOfCharacter(character), code) << int(character);
     EXPECT_EQ(std::tuple(keyCodeOf(NamedKey::Home), functionKeyCode(1), functionKeyCode(0), functionKeyCode(25)),
               std::tuple(key::kHome, key::kF1, 0, 0));
-}
-
-TEST(Keys, AKeyNamedAsABrowserNamesItGetsItsCode) {
-    const std::pair<std::string_view, int> codes[] = {{"ArrowLeft", key::kLeft}, {"Delete", key::kDelete}, {" ", key::kSpace},
+    const std::pair<std::string_view, int> names[] = {{"ArrowLeft", key::kLeft}, {"Delete", key::kDelete}, {" ", key::kSpace},
                                                       {"F5", key::kF1 + 4}, {"F", 'F'}, {"F1x", 0}, {"中", 0}, {"Shift", 0}};
-    for (auto [name, code] : codes) EXPECT_EQ(keyCodeOfName(name), code) << name;
+    for (auto [name, code] : names) EXPECT_EQ(keyCodeOfName(name), code) << name;
 }
 
 TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {

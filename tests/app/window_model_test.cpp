@@ -54,6 +54,10 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
     EXPECT_EQ(std::tuple(field(m.Command11, kRight), field(m.Label11, kRight), double(m.Picture1.Width), m.Label4.Height.get()),
               std::tuple(m.ClientWidth, m.ClientWidth, m.ClientWidth, m.Frame1.Height.get()));
 
+    // The big display's font fits three Song digits (1.5 em wide, 0.7 em of
+    // ink) within nine tenths of its width and two thirds of its height, at any scale.
+    EXPECT_EQ(std::tuple(fontOf(m.Label4, 96).pixels, fontOf(m.Label4, 192).pixels), std::tuple(171, 343));
+
     std::vector<int> tabIndices;
     for (const Control* c : m.controls())
         if (c != &m && c->kind != Kind::Timer) tabIndices.push_back(c->TabIndex);
@@ -90,25 +94,15 @@ TEST(WindowModel, AnnouncesOnlyRealChangesAndOptionsClearTheirGroup) {
               (std::vector{true, false, true, false}));
 }
 
-// Three Song digits (1.5 em wide, 0.7 em of ink) within nine tenths of the
-// big display's width and two thirds of its height, at any scale.
-TEST(WindowModel, TheBigDisplaysFontFitsThreeDigits) {
-    WindowModel m;
-    EXPECT_EQ(std::pair(fontOf(m.Label4, 96).pixels, fontOf(m.Label4, 192).pixels), std::pair(171, 343));
-}
-
 // The design window is 441x426 in a frame 6 wider and 28 higher: the largest
-// step that fits, never above the request.
+// step that fits, never above the request. The page's window beside a
+// control 88 pixels square: with room below it; with none, it gives up the
+// side; without the control, whole.
 TEST(ScaleFit, LargestStepThatFitsAndNoneAboveTheRequest) {
     const std::tuple<double, int, int, double> cases[] = {  // requested, screen width and height, factor
         {2, 1920, 1080, 2},   {2, 1024, 768, 1.5} /* 852 + 28 > 768 */, {1.75, 1024, 768, 1.5}, {1.25, 1024, 768, 1.25},
         {3, 1024, 768, 1.5},  {2, 880, 1080, 1.5} /* 882 + 6 > 880 */,  {1.5, 640, 480, 1},      {2, 447, 454, 1}};
     for (auto [requested, width, height, factor] : cases)
         EXPECT_EQ(fittingScaleFactor(requested, {width, height}), factor) << requested << " on " << width << 'x' << height;
-}
-
-// The page's window, 441x426, beside a control 88 pixels square.
-TEST(ScaleFit, PageWindowWholeAndClearOfTheCorner) {
-    // With room below it; with none, it gives up the side; without the control, whole.
     EXPECT_EQ(std::tuple(pageScale(882, 1000, 88), pageScale(882, 852, 88), pageScale(882, 852, 0)), std::tuple(2, 794.0 / 441, 2));
 }
