@@ -92,8 +92,8 @@ TEST(Settings, ConfirmAppliesTheTitleAndAvoidanceAndClosesThePanel) {
         f.form.click(f.form.Command6);
         EXPECT_EQ(f.form.Caption, caption);
         const bool avoiding = *avoided;
-        EXPECT_EQ(std::tuple(f.form.Option1.Value.get(), f.form.Text4.Enabled.get(), f.form.Label8.Enabled.get()),
-                  std::tuple(avoiding, avoiding, avoiding));
+        EXPECT_EQ(std::tuple(f.form.Option2.Value.get(), f.form.Text4.Enabled.get(), f.form.Label8.Enabled.get()),
+                  std::tuple(!avoiding, avoiding, avoiding));
         EXPECT_EQ(std::tuple(f.form.Picture1.Visible.get(), f.form.Picture2.Visible.get(), f.form.Command11.Enabled.get()),
                   std::tuple(false, false, true));
     }
