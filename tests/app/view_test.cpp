@@ -100,8 +100,7 @@ TEST(View, HistoryKeysMoveTheCurrentLineWithinTheHistory) {
     const std::u16string text = u"#1[7]\r\n#2[8]\r\n#3[9]\r\n";
     EXPECT_EQ(std::tuple(history_lines::count(text), history_lines::count(u"a\nb"), history_lines::inSight(50, 20),
                          history_lines::inSight(10, 20)), std::tuple(3, 2, 2, 1));
-    auto down = history_lines::afterKey(key::kDown, text, 8, 0, 2);
-    ASSERT_TRUE(down);
-    EXPECT_EQ(std::tuple(down->caret, down->first), std::tuple(14u, 1));
+    const history_lines::Move down = history_lines::afterKey(key::kDown, text, 8, 0, 2).value();
+    EXPECT_EQ(std::tuple(down.caret, down.first), std::tuple(14u, 1));
     EXPECT_EQ(history_lines::afterKey(key::kHome, text, 14, 1, 2)->first, 0);
 }

@@ -23,7 +23,7 @@ double field(const Control& c, Field f) {
 // The layout's own rules, so that a mistyped number in the design shows:
 // the controls of a row or a column line up, the headings are centred, the
 // panels cover the window, and the tab indices run 0, 1, 2, ... once each.
-TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
+TEST(WindowModel, TheDesignKeepsItsRowsColumnsTabIndicesAndStacking) {
     WindowModel m;
     const std::pair<std::vector<const Control*>, std::vector<Field>> lines[] = {
         {{&m.Command1, &m.Command2, &m.Command6, &m.Command7, &m.Command8, &m.Command9, &m.Command10, &m.Command13}, {kTop}},
@@ -58,15 +58,8 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsAndTabIndices) {
     // ink) within nine tenths of its width and two thirds of its height, at any scale.
     EXPECT_EQ(std::tuple(fontOf(m.Label4, 96).pixels, fontOf(m.Label4, 192).pixels), std::tuple(171, 343));
 
-    std::vector<int> tabIndices;
-    for (const Control* c : m.controls())
-        if (c != &m && c->kind != Kind::Timer) tabIndices.push_back(c->TabIndex);
-    std::sort(tabIndices.begin(), tabIndices.end());
-    for (int i = 0; i < int(tabIndices.size()); ++i) ASSERT_EQ(tabIndices[i], i);
-}
-
-TEST(WindowModel, StackingAndVisibilityFollowContainers) {
-    WindowModel m;
+    // The panels lie above the main face, the history panel topmost; what a
+    // hidden panel holds is not shown.
     auto above = [&](Control& a, Control& b) {
         return std::find(m.children.begin(), m.children.end(), &a) < std::find(m.children.begin(), m.children.end(), &b);
     };
@@ -74,6 +67,12 @@ TEST(WindowModel, StackingAndVisibilityFollowContainers) {
     EXPECT_FALSE(m.Check1.shown());  // on the hidden settings panel
     m.Picture2.Visible = true;
     EXPECT_TRUE(m.Check1.shown());
+
+    std::vector<int> tabIndices;
+    for (const Control* c : m.controls())
+        if (c != &m && c->kind != Kind::Timer) tabIndices.push_back(c->TabIndex);
+    std::sort(tabIndices.begin(), tabIndices.end());
+    for (int i = 0; i < int(tabIndices.size()); ++i) ASSERT_EQ(tabIndices[i], i);
 }
 
 // Only real changes are announced; choosing an option clears its group only.
