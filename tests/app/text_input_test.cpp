@@ -40,8 +40,9 @@ TEST(TextInput, CharactersAreCountedAsAReaderCountsThem) {
 }
 
 // Whatever road a change came by, the box keeps what the rules let in: the
-// beginning of what fits, in whole characters, without control characters.
-TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharacters) {
+// beginning of what fits, in whole characters, without control characters;
+// a number box refuses whole what no key could type.
+TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharactersOrIsRefusedWhole) {
     FormFixture f;
     TextBox& title = f.form.Text5;  // 16 characters
     title.Text = utf8Of(std::u32string(14, U'a'));
@@ -56,13 +57,10 @@ TEST(TextInput, AnEditKeepsTheBeginningOfWhatFitsInWholeCharacters) {
     EXPECT_EQ(std::tuple(kept.text, kept.caret), std::tuple(u"三年二班", 4u));
     kept = keepEdit(f.form, title, u"三年二", 3);  // a deletion stands
     EXPECT_EQ(std::tuple(kept.changed, kept.caret, title.Text.get()), std::tuple(false, 3u, "三年二"));
-}
 
-TEST(TextInput, ANumberBoxRefusesWholeWhatNoKeyCouldType) {
-    FormFixture f;
     TextBox& maximum = f.form.Text2;  // "50"
     for (std::u16string_view refused : {u"x950", u"1..50", u"-550", u"１２", u"5 0"}) {
-        KeptEdit kept = keepEdit(f.form, maximum, refused, 1);
+        kept = keepEdit(f.form, maximum, refused, 1);
         EXPECT_EQ(std::tuple(kept.changed, kept.text, maximum.Text.get()), std::tuple(true, u"50", "50"));
     }
     EXPECT_EQ(keepEdit(f.form, maximum, u"9", 1).text, u"9");  // a selection replaced by a digit

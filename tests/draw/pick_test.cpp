@@ -6,9 +6,10 @@
 using namespace kulbo;
 using namespace kulbo::testing;
 
-// Values, not texts, are compared; text that is not a number starts again
-// at the minimum, and nothing fails.
-TEST(Rolling, SequentialCountsUpAndWrapsAtTheMaximum) {
+// In order, values, not texts, are compared; text that is not a number
+// starts again at the minimum, and nothing fails. At random, from 1 to the
+// whole maximum, whatever the minimum; with no usable maximum, the minimum.
+TEST(Rolling, SequentialWrapsAtTheMaximumRandomStaysWithinOneToIt) {
     const char* const cases[][4] = {
         // current, minimum, maximum, next
         {"49", "1", "50", "50"}, {"50", "1", "50", "1"}, {"50", "1", "050", "1"}, {"49", "1", "50.", "50"}, {"5", "1", "5.5", "1"},
@@ -21,15 +22,12 @@ TEST(Rolling, SequentialCountsUpAndWrapsAtTheMaximum) {
     f.form.Label5.Caption = "49";
     f.ticks(f.form.Timer1, 2);
     EXPECT_EQ(f.form.Label5.Caption, "3");
-}
 
-// From 1 to the whole maximum, whatever the minimum; with no usable
-// maximum, the minimum.
-TEST(Rolling, RandomStaysWithinOneToTheWholeMaximum) {
-    const std::tuple<double, const char*, const char*, const char*> cases[] = {
+    const std::tuple<double, const char*, const char*, const char*> draws[] = {
         {0.0, "1", "50", "1"}, {0.999999999, "1", "50", "50"}, {0.999999999, "1", "5.5", "5"}, {1.0, "1", "50", "50"},
         {0.5, "10", "50", "26"}, {0.3, "1", ".", "1"}, {0.3, "1", "0.5", "1"}, {0.3, "0", "1", "1"}};
-    for (auto [r, minimum, maximum, drawn] : cases) EXPECT_EQ(randomNumber(r, minimum, maximum), drawn) << r << " in " << minimum << ".." << maximum;
+    for (auto [r, minimum, maximum, drawn] : draws)
+        EXPECT_EQ(randomNumber(r, minimum, maximum), drawn) << r << " in " << minimum << ".." << maximum;
 }
 
 // Catching up many periods at once leaves the rolling number where as many
