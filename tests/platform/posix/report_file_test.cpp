@@ -93,10 +93,10 @@ TEST_F(PosixReportFile, ReadOnlyFolderFailsWithTheSystemsReasonButNotItsSubfolde
 TEST_F(PosixReportFile, RemovesTemporariesOfCopiesThatAreGone) {
     long gone = 0;  // process numbers stay below pid_max: no process has this one
     std::ifstream("/proc/sys/kernel/pid_max") >> gone;
-    std::string stale = ".kulbo-report-" + std::to_string(gone) + "-0";
-    std::string running = ".kulbo-report-" + std::to_string(::getppid()) + "-0";
-    std::string notOurs = ".kulbo-report-" + std::to_string(gone) + "x";
-    std::string taken = ".kulbo-report-" + std::to_string(::getpid()) + "-0";  // the first name tried is in use
+    auto named = [](long pid, const char* tail) { return ".kulbo-report-" + std::to_string(pid) + tail; };
+    // The first name this copy tries is in use.
+    const std::string stale = named(gone, "-0"), running = named(::getppid(), "-0"), notOurs = named(gone, "x"),
+                      taken = named(::getpid(), "-0");
     for (const std::string& name : {stale, running, notOurs, taken}) writeBytes(folder / name, "half");
     ASSERT_TRUE(writeGbkFile(report, kLine).ok());
     EXPECT_EQ(entries(), (std::set<fs::path>{taken, running, notOurs, report.filename()}));
