@@ -45,9 +45,6 @@ std::optional<std::string> FakePlatform::ChooseSaveFile(const SaveDialog& dialog
     return take(chosenFiles).value_or(std::nullopt);
 }
 
-void FakePlatform::HookTextBox(TextBox& box) { hookLog.push_back("hook " + box.name); }
-void FakePlatform::UnhookTextBox(TextBox& box) { hookLog.push_back("unhook " + box.name); }
-
 void FormFixture::press(TextBox& box, std::int16_t keyAscii) {
     const std::int16_t code = form.keyPress(box, keyAscii);
     std::string text = box.Text;

@@ -44,8 +44,8 @@ public:
         openedUrls.push_back(address);
         return browserOpens;
     }
-    void HookTextBox(TextBox& box) override;
-    void UnhookTextBox(TextBox& box) override;
+    void HookTextBox(TextBox& box) override { hookLog.push_back("hook " + box.name); }
+    void UnhookTextBox(TextBox& box) override { hookLog.push_back("unhook " + box.name); }
 
     // What happened.
     std::vector<ShownBox> boxes;
