@@ -17,8 +17,7 @@ TEST(GbkAsTheConverter, WritesEveryCharacterAndStopsAtTheSameByte) {
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF) continue;
         std::string text = utf8Of(std::u32string(1, c)), expected(8, '\0'), ours;
-        char* in = text.data();
-        char* out = expected.data();
+        char *in = text.data(), *out = expected.data();
         std::size_t inLeft = text.size(), outLeft = expected.size();
         iconv(converter, nullptr, nullptr, nullptr, nullptr);
         bool converted = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
