@@ -11,7 +11,10 @@ constexpr const char* kReportName = "Kulbo的历史幸运号报告20220101000509
 using Boxes = std::vector<ShownBox>;
 const std::string kLine = "2022年01月01日_00:05:09抽到幸运数: [7]\r\n";
 
-// The history panel open at 2022-01-01 00:05:09 with one pick, 7.
+}  // namespace
+
+// The history panel open at 2022-01-01 00:05:09 with one pick, 7; outside
+// the anonymous namespace, as the test classes derive from it.
 struct ReportFixture : FormFixture {
     ReportFixture() {
         platform.now = {2022, 1, 1, 0, 5, 9};
@@ -26,8 +29,7 @@ struct ReportFixture : FormFixture {
     }
     std::string lastPrompt() const { return platform.boxes.back().prompt; }
 };
-
-}  // namespace
+struct ReportTest : ::testing::Test, ReportFixture {};
 
 // A pick carries the stamp of the latest tick, even when the clock has
 // moved on since; two picks in one second both stay, and the draw goes on
@@ -84,20 +86,19 @@ TEST(HistoryPanel, OpensWhenAllowedAndClearsOnlyOnYes) {
 
 // Beside the program, with one more line break; a second report in the same
 // second replaces the first.
-TEST(Report, WritesTheHistoryUnderTheStampedNameBesideTheProgram) {
-    ReportFixture f;
-    f.form.click(f.form.Command10);
-    f.form.click(f.form.Command1);
-    f.form.click(f.form.Command10);
-    EXPECT_EQ(f.platform.files,
+TEST_F(ReportTest, WritesTheHistoryUnderTheStampedNameBesideTheProgram) {
+    form.click(form.Command10);
+    form.click(form.Command1);
+    form.click(form.Command10);
+    EXPECT_EQ(platform.files,
               (std::map<std::string, std::string>{{std::string("/programs/kulbo/") + kReportName, kLine + kLine + "\r\n"}}));
-    EXPECT_EQ(f.platform.boxes.at(1), (ShownBox{"txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示"}));
-    EXPECT_EQ(f.form.Text6.Text, kLine + kLine);
+    EXPECT_EQ(platform.boxes.at(1), (ShownBox{"txt报告生成成功!已生成在本程序的同一路径内", box::kInformation, "提示"}));
+    EXPECT_EQ(form.Text6.Text, kLine + kLine);
 }
 
 // Without permission nothing at all, even for an empty history; with it, an
 // empty history is refused.
-TEST(Report, EmptyHistoryIsRefusedAndWithoutPermissionNothingHappens) {
+TEST(ReportPermissions, EmptyHistoryIsRefusedAndWithoutPermissionNothingHappens) {
     for (int off : {0, 2, 4}) {
         ReportFixture f;
         f.form.Text6.Text = "";
@@ -112,63 +113,60 @@ TEST(Report, EmptyHistoryIsRefusedAndWithoutPermissionNothingHappens) {
 // A failure names the folder and the reason and offers another place; a
 // place that fails too is reported in turn. Saved elsewhere once, later
 // reports go straight to that folder when the program's still fails.
-TEST(Report, FailuresOfferAnotherPlaceAndLaterReportsFollowIt) {
-    ReportFixture f;
-    f.platform.unwritableFolders = {{"/programs/kulbo", "只读文件系统"}, {"/media/cd", "权限不够"}};
-    f.form.click(f.form.Command10);  // answered No
-    EXPECT_EQ(f.platform.boxes, (Boxes{{"txt报告未能生成在本程序的同一路径内:\r\n/programs/kulbo\r\n原因: 只读文件系统\r\n\r\n是否保存到其他位置?",
+TEST_F(ReportTest, FailuresOfferAnotherPlaceAndLaterReportsFollowIt) {
+    platform.unwritableFolders = {{"/programs/kulbo", "只读文件系统"}, {"/media/cd", "权限不够"}};
+    form.click(form.Command10);  // answered No
+    EXPECT_EQ(platform.boxes, (Boxes{{"txt报告未能生成在本程序的同一路径内:\r\n/programs/kulbo\r\n原因: 只读文件系统\r\n\r\n是否保存到其他位置?",
                                         box::kCriticalIcon | box::kYesNoButtons, "Kulbo"}}));
-    EXPECT_TRUE(f.platform.saveDialogs.empty());
+    EXPECT_TRUE(platform.saveDialogs.empty());
 
-    f.platform.answers = {box::kYes, box::kYes};
-    f.platform.chosenFiles = {"/media/cd/a.txt", "/home/t/报告.txt"};
-    f.platform.documents.reset();  // the dialog opens at home then
-    f.form.click(f.form.Command10);
-    EXPECT_EQ(std::tuple(f.platform.saveDialogs.size(), f.platform.saveDialogs.at(0).proposedName,
-                         f.platform.saveDialogs.at(0).folder, f.platform.boxes.size()),
+    platform.answers = {box::kYes, box::kYes};
+    platform.chosenFiles = {"/media/cd/a.txt", "/home/t/报告.txt"};
+    platform.documents.reset();  // the dialog opens at home then
+    form.click(form.Command10);
+    EXPECT_EQ(std::tuple(platform.saveDialogs.size(), platform.saveDialogs.at(0).proposedName,
+                         platform.saveDialogs.at(0).folder, platform.boxes.size()),
               std::tuple(2u, kReportName, "/home/teacher", 4u));
-    EXPECT_NE(f.platform.boxes.at(2).prompt.find("所选位置:\r\n/media/cd\r\n原因: 权限不够"), std::string::npos);
-    EXPECT_EQ(f.lastPrompt(), "txt报告生成成功!已生成在:\r\n/home/t/报告.txt");
-    EXPECT_EQ(f.platform.files.at("/home/t/报告.txt"), kLine + "\r\n");
+    EXPECT_NE(platform.boxes.at(2).prompt.find("所选位置:\r\n/media/cd\r\n原因: 权限不够"), std::string::npos);
+    EXPECT_EQ(lastPrompt(), "txt报告生成成功!已生成在:\r\n/home/t/报告.txt");
+    EXPECT_EQ(platform.files.at("/home/t/报告.txt"), kLine + "\r\n");
 
-    f.exportAt(6);
-    EXPECT_EQ(f.lastPrompt(), "txt报告生成成功!已生成在:\r\n/home/t/Kulbo的历史幸运号报告20220101000609.txt");
-    EXPECT_EQ(f.platform.saveDialogs.size(), 2u);
-    f.platform.unwritableFolders["/home/t"] = "设备已移除";
-    f.exportAt(7);  // answered No
-    EXPECT_NE(f.lastPrompt().find("所选位置:\r\n/home/t\r\n原因: 设备已移除"), std::string::npos);
-    f.platform.unwritableFolders.clear();
-    f.exportAt(8);
-    EXPECT_EQ(f.platform.files.count("/programs/kulbo/Kulbo的历史幸运号报告20220101000809.txt"), 1u);
+    exportAt(6);
+    EXPECT_EQ(lastPrompt(), "txt报告生成成功!已生成在:\r\n/home/t/Kulbo的历史幸运号报告20220101000609.txt");
+    EXPECT_EQ(platform.saveDialogs.size(), 2u);
+    platform.unwritableFolders["/home/t"] = "设备已移除";
+    exportAt(7);  // answered No
+    EXPECT_NE(lastPrompt().find("所选位置:\r\n/home/t\r\n原因: 设备已移除"), std::string::npos);
+    platform.unwritableFolders.clear();
+    exportAt(8);
+    EXPECT_EQ(platform.files.count("/programs/kulbo/Kulbo的历史幸运号报告20220101000809.txt"), 1u);
 }
 
 // A drive's root keeps its separator ("D:" alone is somewhere else); an
 // unknown program folder is a failure, never "/" or the working folder.
-TEST(Report, WindowsDriveRootsAndAnUnknownFolder) {
-    ReportFixture f;
-    f.platform.separators = "\\/";
-    f.platform.folder.reset();
-    f.platform.answers = {box::kYes};
-    f.platform.chosenFiles = {"D:\\报告.txt"};
-    f.form.click(f.form.Command10);
-    EXPECT_NE(f.platform.boxes[0].prompt.find("(文件夹未知)\r\n原因: 无法确定本程序所在的文件夹"), std::string::npos);
-    f.exportAt(6);
-    EXPECT_EQ(f.platform.files.count("D:\\Kulbo的历史幸运号报告20220101000609.txt"), 1u);
-    f.platform.unwritableFolders["D:"] = "设备未就绪";
-    f.exportAt(7);
-    EXPECT_NE(f.lastPrompt().find("所选位置:\r\nD:\\\r\n"), std::string::npos) << f.lastPrompt();
+TEST_F(ReportTest, WindowsDriveRootsAndAnUnknownFolder) {
+    platform.separators = "\\/";
+    platform.folder.reset();
+    platform.answers = {box::kYes};
+    platform.chosenFiles = {"D:\\报告.txt"};
+    form.click(form.Command10);
+    EXPECT_NE(platform.boxes[0].prompt.find("(文件夹未知)\r\n原因: 无法确定本程序所在的文件夹"), std::string::npos);
+    exportAt(6);
+    EXPECT_EQ(platform.files.count("D:\\Kulbo的历史幸运号报告20220101000609.txt"), 1u);
+    platform.unwritableFolders["D:"] = "设备未就绪";
+    exportAt(7);
+    EXPECT_NE(lastPrompt().find("所选位置:\r\nD:\\\r\n"), std::string::npos) << lastPrompt();
 }
 
 // A page's report is a download: no other place to offer when it fails.
-TEST(Report, AsADownloadOffersNoOtherPlace) {
-    ReportFixture f;
-    f.platform.reportsGoTo = ReportPlace::Downloads;
-    f.form.click(f.form.Command10);
-    EXPECT_EQ(f.platform.files.at(kReportName), kLine + "\r\n");
-    EXPECT_EQ(f.lastPrompt(), "txt报告生成成功!已生成在浏览器的下载文件夹内");
-    f.platform.unwritableFolders[kReportName] = "磁盘已满";
-    f.platform.answers = {box::kYes};
-    f.form.click(f.form.Command10);
-    EXPECT_EQ(f.platform.boxes.back(), (ShownBox{"txt报告未能生成在浏览器的下载文件夹内:\r\n原因: 磁盘已满", box::kCritical, "Kulbo"}));
-    EXPECT_TRUE(f.platform.saveDialogs.empty());
+TEST_F(ReportTest, AsADownloadOffersNoOtherPlace) {
+    platform.reportsGoTo = ReportPlace::Downloads;
+    form.click(form.Command10);
+    EXPECT_EQ(platform.files.at(kReportName), kLine + "\r\n");
+    EXPECT_EQ(lastPrompt(), "txt报告生成成功!已生成在浏览器的下载文件夹内");
+    platform.unwritableFolders[kReportName] = "磁盘已满";
+    platform.answers = {box::kYes};
+    form.click(form.Command10);
+    EXPECT_EQ(platform.boxes.back(), (ShownBox{"txt报告未能生成在浏览器的下载文件夹内:\r\n原因: 磁盘已满", box::kCritical, "Kulbo"}));
+    EXPECT_TRUE(platform.saveDialogs.empty());
 }
