@@ -83,9 +83,7 @@ struct FormFixture {
         form.Label5.Caption = rolling;
         form.click(form.Command1);
     }
-    void ticks(Timer& timer, int count) {
-        for (int i = 0; i < count; ++i) form.tick(timer);
-    }
+    void ticks(Timer& timer, int count) { for (int i = 0; i < count; ++i) form.tick(timer); }
     // A key pressed in the box: through its key filter, then into the text as
     // a box takes it (backspace, up to MaxLength, nothing when locked).
     void press(TextBox& box, std::int16_t keyAscii);
