@@ -64,8 +64,8 @@ TEST_F(ViewTest, KeysReachTheFormFirstThenMoveTheFocusAndTheChoice) {
     EXPECT_FALSE(view.keyDown(&form.Option1, key::kHome, 0).consumed);
     EXPECT_EQ(view.keyDown(&form.Option5, key::kDown, 0).focus, &form.Option3);  // round the group
     EXPECT_TRUE(form.Option3.Value);
-    EXPECT_FALSE(view.keyDown(&form.Text5, key::kLeft, 0).consumed);  // a box moves its cursor
-    EXPECT_FALSE(view.keyDown(&form.Command6, key::kEscape, 0).consumed);  // the settings have no cancel
+    // Left is left to a box to move its cursor, and Escape does nothing on the settings, which have no cancel.
+    EXPECT_FALSE(view.keyDown(&form.Text5, key::kLeft, 0).consumed || view.keyDown(&form.Command6, key::kEscape, 0).consumed);
     form.click(form.Command6);
 
     form.click(form.Command11);
