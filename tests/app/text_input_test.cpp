@@ -11,7 +11,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <bit>
+#include <cstring>
 #include <locale>
 #include <random>
 
@@ -92,7 +92,9 @@ TEST(NumberText, ShortestDecimalFormReadsBack) {
     for (const auto& [value, text] : cases) EXPECT_EQ(numberText(value), text);
     std::mt19937_64 bits(1);
     for (int i = 0; i < 500; ++i) {
-        const double value = std::bit_cast<double>(bits());
+        const std::uint64_t pattern = bits();
+        double value;
+        std::memcpy(&value, &pattern, sizeof value);
         EXPECT_TRUE(!std::isfinite(value) || strictNumber(numberText(value)) == value) << numberText(value);
     }
 }

@@ -60,10 +60,8 @@ TEST(WindowModel, TheDesignKeepsItsRowsColumnsTabIndicesAndStacking) {
 
     // The panels lie above the main face, the history panel topmost; what a
     // hidden panel holds is not shown.
-    auto above = [&](Control& a, Control& b) {
-        return std::find(m.children.begin(), m.children.end(), &a) < std::find(m.children.begin(), m.children.end(), &b);
-    };
-    EXPECT_TRUE(above(m.Picture3, m.Picture1) && above(m.Picture1, m.Picture2) && above(m.Picture2, m.Command1));
+    auto at = [&](Control& c) { return std::find(m.children.begin(), m.children.end(), &c); };
+    EXPECT_TRUE(at(m.Picture3) < at(m.Picture1) && at(m.Picture1) < at(m.Picture2) && at(m.Picture2) < at(m.Command1));
     EXPECT_FALSE(m.Check1.shown());  // on the hidden settings panel
     m.Picture2.Visible = true;
     EXPECT_TRUE(m.Check1.shown());

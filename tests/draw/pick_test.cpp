@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace kulbo;
 using namespace kulbo::testing;
 
@@ -42,8 +44,7 @@ TEST(Rolling, AdvancingManyPeriodsEqualsTickingThem) {
         double r = std::generate_canonical<double, 53>(choose);
         FormFixture one, many;
         for (FormFixture* f : {&one, &many}) {
-            OptionButton* modes[] = {&f->form.Option3, &f->form.Option4, &f->form.Option5};
-            f->form.choose(*modes[mode]);
+            f->form.choose(*std::array{&f->form.Option3, &f->form.Option4, &f->form.Option5}[mode]);
             f->form.Text1.Text = minimum;
             f->form.Text2.Text = maximum;
             f->form.Label5.Caption = minimum;

@@ -17,6 +17,8 @@ using Numbers = std::set<std::string>;
 const std::string kRoundEnd = "本轮已全部抽完，下一次开始新的一轮";
 const std::string kNothingLeft = "范围内没有可以抽的整数";
 
+bool isRoundEnd(const ShownBox& box) { return box.prompt == kRoundEnd; }
+
 // The mode and the number to avoid chosen, then the range confirmed.
 struct NoRepeatFixture : FormFixture {
     NoRepeatFixture(const std::string& minimum, const std::string& maximum, const std::string& avoided = "") {
@@ -42,7 +44,7 @@ struct NoRepeatFixture : FormFixture {
         return seen;
     }
     Numbers rolled() { return picks(400, true); }
-    long roundEnds() const { return std::ranges::count(platform.prompts(), kRoundEnd); }
+    long roundEnds() const { return std::count_if(platform.boxes.begin(), platform.boxes.end(), isRoundEnd); }
 };
 
 std::string historyOf(std::initializer_list<const char*> numbers) {
