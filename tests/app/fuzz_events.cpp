@@ -2,6 +2,7 @@
 // invariant or sanitizer report is a finding.
 #include "support/event_driver.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,14 +11,9 @@ using namespace kulbo::testing;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FormFixture fixture;
     EventDriver driver(fixture);
-    ByteChoices choices(data, size);
-    while (!choices.exhausted() && !fixture.form.ended()) {
-        std::string event = driver.step(choices);
-        std::string broken = driver.violation();
-        if (!broken.empty()) {
-            std::fprintf(stderr, "after %s: %s\n", event.c_str(), broken.c_str());
-            std::abort();
-        }
-    }
-    return 0;
+    Choices choices(data, size);
+    const std::string broken = driver.run(choices, LONG_MAX);
+    if (broken.empty()) return 0;
+    std::fprintf(stderr, "%s\n", broken.c_str());
+    std::abort();
 }

@@ -19,13 +19,10 @@ TEST(Lifecycle, EventsDuringAHandlerAreDropped) {
         f.form.requestClose();
     }};
     f.form.Check1.Value = 1;
-    f.form.Label5.Caption = "9";
-    f.form.click(f.form.Command1);
+    f.pick("9");
     EXPECT_EQ(f.platform.prompts(), (std::vector<std::string>{"恭喜9号被抽中！", "确定要退出吗？"}));
-    EXPECT_TRUE(swallowed);
-    EXPECT_EQ(f.form.Label5.Caption, "9");
-    EXPECT_EQ(f.form.Text6.Text, "#2[9]\r\n");
-    EXPECT_FALSE(f.form.ended());
+    EXPECT_EQ(std::tuple(swallowed, f.form.Label5.Caption.get(), f.form.Text6.Text.get(), f.form.ended()),
+              std::tuple(true, "9", "#2[9]\r\n", false));
 }
 
 // Maximised comes back to normal, then any size to the design's; minimised
@@ -40,13 +37,11 @@ TEST(SizeGuard, TheWindowGoesBackToItsDesignSize) {
     f.form.tick(f.form.Timer2);
     EXPECT_EQ(f.form.WindowState, kNormal);
     f.form.tick(f.form.Timer3);
-    EXPECT_EQ(f.form.Width, kDesignOuterWidth);
-    EXPECT_EQ(f.form.Height, kDesignOuterHeight);
+    EXPECT_EQ(std::pair(f.form.Width.get(), f.form.Height.get()), std::pair(kDesignOuterWidth, kDesignOuterHeight));
 
     f.form.WindowState = kMinimized;
     f.form.Height = 300;
     f.form.tick(f.form.Timer2);
     f.form.tick(f.form.Timer3);
-    EXPECT_EQ(f.form.WindowState, kMinimized);
-    EXPECT_EQ(f.form.Height, 300);
+    EXPECT_EQ(std::tuple(f.form.WindowState.get(), f.form.Height.get()), std::tuple(kMinimized, 300));
 }

@@ -18,21 +18,18 @@ TEST(TimerClock, EachEnabledTimerGetsThePeriodsDueOnceAndNoneBehindABox) {
     clock.catchUp(start + 5ms);  // not started: nothing
     clock.start(start);
     f.form.Timer1.Enabled = false;
-    clock.catchUp(start + 7ms);
-    clock.catchUp(start + 7ms);
-    clock.catchUp(start + 2ms);  // the clock never goes back
+    for (auto at : {7ms, 7ms, 2ms}) clock.catchUp(start + at);  // the same time again, then back: nothing more
     EXPECT_EQ(clock.delivered(), (std::vector<std::uint64_t>{7, 7, 7, 7, 0}));  // Timer5, 3, 2, 4, then Timer1
     EXPECT_EQ(f.form.Label13.Caption, "20240315090507");  // Timer5 ran
 
     f.form.Timer1.Enabled = true;
     f.form.Check1.Value = 1;
-    f.form.Label5.Caption = "1";
     std::string rolledBehindTheBox;
     f.platform.whileBoxesOpen = {[&] {
         clock.catchUp(start + 9ms);
         rolledBehindTheBox = f.form.Label5.Caption;
     }};
-    f.form.click(f.form.Command1);  // the box is open while two periods pass
+    f.pick("1");  // the box is open while two periods pass
     EXPECT_EQ(rolledBehindTheBox, "1");
     f.platform.randomValues = {0.5};
     clock.catchUp(start + 10ms);
@@ -48,9 +45,7 @@ struct RecordingShell : Shell {
         log.push_back("loop");
         return 3;
     }
-    void settleAfter(TimerClock::Clock::duration delay) override {
-        log.push_back("settle in " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(delay).count()));
-    }
+    void settleAfter(TimerClock::Clock::duration delay) override { log.push_back("settle in " + std::to_string(delay / 1ms)); }
 };
 
 }  // namespace
@@ -79,12 +74,18 @@ TEST(Program, StartsLoadsShowsRunsAndUnloadsInThatOrder) {
     second.previousInstance = true;
     Program refused(second, second);
     RecordingShell nothing;
-    EXPECT_EQ(refused.run(nothing), 0);
-    EXPECT_TRUE(nothing.log.empty());
+    const int exitCode = refused.run(nothing);
+    EXPECT_EQ(std::tuple(exitCode, nothing.log.size(), second.ends, second.hookLog.size()), std::tuple(0, 0u, 1, 0u));
     EXPECT_EQ(second.boxes, (std::vector<ShownBox>{{"该程序已在运行！", box::kExclamation, "运行中断 - Kulbo"}}));
-    EXPECT_EQ(second.ends, 1);
-    EXPECT_TRUE(second.hookLog.empty());
 }
+
+// A program whose window has loaded.
+struct LoadedProgram : ::testing::Test {
+    FakePlatform platform;
+    Program program{platform, platform};
+    Form1& form = program.form();
+    void SetUp() override { form.load(); }
+};
 
 // The window's steps after each change, as the front ends apply them.
 struct StepLog : WindowFront {
@@ -103,34 +104,26 @@ struct StepLog : WindowFront {
 
 // A click or a key catches the timers up first; then a number box refuses
 // the keys that paste, and its filter what types no digit.
-TEST(Program, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
-    FakePlatform platform;
-    Program program(platform, platform);
-    Form1& form = program.form();
-    form.load();
+TEST_F(LoadedProgram, InputsCatchTheTimersUpAndANumberBoxRefusesWhatGetsPastItsFilter) {
     program.clock().start(TimerClock::Clock::now() - 5ms);
     program.click(form.Command2);
     EXPECT_EQ(form.Label13.Caption, "20240315090507");
     form.Label13.Caption = "";
     std::this_thread::sleep_for(2ms);
-    EXPECT_TRUE(program.keyDown(&form.Text2, 'V', key::kCtrl).consumed);
+    auto consumed = [&](TextBox& box, int code, int shift) { return program.keyDown(&box, code, shift).consumed; };
+    EXPECT_TRUE(consumed(form.Text2, 'V', key::kCtrl));
     EXPECT_EQ(form.Label13.Caption, "20240315090507");
-    EXPECT_TRUE(program.keyDown(&form.Text2, key::kInsert, key::kShift).consumed);
-    EXPECT_TRUE(program.keyDown(&form.Text2, 'A', key::kCtrl).consumed);
-    EXPECT_FALSE(program.keyDown(&form.Text2, 'A', key::kCtrl | key::kAlt).consumed);
-    EXPECT_FALSE(program.keyDown(&form.Text2, key::kBackspace, 0).consumed);
-    EXPECT_FALSE(program.keyDown(&form.Text5, 'V', key::kCtrl).consumed);  // the title box takes a paste
+    // Shift+Insert and Ctrl+A too, not Ctrl+Alt+A nor Backspace; the title box takes a paste.
+    EXPECT_EQ((std::vector{consumed(form.Text2, key::kInsert, key::kShift), consumed(form.Text2, 'A', key::kCtrl),
+                           consumed(form.Text2, 'A', key::kCtrl | key::kAlt), consumed(form.Text2, key::kBackspace, 0),
+                           consumed(form.Text5, 'V', key::kCtrl)}), (std::vector{true, true, false, false, false}));
 }
 
 // Names from the labels, the display's with its number. Out of sight a
 // control waits, and catches up before it is seen, but for the history,
 // which keeps up line by line; what comes into sight takes the focus before
 // the rest goes; each pick is news of its own on the focused "开始".
-TEST(Program, TheWindowFollowsTheModelStepByStep) {
-    FakePlatform platform;
-    Program program(platform, platform);
-    Form1& form = program.form();
-    form.load();
+TEST_F(LoadedProgram, TheWindowFollowsTheModelStepByStep) {
     EXPECT_EQ(program.readers().name(form.Text4) + "|" + program.readers().name(form.Label4), "输入避开的幸运数|幸运数");
     EXPECT_TRUE(program.readers().leftOut(form.Label5));
     StepLog log;
@@ -151,29 +144,26 @@ TEST(Program, TheWindowFollowsTheModelStepByStep) {
     log.steps.clear();
     form.Command9.Caption = "x";
     form.click(form.Command11);
-    ASSERT_GE(log.steps.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(log.steps.begin(), log.steps.begin() + 4),
-              (std::vector<std::string>{"content Command9", "show Picture3", "focus Text6", "hide Command3"}));
+    log.steps.resize(4);  // the first four
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"content Command9", "show Picture3", "focus Text6", "hide Command3"}));
 }
 
 // Escape answers No to a question, as does Cancel, which some systems
 // report for it; the default is the one the flags name.
 TEST(MessageBoxes, QuestionsHaveYesAndNoWithEscapeForNo) {
     BoxLayout question = layOutBox("确定要退出吗？", box::kYesNoQuestionNoDefault, "");
-    EXPECT_EQ(question.title, "Kulbo");
+    EXPECT_EQ(std::tuple(question.title, question.escapeAnswer, question.icon), std::tuple("Kulbo", box::kNo, BoxIcon::Question));
     ASSERT_EQ(question.buttons.size(), 2u);
     EXPECT_EQ(question.buttons[0].caption + question.buttons[1].caption, "是(&Y)否(&N)");
-    EXPECT_EQ(question.escapeAnswer, box::kNo);
-    EXPECT_EQ(question.icon, BoxIcon::Question);
     EXPECT_EQ(layOutBox("a", box::kYesNoButtons | box::kCriticalIcon, "t").defaultAnswer, box::kYes);
     EXPECT_EQ(box::answerOf(box::kYesNoQuestionNoDefault, 2), box::kNo);
-    EXPECT_EQ(boxKeyDown(question, -1, key::kEnter, 0).answer, box::kNo);  // the default
-    EXPECT_EQ(boxKeyDown(question, 0, key::kEnter, 0).answer, box::kYes);  // the focused button
-    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kAlt).answer, box::kYes);
-    EXPECT_EQ(boxKeyDown(question, 1, 'Y', key::kCtrl).answer, 0);
-    EXPECT_EQ(boxKeyDown(question, 0, key::kLeft, 0).focus, 1);  // round the buttons
-    EXPECT_FALSE(boxKeyDown(question, 1, key::kSpace, 0).consumed);
+    // Enter answers with the default, then with the focused button; Alt+Y answers Yes, Ctrl+Y nothing.
+    EXPECT_EQ(std::tuple(boxKeyDown(question, -1, key::kEnter, 0).answer, boxKeyDown(question, 0, key::kEnter, 0).answer,
+                         boxKeyDown(question, 1, 'Y', key::kAlt).answer, boxKeyDown(question, 1, 'Y', key::kCtrl).answer),
+              std::tuple(box::kNo, box::kYes, box::kYes, 0));
+    // Left goes round the buttons; Space is the focused button's to take.
+    EXPECT_EQ(std::tuple(boxKeyDown(question, 0, key::kLeft, 0).focus, boxKeyDown(question, 1, key::kSpace, 0).consumed),
+              std::tuple(1, false));
     BoxLayout told = layOutBox("第一行\r\n\r\n第三行", box::kInformation, "提示");
-    EXPECT_EQ(told.lines, (std::vector<std::string>{"第一行", "", "第三行"}));
-    EXPECT_EQ(told.escapeAnswer, box::kOk);
+    EXPECT_EQ(std::pair(told.lines, told.escapeAnswer), std::pair(std::vector<std::string>{"第一行", "", "第三行"}, box::kOk));
 }

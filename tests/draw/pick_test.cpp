@@ -3,25 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace kulbo;
 using namespace kulbo::testing;
 
-// Values, not texts, are compared; text that is not a number starts again
-// at the minimum, and nothing fails.
-TEST(Rolling, SequentialCountsUpAndWrapsAtTheMaximum) {
+// In order, values, not texts, are compared; text that is not a number
+// starts again at the minimum, and nothing fails. At random, from 1 to the
+// whole maximum, whatever the minimum; with no usable maximum, the minimum.
+TEST(Rolling, SequentialWrapsAtTheMaximumRandomStaysWithinOneToIt) {
     const char* const cases[][4] = {
         // current, minimum, maximum, next
-        {"49", "1", "50", "50"},
-        {"50", "1", "50", "1"},
-        {"50", "1", "050", "1"},
-        {"49", "1", "50.", "50"},
-        {"5", "1", "5.5", "1"},
-        {"4", "1", "5.5", "5"},
-        {"0.5", "0.5", "3", "1.5"},
-        {".", "1", "50", "1"},
-        {"", "1", "50", "1"},
-        {"3", ".", ".", "."},
-    };
+        {"49", "1", "50", "50"}, {"50", "1", "50", "1"}, {"50", "1", "050", "1"}, {"49", "1", "50.", "50"}, {"5", "1", "5.5", "1"},
+        {"4", "1", "5.5", "5"}, {"0.5", "0.5", "3", "1.5"}, {".", "1", "50", "1"}, {"", "1", "50", "1"}, {"3", ".", ".", "."}};
     for (auto& c : cases) EXPECT_EQ(nextInSequence(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[1] << ".." << c[2];
 
     FormFixture f;
@@ -30,22 +24,12 @@ TEST(Rolling, SequentialCountsUpAndWrapsAtTheMaximum) {
     f.form.Label5.Caption = "49";
     f.ticks(f.form.Timer1, 2);
     EXPECT_EQ(f.form.Label5.Caption, "3");
-}
 
-// From 1 to the whole maximum, whatever the minimum; with no usable
-// maximum, the minimum.
-TEST(Rolling, RandomStaysWithinOneToTheWholeMaximum) {
-    const std::tuple<double, const char*, const char*, const char*> cases[] = {
-        {0.0, "1", "50", "1"},
-        {0.999999999, "1", "50", "50"},
-        {0.999999999, "1", "5.5", "5"},
-        {1.0, "1", "50", "50"},
-        {0.5, "10", "50", "26"},
-        {0.3, "1", ".", "1"},
-        {0.3, "1", "0.5", "1"},
-        {0.3, "0", "1", "1"},
-    };
-    for (auto [r, minimum, maximum, drawn] : cases) EXPECT_EQ(randomNumber(r, minimum, maximum), drawn) << r << " in " << minimum << ".." << maximum;
+    const std::tuple<double, const char*, const char*, const char*> draws[] = {
+        {0.0, "1", "50", "1"}, {0.999999999, "1", "50", "50"}, {0.999999999, "1", "5.5", "5"}, {1.0, "1", "50", "50"},
+        {0.5, "10", "50", "26"}, {0.3, "1", ".", "1"}, {0.3, "1", "0.5", "1"}, {0.3, "0", "1", "1"}};
+    for (auto [r, minimum, maximum, drawn] : draws)
+        EXPECT_EQ(randomNumber(r, minimum, maximum), drawn) << r << " in " << minimum << ".." << maximum;
 }
 
 // Catching up many periods at once leaves the rolling number where as many
@@ -60,8 +44,7 @@ TEST(Rolling, AdvancingManyPeriodsEqualsTickingThem) {
         double r = std::generate_canonical<double, 53>(choose);
         FormFixture one, many;
         for (FormFixture* f : {&one, &many}) {
-            OptionButton* modes[] = {&f->form.Option3, &f->form.Option4, &f->form.Option5};
-            f->form.choose(*modes[mode]);
+            f->form.choose(*std::array{&f->form.Option3, &f->form.Option4, &f->form.Option5}[mode]);
             f->form.Text1.Text = minimum;
             f->form.Text2.Text = maximum;
             f->form.Label5.Caption = minimum;
@@ -81,22 +64,19 @@ TEST(Rolling, AdvancingManyPeriodsEqualsTickingThem) {
 TEST(Pick, AvoidedNumberGivesWayAndTheAnnouncementNamesTheReplacement) {
     FormFixture f;
     f.form.Text4.Text = "7";
-    f.form.Label5.Caption = "7";
-    f.form.click(f.form.Command1);
+    f.pick("7");
     EXPECT_EQ(f.form.Label4.Caption, "7");
 
     f.form.select(f.form.Option1);
     f.form.Check1.Value = 1;
     f.form.click(f.form.Command1);
-    EXPECT_EQ(f.form.Label4.Caption, "1");
+    EXPECT_EQ(std::tuple(f.form.Label4.Caption.get(), f.form.Text6.Text.get()), std::tuple("1", "#2[7]\r\n#2[1]\r\n"));
     EXPECT_EQ(f.platform.boxes, (std::vector<ShownBox>{{"恭喜1号被抽中！", box::kInformation, "Kulbo - 选中的幸运号"}}));
-    EXPECT_EQ(f.form.Text6.Text, "#2[7]\r\n#2[1]\r\n");
 
     f.form.Check1.Value = 0;
     for (auto [avoided, rolling, shown] : {std::tuple{"1", "1", "50"}, {"07", "7", "7"}, {"", "7", "7"}}) {
         f.form.Text4.Text = avoided;
-        f.form.Label5.Caption = rolling;
-        f.form.click(f.form.Command1);
+        f.pick(rolling);
         EXPECT_EQ(f.form.Label4.Caption, shown) << avoided;
     }
 }

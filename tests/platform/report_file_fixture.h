@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
+#include <set>
+#include <iterator>
 #include <string>
-#include <vector>
 
 namespace kulbo::testing {
 
@@ -28,9 +27,7 @@ inline std::string utf8Path(const fs::path& path) {
 
 inline std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void writeBytes(const fs::path& path, const std::string& bytes) {
@@ -50,10 +47,9 @@ protected:
         fs::remove_all(folder, ignored);
     }
     // Names in the folder: a failed write must leave no temporary file behind.
-    std::vector<fs::path> entries() const {
-        std::vector<fs::path> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
+    std::set<fs::path> entries() const {
+        std::set<fs::path> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
         return names;
     }
     fs::path folder, report;

@@ -2,6 +2,7 @@
 
 #include "app/number_text.h"
 
+#include <deque>
 
 namespace kulbo::testing {
 
@@ -98,6 +99,20 @@ std::string EventDriver::step(Choices& choices) {
     if (choices.below(2)) form.Width = choices.below(20000);
     if (choices.below(2)) form.Height = choices.below(20000);
     return "window changed";
+}
+
+std::string EventDriver::run(Choices& choices, long steps) {
+    std::deque<std::string> recent;
+    for (long i = 0; i < steps && !choices.exhausted() && !f_.form.ended(); ++i) {
+        recent.push_back(step(choices));
+        if (recent.size() > 12) recent.pop_front();
+        picks_ += justPicked_;
+        if (std::string broken = violation(); !broken.empty()) {
+            for (const std::string& event : recent) broken += "\n  after " + event;
+            return "step " + std::to_string(i) + ": " + broken;
+        }
+    }
+    return "";
 }
 
 std::string EventDriver::violation() const {

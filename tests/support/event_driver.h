@@ -30,8 +30,6 @@ private:
     std::optional<std::span<const std::uint8_t>> bytes_;
     std::size_t position_ = 0;
 };
-using SeededChoices = Choices;  // as the property test names them
-using ByteChoices = Choices;    // as the fuzzer names them
 
 class EventDriver {
 public:
@@ -43,9 +41,15 @@ public:
     // What must hold after every event; "" when it does.
     std::string violation() const;
 
+    // Steps until the choices run out, the window ends or `steps` are taken;
+    // returns "" or what broke, with the last events that led to it.
+    std::string run(Choices& choices, long steps);
+    long picks() const { return picks_; }  // the draws so far
+
 private:
     FormFixture& f_;
     View view_;
+    long picks_ = 0;
     bool justPicked_ = false;
     bool rolledSinceModeChange_ = true;
 };

@@ -2,18 +2,23 @@
 
 namespace kulbo::testing {
 
+namespace {
+
+// The next of a script's entries, if any are left.
+template <class T>
+std::optional<T> take(std::deque<T>& script) {
+    if (script.empty()) return std::nullopt;
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
+}
+
+}  // namespace
+
 int FakePlatform::MsgBox(const std::string& prompt, int flags, const std::string& title) {
     boxes.push_back({prompt, flags, title});
-    if (!whileBoxesOpen.empty()) {
-        std::function<void()> meanwhile = std::move(whileBoxesOpen.front());
-        whileBoxesOpen.pop_front();
-        meanwhile();
-    }
-    if (!answers.empty()) {
-        int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    if (auto meanwhile = take(whileBoxesOpen)) (*meanwhile)();
+    if (auto answer = take(answers)) return *answer;
     return (flags & box::kButtonsField) == box::kYesNoButtons ? box::kNo : box::kOk;
 }
 
@@ -24,11 +29,7 @@ std::vector<std::string> FakePlatform::prompts() const {
 }
 
 double FakePlatform::Rnd() {
-    if (!randomValues.empty()) {
-        double value = randomValues.front();
-        randomValues.pop_front();
-        return value;
-    }
+    if (auto value = take(randomValues)) return *value;
     return std::generate_canonical<double, 53>(generator);
 }
 
@@ -41,24 +42,16 @@ Outcome FakePlatform::WriteTextFile(const std::string& path, const std::string& 
 
 std::optional<std::string> FakePlatform::ChooseSaveFile(const SaveDialog& dialog) {
     saveDialogs.push_back(dialog);
-    if (chosenFiles.empty()) return std::nullopt;
-    std::optional<std::string> chosen = chosenFiles.front();
-    chosenFiles.pop_front();
-    return chosen;
+    return take(chosenFiles).value_or(std::nullopt);
 }
-
-void FakePlatform::HookTextBox(TextBox& box) { hookLog.push_back("hook " + box.name); }
-void FakePlatform::UnhookTextBox(TextBox& box) { hookLog.push_back("unhook " + box.name); }
 
 void FormFixture::press(TextBox& box, std::int16_t keyAscii) {
     const std::int16_t code = form.keyPress(box, keyAscii);
     std::string text = box.Text;
+    const bool fits = box.MaxLength == 0 || int(text.size()) < box.MaxLength;
     if (box.Locked || code == 0) return;
-    if (code == 8) {
-        if (!text.empty()) text.pop_back();
-    } else if (code > 0 && code < 128 && code != 13 && (box.MaxLength == 0 || int(text.size()) < box.MaxLength)) {
-        text += static_cast<char>(code);
-    }
+    if (code == 8 && !text.empty()) text.pop_back();
+    if (code > 0 && code < 128 && code != 8 && code != 13 && fits) text += static_cast<char>(code);
     box.Text = text;
 }
 

@@ -44,8 +44,8 @@ public:
         openedUrls.push_back(address);
         return browserOpens;
     }
-    void HookTextBox(TextBox& box) override;
-    void UnhookTextBox(TextBox& box) override;
+    void HookTextBox(TextBox& box) override { hookLog.push_back("hook " + box.name); }
+    void UnhookTextBox(TextBox& box) override { hookLog.push_back("unhook " + box.name); }
 
     // What happened.
     std::vector<ShownBox> boxes;
@@ -78,9 +78,12 @@ struct FormFixture {
     FakePlatform platform;
     Form1 form{platform, platform};
     FormFixture() { form.load(); }
-    void ticks(Timer& timer, int count) {
-        for (int i = 0; i < count; ++i) form.tick(timer);
+    // A pick with `rolling` in the rolling display.
+    void pick(const std::string& rolling) {
+        form.Label5.Caption = rolling;
+        form.click(form.Command1);
     }
+    void ticks(Timer& timer, int count) { for (int i = 0; i < count; ++i) form.tick(timer); }
     // A key pressed in the box: through its key filter, then into the text as
     // a box takes it (backspace, up to MaxLength, nothing when locked).
     void press(TextBox& box, std::int16_t keyAscii);

@@ -65,14 +65,10 @@ TEST_F(PosixReportFile, AnOrdinaryFileReplacesALinkInsteadOfFollowingIt) {
     writeBytes(victim, "keep");
     fs::create_symlink(victim, report);
     ASSERT_TRUE(writeGbkFile(report, kLine).ok());
-    EXPECT_FALSE(fs::is_symlink(report));
-    EXPECT_EQ(readBytes(report), kLineGbk);
-    EXPECT_EQ(readBytes(victim), "keep");
+    EXPECT_EQ(std::tuple(fs::is_symlink(report), readBytes(report), readBytes(victim)), std::tuple(false, kLineGbk, "keep"));
     mode_t mask = ::umask(0);
     ::umask(mask);
-    struct stat status {};
-    ASSERT_EQ(::stat(report.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
+    EXPECT_EQ(fs::status(report).permissions(), static_cast<fs::perms>(0666 & ~mask));
 }
 
 // The failure names the system's reason and the earlier report stays; the
@@ -97,15 +93,13 @@ TEST_F(PosixReportFile, ReadOnlyFolderFailsWithTheSystemsReasonButNotItsSubfolde
 TEST_F(PosixReportFile, RemovesTemporariesOfCopiesThatAreGone) {
     long gone = 0;  // process numbers stay below pid_max: no process has this one
     std::ifstream("/proc/sys/kernel/pid_max") >> gone;
-    std::string stale = ".kulbo-report-" + std::to_string(gone) + "-0";
-    std::string running = ".kulbo-report-" + std::to_string(::getppid()) + "-0";
-    std::string notOurs = ".kulbo-report-" + std::to_string(gone) + "x";
-    std::string taken = ".kulbo-report-" + std::to_string(::getpid()) + "-0";  // the first name tried is in use
+    auto named = [](long pid, const char* tail) { return ".kulbo-report-" + std::to_string(pid) + tail; };
+    // The first name this copy tries is in use.
+    const std::string stale = named(gone, "-0"), running = named(::getppid(), "-0"), notOurs = named(gone, "x"),
+                      taken = named(::getpid(), "-0");
     for (const std::string& name : {stale, running, notOurs, taken}) writeBytes(folder / name, "half");
     ASSERT_TRUE(writeGbkFile(report, kLine).ok());
-    std::vector<fs::path> kept{taken, running, notOurs, report.filename()};
-    std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(entries(), kept);
+    EXPECT_EQ(entries(), (std::set<fs::path>{taken, running, notOurs, report.filename()}));
 }
 
 // With every name for the temporary taken, the report fails and removes none.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -13,12 +14,12 @@
 #include <unistd.h>
 
 using namespace kulbo;
+using enum InstanceCheck;
 namespace fs = std::filesystem;
 
 namespace {
 
-class SingleInstance : public ::testing::Test {
-protected:
+struct SingleInstance : ::testing::Test {
     SingleInstance() {
         char name[] = "/tmp/kulbo-instance-test-XXXXXX";
         root = ::mkdtemp(name);
@@ -36,18 +37,17 @@ protected:
     fs::path root, runtime;
 };
 
-// With and without the runtime folder in the environment, copies meet.
+// With and without the runtime folder in the environment, copies meet; the
+// third lets go of what it took.
 TEST_F(SingleInstance, SecondCopyGivesWayUntilTheFirstEnds) {
     auto first = std::make_unique<InstanceLock>();
-    EXPECT_EQ(acquireAt(*first, places(true)), InstanceCheck::Alone);
-    InstanceLock second;
-    EXPECT_EQ(acquireAt(second, places(true)), InstanceCheck::AnotherRunning);
-    EXPECT_EQ(acquireAt(second, places(false)), InstanceCheck::AnotherRunning);
+    InstanceLock second, third, fourth;
+    EXPECT_EQ((std::vector{acquireAt(*first, places(true)), acquireAt(second, places(true)), acquireAt(second, places(false))}),
+              (std::vector{Alone, AnotherRunning, AnotherRunning}));
     first.reset();
-    EXPECT_EQ(acquireAt(second, places(false)), InstanceCheck::Alone);
-    InstanceLock third, fourth;
-    EXPECT_EQ(acquireAt(third, places(true)), InstanceCheck::AnotherRunning);
-    EXPECT_EQ(acquireAt(fourth, {{runtime.string(), false}}), InstanceCheck::Alone);  // the third let go of what it took
+    EXPECT_EQ((std::vector{acquireAt(second, places(false)), acquireAt(third, places(true)),
+                           acquireAt(fourth, {{runtime.string(), false}})}),
+              (std::vector{Alone, AnotherRunning, Alone}));
 }
 
 // Missing, a file, writable by all, a link, a folder at the lock's name:
@@ -67,8 +67,8 @@ TEST_F(SingleInstance, UnusableRuntimeFoldersFallBackAndCopiesStillMeet) {
         if (how == 3) fs::create_directory_symlink(target, runtime);
         if (how == 4) fs::create_directories(runtime / "kulbo.lock");
         InstanceLock first, second;
-        EXPECT_EQ(acquireAt(first, places(true)), InstanceCheck::Alone);
-        EXPECT_EQ(acquireAt(second, places(true)), InstanceCheck::AnotherRunning);
+        EXPECT_EQ(acquireAt(first, places(true)), Alone);
+        EXPECT_EQ(acquireAt(second, places(true)), AnotherRunning);
         EXPECT_FALSE(how == 2 && fs::exists(runtime / "kulbo.lock"));
     }
     EXPECT_FALSE(fs::exists(target / "kulbo.lock"));
@@ -78,9 +78,9 @@ TEST_F(SingleInstance, PlantedLinkIsNotFollowedAndNoPlaceMeansUnknown) {
     fs::path target = root / "target";
     fs::create_symlink(target, runtime / "kulbo.lock");
     InstanceLock lock;
-    EXPECT_EQ(acquireAt(lock, {{runtime.string(), false}}), InstanceCheck::Unknown);
+    EXPECT_EQ(acquireAt(lock, {{runtime.string(), false}}), Unknown);
     EXPECT_FALSE(fs::exists(fs::symlink_status(target)));
-    EXPECT_EQ(acquireAt(lock, {{(root / "missing").string(), false}}), InstanceCheck::Unknown);
+    EXPECT_EQ(acquireAt(lock, {{(root / "missing").string(), false}}), Unknown);
 }
 
 // A copy that gives way asks the holder to show its window, through a
@@ -89,22 +89,16 @@ TEST_F(SingleInstance, PlantedLinkIsNotFollowedAndNoPlaceMeansUnknown) {
 TEST_F(SingleInstance, ALaterCopyAsksTheHolderToShowWithoutWaiting) {
     {
         InstanceLock killed;
-        ASSERT_EQ(acquireAt(killed, places(true)), InstanceCheck::Alone);
+        ASSERT_EQ(acquireAt(killed, places(true)), Alone);
         ASSERT_FALSE(listenForShowRequests(killed).empty());
     }
     auto holder = std::make_unique<InstanceLock>();
-    ASSERT_EQ(acquireAt(*holder, places(true)), InstanceCheck::Alone);
-    ASSERT_EQ(acquireAt(*holder, places(true)), InstanceCheck::Alone);  // taken again, not twice
+    // Taken again, not twice: two listeners, in the runtime and the temporary folder.
+    ASSERT_EQ((std::vector{acquireAt(*holder, places(true)), acquireAt(*holder, places(true))}), (std::vector{Alone, Alone}));
     std::vector<int> listeners = listenForShowRequests(*holder);
-    ASSERT_EQ(listeners.size(), 2u);  // the runtime and the temporary folder
-    auto asked = [&] {
-        bool any = false;
-        for (int fd : listeners) any = takeShowRequests(fd) || any;
-        return any;
-    };
-    EXPECT_FALSE(asked());
-    EXPECT_TRUE(askToShow(places(false)));
-    EXPECT_TRUE(asked());
+    ASSERT_EQ(listeners.size(), 2u);
+    auto asked = [&] { return std::ranges::count_if(listeners, takeShowRequests) > 0; };  // every listener is read
+    EXPECT_EQ((std::vector{asked(), askToShow(places(false)), asked()}), (std::vector{false, true, true}));
 
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < 100; ++i) askToShow(places(true));
@@ -131,9 +125,9 @@ TEST_F(SingleInstance, PlacesOfAnotherUserAreNotUsed) {
     ASSERT_EQ(::flock(folderLock, LOCK_EX | LOCK_NB), 0);
 
     InstanceLock lock;
-    EXPECT_EQ(acquireAt(lock, places(true)), InstanceCheck::Unknown);
+    EXPECT_EQ(acquireAt(lock, places(true)), Unknown);
     fs::create_directories(root / "home" / ".cache");
-    EXPECT_EQ(acquireAt(lock, places(true)), InstanceCheck::Alone);
+    EXPECT_EQ(acquireAt(lock, places(true)), Alone);
     ::close(theirs);
     ::close(folderLock);
 }

@@ -24,9 +24,8 @@ TEST(UserFolders, DocumentsAsTheDesktopNamesThemWhenTheyExist) {
     ::setenv("HOME", home.c_str(), 1);
     ::unsetenv("XDG_CONFIG_HOME");
 
-    EXPECT_EQ(kulbo::os::homeFolder(), home.string());
-    EXPECT_EQ(kulbo::userFolders().accountHome, ::getpwuid(::getuid())->pw_dir);
-    EXPECT_EQ(kulbo::os::programFolder(), fs::canonical("/proc/self/exe").parent_path().string());
+    EXPECT_EQ(std::tuple(kulbo::os::homeFolder(), kulbo::userFolders().accountHome, kulbo::os::programFolder()),
+              std::tuple(home.string(), ::getpwuid(::getuid())->pw_dir, fs::canonical("/proc/self/exe").parent_path().string()));
     EXPECT_EQ(kulbo::os::documentsFolder(), std::nullopt);
     fs::create_directory(home / "Documents");
     EXPECT_EQ(kulbo::os::documentsFolder(), (home / "Documents").string());
