@@ -87,14 +87,6 @@ open_kulbo() {
 # Waits for a window whose title matches the pattern exactly; prints its id.
 wait_window() { wait_other_window "$1" ""; }
 
-# The dark pixels in a rectangle of a window: how much text stands there.
-ink() {  # window x y width height
-  local count
-  count=$(timeout 10 import -window "$1" png:- 2>/dev/null |
-    convert - -crop "${4}x${5}+${2}+${3}" -colorspace gray -threshold 80% -negate -format '%[fx:int(mean*w*h)]' info: 2>/dev/null) || true
-  echo "${count:-0}"
-}
-
 # The clipboard holds the text, as another program on the desktop that owns
 # it till the script ends; Ctrl+V then pastes it by the system's own road.
 set_clipboard() {

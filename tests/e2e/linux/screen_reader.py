@@ -1,7 +1,7 @@
-"""What a screen reader finds in Kulbo's window and hears from it, through
-at-spi: the tree, a pick, and the history read line by line. Keys go to the
-window by xdotool; the window id is the first argument. Prints what it heard
-and ends with status 1 at the first thing missing."""
+# What a screen reader finds in Kulbo's window and hears from it, through
+# at-spi: the tree, a pick, and the history read line by line. Keys go to the
+# window by xdotool; the window id is the first argument. Prints what it heard
+# and ends with status 1 at the first thing missing.
 import collections
 import subprocess
 import sys
@@ -41,13 +41,13 @@ def on_event(event):
         pass
 
 
+# What was heard since then of this kind (from the control of this name).
 def told(kind, name=None, since=0):
-    """What was heard since then of this kind (from the control of this name)."""
     return [h for h in heard[since:] if h.kind.startswith(kind) and name in (None, h.name)]
 
 
+# Lets the events in until found() gives something, for five seconds at most; returns it.
 def until(found, missing):
-    """Lets the events in until found() gives something, for five seconds at most; returns it."""
     for _ in range(100):
         while GLib.MainContext.default().iteration(False):
             pass
@@ -74,16 +74,16 @@ def check_tree(frame):
                 fail(f'the disabled {node.name} claims {[pyatspi.stateToString(s) for s in claimed]}')
 
 
+# The focused 开始 told the pick in a description of its own, and the display carries the number in its name.
 def picked(count):
-    """The focused 开始 told the pick in a description of its own, and the display carries the number in its name."""
     described = [h.description for h in told('object:property-change:accessible-description', '开始')
                  if h.focused and '抽到' in h.description]
     named = [h.name for h in told('object:property-change:accessible-name') if h.name.startswith('幸运数 ')]
     return len(described) >= count and named and (described[-1], named[-1])
 
 
+# The controls that gained the focus since then, if the last of them is the history box.
 def focus_gained(since):
-    """The controls that gained the focus since then, if the last of them is the history box."""
     gained = [h for h in told('object:state-changed:focused', since=since) if h.detail == 1]
     return gained and gained[-1].name == HISTORY and gained
 

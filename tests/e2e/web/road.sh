@@ -1,13 +1,7 @@
 # The web road of lib.sh: the page, served and shown in the headless
-# Chromium that driver.py holds. The functions of lib.sh in the page's terms: a window is
-# a tab's page or the box it shows; the reports are the browser's downloads.
-WEB=$(dirname "${BASH_SOURCE[0]}")
-BROWSER=${KULBO_WEB_BROWSER:-}
-if [ -z "$BROWSER" ]; then   # run by hand: a browser of the script's own
-  BROWSER=$WORK/browser
-  bash "$WEB/browser.sh" start "$BROWSER"
-  trap 'bash "$WEB/browser.sh" stop "$BROWSER"; cleanup' EXIT
-fi
+# Chromium that driver.py holds (run.sh starts it). The functions of lib.sh
+# in the page's terms: a window is a tab's page or the box it shows; the
+# reports are the browser's downloads.
 REPORTS=$WORK/downloads
 mkdir -p "$REPORTS"
 TABS=()        # the script's tabs, the first the program's
@@ -16,7 +10,7 @@ FOCUSED=""     # the tab the last input went to
 # One request to the browser; prints its answer.
 web() {
   local port reply fd
-  port=$(cat "$BROWSER/port") || fail "no browser in $BROWSER"
+  port=$(cat "${KULBO_WEB_BROWSER:?run by run.sh}/port") || fail "no browser in $KULBO_WEB_BROWSER"
   exec {fd}<>"/dev/tcp/127.0.0.1/$port"
   (IFS=$'\t'; printf '%s\n' "$*") >&"$fd"
   IFS= read -r reply <&"$fd" || reply=$'fail\tno answer'
@@ -97,4 +91,4 @@ second_copy_is_refused() {
 }
 
 # One of the program's words, as the page shows it.
-word() { sed -n "s/.*k$1 = \"\(.*\)\";/\1/p" "$WEB/../../../src/app/messages.h"; }
+word() { sed -n "s/.*k$1 = \"\(.*\)\";/\1/p" "$(dirname "${BASH_SOURCE[0]}")/../../../src/app/messages.h"; }
