@@ -9,10 +9,8 @@ set -euo pipefail
 
 KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe] or path/to/site}
 WORK=$(mktemp -d)
-export XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export HOME=$WORK/home
-mkdir -m 700 "$HOME"
+export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME" "$WORK/user-temp"
 PLATFORM=linux
 FOLDER=$WORK/$'\xc8\xfd\xc4\xea\xb6\xfe\xb0\xe0'    # 三年二班
 LAUNCH=()    # what starts the program: nothing on Linux, Wine for Windows
@@ -34,11 +32,9 @@ PIDS=()
 # running side by side (or a copy the developer runs) do not meet.
 ACCOUNT_HOME=$(getent passwd "$(id -u)" | cut -d: -f6)
 USER_TEMP=/tmp/kulbo-$(id -u)
-mkdir -m 700 "$WORK/user-temp"
 PRIVATE_LOCKS=no
-if [ "$PLATFORM" = linux ] && [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null; then
+[ "$PLATFORM" = linux ] && [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null &&
   PRIVATE_LOCKS=yes
-fi
 
 cleanup() {
   # SIGKILL: the program answers a polite request with its closing question.
@@ -56,7 +52,6 @@ gone() { ! alive "$1"; }
 # Runs the command every tenth of a second until it succeeds, at most that
 # many times; fails when it never did.
 within() {  # tenths command...
-  local _
   for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done
   return 1
 }
@@ -97,28 +92,26 @@ root.update(); print("owned", flush=True); root.mainloop()' "$1" > "$WORK/clipbo
 }
 
 # Clicks at x, y relative to a window.
-click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+click_at() { click_repeatedly "$@" 1 0; }
 
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
 # Prints a visible window with this title other than the given one.
-other_window() {
-  local ids
-  ids=$(windows_titled "$1")
-  grep -m1 -vxF -e "$2" -e '' <<< "$ids"   # nor an empty line, when there is none
-}
+other_window() { windows_titled "$1" | grep -m1 -vxF -e "$2" -e ''; }   # nor an empty line, when there is none
 # Waits for one, ten seconds or that many tenths of a second.
 wait_other_window() { within "${3:-100}" other_window "$1" "$2"; }
 
 # Keys to the window that has the focus, after making sure it is the one.
 keys_to() {
-  local id=$1; shift
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  xdotool key --delay 40 "$@"
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  xdotool key --delay 40 "${@:2}"
 }
 
-client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+# Where the window's client area stands on the screen: left top width height.
+geometry() { xwininfo -id "$1" |
+  awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'; }
+client_size() { geometry "$1" | awk '{print $3 "x" $4}'; }
 
 # Waits for a box with this title other than the main window, answers it
 # with the keys and waits for it to go; WHAT is what should have shown it.
@@ -156,12 +149,10 @@ click_repeatedly() { xdotool mousemove --window "$1" "$2" "$3" click --repeat "$
 program_windows() { xdotool search --onlyvisible --pid "$KULBO_PID" 2>/dev/null | sort; }
 window_title() { xdotool getwindowname "$1"; }
 
-# Whether the window's client area is centred on the screen (1024x768).
-window_centred() {
-  local x y
-  read -r x y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
-  [ $(( (x + 220 - 512) ** 2 + (y + 213 - 384) ** 2 )) -lt 900 ]
-}
+# Whether a rectangle (left top width height) is centred on the screen
+# (1024x768) to within that many pixels (30), and the window's client area.
+centred() { (( ($1 + $3 / 2 - 512) ** 2 + ($2 + $4 / 2 - 384) ** 2 < ${5:-30} ** 2 )); }
+window_centred() { centred $(geometry "$1"); }
 
 # Asks the window to close, as its close button does.
 close_window() { wmctrl -i -c "$1"; }

@@ -11,7 +11,7 @@ program=$1 build=$2
 here=$(dirname "$0")
 if [ -d "$program" ]; then
   export KULBO_WEB_BROWSER=$(mktemp -d)   # the driver writes its port there once it listens
-  python3 "$here/web/driver.py" "$KULBO_WEB_BROWSER" > "$KULBO_WEB_BROWSER/log" 2>&1 < /dev/null &
+  /usr/bin/python3 "$here/web/driver.py" "$KULBO_WEB_BROWSER" > "$KULBO_WEB_BROWSER/log" 2>&1 < /dev/null &
   driver=$!
   trap 'kill "$driver"; wait "$driver"; rm -rf "$KULBO_WEB_BROWSER"' EXIT   # the browser goes with the driver
   for _ in $(seq 300); do [ -f "$KULBO_WEB_BROWSER/port" ] || ! kill -0 "$driver" && break; sleep 0.1; done

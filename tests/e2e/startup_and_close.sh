@@ -45,9 +45,7 @@ answer Kulbo "the system's request" shift+Tab space   # move to 是 and press it
 wait "$!"
 [ "$PLATFORM" = linux ] || [ "$(cat "$WORK/ended")" = 0 ] || fail "Yes did not let the session end"
 ended "$KULBO_PID" || fail "Yes did not end the program"
-status=0
-wait "$KULBO_PID" || status=$?
-[ "$PLATFORM" = windows ] || [ "$status" -eq 0 ] || fail "ended with status $status"
+wait "$KULBO_PID" || [ "$PLATFORM" = windows ] || fail "ended with a failing status"
 pass "Yes ends the program"
 
 # A copy that was killed leaves nothing behind that refuses the next one.

@@ -2,10 +2,7 @@
 # at-spi: the tree, a pick, and the history read line by line. Keys go to the
 # window by xdotool; the window id is the first argument. Prints what it heard
 # and ends with status 1 at the first thing missing.
-import collections
-import subprocess
-import sys
-import time
+import collections, subprocess, sys, time
 
 import pyatspi
 from gi.repository import GLib

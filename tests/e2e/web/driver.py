@@ -5,22 +5,14 @@
 # worker. Windows: "TAB" is a tab's page, "TAB/box/N" its N-th box shown,
 # "TAB/menu" the browser's context menu had the page let it open.
 # usage: driver.py FOLDER   (writes FOLDER/port once it listens)
-import functools
-import http.server
-import os
-import signal
-import socketserver
-import sys
-import threading
-import time
+import functools, http.server, os, signal, socketserver, sys, threading, time
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
+from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
-from selenium.webdriver.common.keys import Keys
 
 KEYS = {"Return": Keys.ENTER, "space": " "}  # the others by their names in Keys: "Page_Up" is PAGE_UP
 MODIFIERS = {"shift": Keys.SHIFT, "ctrl": Keys.CONTROL, "alt": Keys.ALT}

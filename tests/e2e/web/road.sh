@@ -41,13 +41,9 @@ windows_titled() {
   for tab in "${TABS[@]}"; do web find "$tab" "$@" | tr ' ' '\n'; done | sed '/^$/d'
 }
 program_windows() { windows_titled | sort; }
-first_titled() { windows_titled "$1" | head -1 | grep .; }
-wait_window() { within 100 first_titled "$1"; }
-window_went() { ! program_windows | grep -qxF "$1"; }
-wait_window_gone() { within 50 window_went "$1"; }
+hidden() { ! program_windows | grep -qxF "$1"; }
 window_title() { web script "$1" document.title; }
 
-click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; }
 click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
 keys_to() { FOCUSED=${1%%/*}; web keys "$@"; }
 press_keys() { web keys "$FOCUSED" "$@"; }
