@@ -8,11 +8,10 @@
 source "$(dirname "$0")/lib.sh"
 on_desktop "a page's report is a download, which the browser saves" || exit 77
 saved=$WORK/saved
+mkdir -m 700 "$saved" "$WORK/runtime-of-user"
 if [ "$PLATFORM" = linux ]; then
   cmake --install "${2:?usage: $0 program build-folder}" --prefix "$WORK/stage" > /dev/null
   PROGRAM=$WORK/stage/bin/kulbo
-  mkdir -p "$saved" "$WORK/runtime-of-user"
-  chmod 700 "$WORK/runtime-of-user"
   if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$HOME" "$saved" "$WORK/runtime-of-user"
     chmod o+x "$WORK"
@@ -22,7 +21,6 @@ if [ "$PLATFORM" = linux ]; then
   fi
   typed=$saved/kulbo
 else
-  mkdir "$saved"
   for second in $(seq 0 60); do
     touch "$(dirname "$PROGRAM")/Kulbo的历史幸运号报告$(date -d "+$second seconds" +%Y%m%d%H%M%S).txt"
   done

@@ -23,8 +23,8 @@ fi
 mkdir -p "$FOLDER"
 PROGRAM=$FOLDER/$(basename "$KULBO_BINARY")
 cp -r "$KULBO_BINARY" "$PROGRAM"
-RUN_AS=()    # a command that starts the program as another user, when set
-PIDS=()
+# RUN_AS: a command that starts the program as another user, when set.
+RUN_AS=() PIDS=()
 
 # The program also locks in places that come from the user id alone: the
 # account's home and /tmp/kulbo-<uid>. Where a mount namespace can be had,
@@ -122,8 +122,10 @@ answer() {  # title what key...
   wait_window_gone "$box" || fail "the \"$1\" box after $2 stayed open"
 }
 
-# Opens the settings through the lock, which Enter unlocks whatever it holds.
-open_settings() { click_settings "$main"; keys_to "$main" Return; }
+# Keys to the main window; the settings opened through the lock, which Enter
+# unlocks whatever it holds.
+keys() { keys_to "$main" "$@"; }
+open_settings() { click_settings "$main"; keys Return; }
 
 # Waits up to five seconds for the process to end, or the window to go.
 ended() { within 50 gone "$1"; }
@@ -159,11 +161,7 @@ close_window() { wmctrl -i -c "$1"; }
 
 # What only a desktop program has: elsewhere the reason is printed, and
 # the caller skips the rest.
-on_desktop() {
-  [ "$PLATFORM" != web ] && return 0
-  echo "skip: $*"
-  return 1
-}
+on_desktop() { [ "$PLATFORM" != web ] || { echo "skip: $*"; return 1; }; }
 
 # The window's picture at its design size.
 window_png() { timeout 10 import -window "$1" png:-; }
@@ -198,10 +196,9 @@ export_report() {
 # checks that it is refused and ends while the first runs on.
 second_copy_is_refused() {
   ("$@"; exec_kulbo) > "$WORK/second.log" 2>&1 &
-  local second=$!
-  PIDS+=($second)
+  PIDS+=($!)
   answer "运行中断 - Kulbo" "the second copy ($*)" Return
-  ended "$second" || fail "the second copy still runs after its refusal ($*)"
+  ended "${PIDS[-1]}" || fail "the second copy still runs after its refusal ($*)"
   alive "$KULBO_PID" || fail "the first copy ended"
   [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second copy opened a window ($*)"
 }

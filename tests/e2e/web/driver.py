@@ -62,7 +62,7 @@ class Browser:
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.blank = self.current = self.driver.current_window_handle
         self.downloads = self.zone = self.url = ""
-        self.site = None
+        self.site = None  # the HTTP server of the script's site
 
     def tab(self, handle):
         handle = handle.split("/")[0]
@@ -80,9 +80,8 @@ class Browser:
     # The site in FOLDER served, and a new tab of it for a script, the
     # earlier scripts' tabs closed and their site no longer served.
     def open(self, folder, downloads, zone):
-        for handle in self.driver.window_handles:
-            if handle != self.blank:
-                self.close_tab(handle)
+        for handle in set(self.driver.window_handles) - {self.blank}:
+            self.close_tab(handle)
         self.unserve()
         self.site = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(NoStore, directory=folder))
         threading.Thread(target=self.site.serve_forever, daemon=True).start()
@@ -102,6 +101,7 @@ class Browser:
         if self.zone:
             self.cdp(handle, "Emulation.setTimezoneOverride", timezoneId=self.zone)
         self.cdp(handle, "Page.addScriptToEvaluateOnNewDocument", source=WATCH)
+        self.cdp(handle, "Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         self.driver.get(self.url)
         return handle
 
@@ -155,17 +155,6 @@ class Browser:
             for modifier in reversed(held):
                 chain.key_up(MODIFIERS[modifier.lower()])
             chain.pause(0.04).perform()
-
-    def type(self, handle, text, delay):
-        chain = ActionChains(self.driver)
-        for character in text:
-            chain.send_keys(character).pause(int(delay) / 1000)
-        chain.perform()
-
-    # The browser's clipboard holds the text.
-    def clipboard(self, handle, text):
-        self.cdp(handle, "Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
-        self.driver.execute_async_script("navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
 
     def screenshot(self, handle, path, width, height):
         self.driver.set_window_size(int(width), int(height))
