@@ -13,7 +13,7 @@ if [ -d "$program" ]; then
   export KULBO_WEB_BROWSER=$(mktemp -d)   # the driver writes its port there once it listens
   /usr/bin/python3 "$here/web/driver.py" "$KULBO_WEB_BROWSER" > "$KULBO_WEB_BROWSER/log" 2>&1 < /dev/null &
   driver=$!
-  trap 'kill "$driver"; wait "$driver"; rm -rf "$KULBO_WEB_BROWSER"' EXIT   # the browser goes with the driver
+  trap 'kill "$driver" 2> /dev/null; wait "$driver"; rm -rf "$KULBO_WEB_BROWSER"' EXIT   # the browser goes with the driver
   for _ in $(seq 300); do [ -f "$KULBO_WEB_BROWSER/port" ] || ! kill -0 "$driver" && break; sleep 0.1; done
   [ -f "$KULBO_WEB_BROWSER/port" ] || { echo "FAIL: the browser did not start: $(cat "$KULBO_WEB_BROWSER/log")" >&2; exit 1; }
 elif [ -z "${KULBO_E2E_DISPLAY:-}" ]; then   # never the desktop's own display
