@@ -98,7 +98,7 @@ click_at() { click_repeatedly "$@" 1 0; }
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
 # Prints a visible window with this title other than the given one.
-other_window() { windows_titled "$1" | grep -m1 -vxF -e "$2" -e ''; }   # nor an empty line, when there is none
+other_window() { grep -m1 -vxF -e "$2" -e '' <<< "$(windows_titled "$1")"; }   # nor an empty line, when there is none
 # Waits for one, ten seconds or that many tenths of a second.
 wait_other_window() { within "${3:-100}" other_window "$1" "$2"; }
 

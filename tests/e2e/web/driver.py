@@ -180,18 +180,14 @@ class Requests(socketserver.StreamRequestHandler):
         self.wfile.write((reply + "\n").encode())
 
 
-def main():
-    folder = sys.argv[1]
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))  # the browser goes with the driver
-    server = socketserver.TCPServer(("127.0.0.1", 0), Requests)
-    server.browser = Browser()
-    try:
-        with open(os.path.join(folder, "port.new"), "w") as port:
-            port.write(f"{server.server_address[1]}\n")
-        os.rename(os.path.join(folder, "port.new"), os.path.join(folder, "port"))
-        server.serve_forever()
-    finally:
-        server.browser.driver.quit()
-
-
-main()
+folder = sys.argv[1]
+signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))  # the browser goes with the driver
+server = socketserver.TCPServer(("127.0.0.1", 0), Requests)
+server.browser = Browser()
+try:
+    with open(os.path.join(folder, "port.new"), "w") as port:
+        port.write(f"{server.server_address[1]}\n")
+    os.rename(os.path.join(folder, "port.new"), os.path.join(folder, "port"))
+    server.serve_forever()
+finally:
+    server.browser.driver.quit()
