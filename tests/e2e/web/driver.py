@@ -101,7 +101,8 @@ class Browser:
         if self.zone:
             self.cdp(handle, "Emulation.setTimezoneOverride", timezoneId=self.zone)
         self.cdp(handle, "Page.addScriptToEvaluateOnNewDocument", source=WATCH)
-        self.cdp(handle, "Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+        # The clipboard the scenarios paste from; a grant refuses what it leaves out, so the wake lock too.
+        self.cdp(handle, "Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite", "wakeLockScreen"])
         self.driver.get(self.url)
         return handle
 
