@@ -16,5 +16,5 @@ export DISPLAY=:$number
 openbox --sm-disable > /dev/null 2>&1 &
 manager=$!
 trap 'kill "$manager" "$server"; wait "$server" 2> /dev/null || true' EXIT
-for _ in $(seq 100); do wmctrl -m > /dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 150); do wmctrl -m > /dev/null 2>&1 && break; sleep 0.05; done
 "$@"
