@@ -16,7 +16,7 @@ on_desktop "closing a tab asks the browser's own question (beforeunload), and a 
 # the session went on ending.
 system_asks_to_close() {  # the Linux signal
   if [ "$PLATFORM" = linux ]; then kill "-$1" "$KULBO_PID"; return; fi
-  "${LAUNCH[@]}" wineboot --end-session > /dev/null 2>&1 && touch "$WORK/ended"
+  if "${LAUNCH[@]}" wineboot --end-session > /dev/null 2>&1; then touch "$WORK/ended"; fi
 }
 
 click_start "$main"
