@@ -67,14 +67,8 @@ if(KULBO_FRONT_END)
 endif()
 
 # The scenarios of tests/e2e/ against the page in headless Chromium, all in
-# one browser that the first test starts and the last one ends; those in
-# tests/e2e/web/ test what only the page has.
+# one browser (tests/e2e/run.sh starts it); those in tests/e2e/web/ test what
+# only the page has.
 function(kulbo_web_tests)
-  set(browser ${CMAKE_BINARY_DIR}/e2e-browser)
-  add_test(NAME e2e.web.browser_start COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/web/browser.sh start ${browser})
-  add_test(NAME e2e.web.browser_stop COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/web/browser.sh stop ${browser})
-  set_tests_properties(e2e.web.browser_start PROPERTIES FIXTURES_SETUP web_browser)
-  set_tests_properties(e2e.web.browser_stop PROPERTIES FIXTURES_CLEANUP web_browser)
   kulbo_end_to_end_tests(${CMAKE_BINARY_DIR}/site web)
-  set_tests_properties(e2e PROPERTIES FIXTURES_REQUIRED web_browser ENVIRONMENT KULBO_WEB_BROWSER=${browser})
 endfunction()

@@ -33,8 +33,7 @@ mapfile -t lines < <(iconv -f GBK -t UTF-8 "$report")
 for i in 0 1 2; do
   [[ ${lines[$i]} =~ $line && ! $(tr -dc 0-9 <<< "${lines[$i]%%抽到*}") < $started ]] || fail "line $((i + 1)) reads: ${lines[$i]}"
 done
-stamp=$(basename "$report" .txt)
-[[ ! ${stamp: -14} < $started && ! ${stamp: -14} > $(date +%Y%m%d%H%M%S) ]] || fail "the report's name stamp $stamp is not the export's time"
+[[ ! ${report: -18:14} < $started && ! ${report: -18:14} > $(date +%Y%m%d%H%M%S) ]] || fail "the name's stamp is not the export's time: $report"
 pass "three picks written to $(basename "$report")"
 
 # 是 clears; exporting then fails.
@@ -102,7 +101,6 @@ click_clear "$main"
 answer "Kulbo - 清除历史" "clearing before the round" shift+Tab space   # 是
 click_close_history "$main"
 open_settings                               # the focus goes to 确定
-keys() { keys_to "$main" "$@"; }
 keys Tab Tab Tab Tab Down                   # over the avoidance group and two boxes to 随机方式, then 不重复方式
 keys shift+Tab shift+Tab shift+Tab shift+Tab space   # back to 确定; the focus returns to 设置
 keys shift+Tab space                        # 修改

@@ -6,7 +6,6 @@
 # and clear. Closing and its question are startup_and_close.sh's.
 source "$(dirname "$0")/lib.sh"
 open_kulbo
-keys() { keys_to "$main" "$@"; }
 
 keys space                                  # the first focus is 开始
 keys Tab space                              # 修改: only the maximum opens in random mode

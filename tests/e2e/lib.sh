@@ -9,10 +9,8 @@ set -euo pipefail
 
 KULBO_BINARY=${1:?usage: $0 path/to/kulbo[.exe] or path/to/site}
 WORK=$(mktemp -d)
-export XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export HOME=$WORK/home
-mkdir -m 700 "$HOME"
+export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME" "$WORK/user-temp"
 PLATFORM=linux
 FOLDER=$WORK/$'\xc8\xfd\xc4\xea\xb6\xfe\xb0\xe0'    # 三年二班
 LAUNCH=()    # what starts the program: nothing on Linux, Wine for Windows
@@ -25,8 +23,8 @@ fi
 mkdir -p "$FOLDER"
 PROGRAM=$FOLDER/$(basename "$KULBO_BINARY")
 cp -r "$KULBO_BINARY" "$PROGRAM"
-RUN_AS=()    # a command that starts the program as another user, when set
-PIDS=()
+# RUN_AS: a command that starts the program as another user, when set.
+RUN_AS=() PIDS=()
 
 # The program also locks in places that come from the user id alone: the
 # account's home and /tmp/kulbo-<uid>. Where a mount namespace can be had,
@@ -34,11 +32,9 @@ PIDS=()
 # running side by side (or a copy the developer runs) do not meet.
 ACCOUNT_HOME=$(getent passwd "$(id -u)" | cut -d: -f6)
 USER_TEMP=/tmp/kulbo-$(id -u)
-mkdir -m 700 "$WORK/user-temp"
 PRIVATE_LOCKS=no
-if [ "$PLATFORM" = linux ] && [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null; then
+[ "$PLATFORM" = linux ] && [ -d "$ACCOUNT_HOME" ] && mkdir -p -m 700 "$USER_TEMP" 2>/dev/null && unshare -m true 2>/dev/null &&
   PRIVATE_LOCKS=yes
-fi
 
 cleanup() {
   # SIGKILL: the program answers a polite request with its closing question.
@@ -56,7 +52,6 @@ gone() { ! alive "$1"; }
 # Runs the command every tenth of a second until it succeeds, at most that
 # many times; fails when it never did.
 within() {  # tenths command...
-  local _
   for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done
   return 1
 }
@@ -87,14 +82,6 @@ open_kulbo() {
 # Waits for a window whose title matches the pattern exactly; prints its id.
 wait_window() { wait_other_window "$1" ""; }
 
-# The dark pixels in a rectangle of a window: how much text stands there.
-ink() {  # window x y width height
-  local count
-  count=$(timeout 10 import -window "$1" png:- 2>/dev/null |
-    convert - -crop "${4}x${5}+${2}+${3}" -colorspace gray -threshold 80% -negate -format '%[fx:int(mean*w*h)]' info: 2>/dev/null) || true
-  echo "${count:-0}"
-}
-
 # The clipboard holds the text, as another program on the desktop that owns
 # it till the script ends; Ctrl+V then pastes it by the system's own road.
 set_clipboard() {
@@ -105,28 +92,26 @@ root.update(); print("owned", flush=True); root.mainloop()' "$1" > "$WORK/clipbo
 }
 
 # Clicks at x, y relative to a window.
-click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+click_at() { click_repeatedly "$@" 1 0; }
 
 # Ids of visible windows with exactly this title, one a line.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
 # Prints a visible window with this title other than the given one.
-other_window() {
-  local ids
-  ids=$(windows_titled "$1")
-  grep -m1 -vxF -e "$2" -e '' <<< "$ids"   # nor an empty line, when there is none
-}
+other_window() { grep -m1 -vxF -e "$2" -e '' <<< "$(windows_titled "$1")"; }   # nor an empty line, when there is none
 # Waits for one, ten seconds or that many tenths of a second.
 wait_other_window() { within "${3:-100}" other_window "$1" "$2"; }
 
 # Keys to the window that has the focus, after making sure it is the one.
 keys_to() {
-  local id=$1; shift
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  xdotool key --delay 40 "$@"
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  xdotool key --delay 40 "${@:2}"
 }
 
-client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+# Where the window's client area stands on the screen: left top width height.
+geometry() { xwininfo -id "$1" |
+  awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'; }
+client_size() { geometry "$1" | awk '{print $3 "x" $4}'; }
 
 # Waits for a box with this title other than the main window, answers it
 # with the keys and waits for it to go; WHAT is what should have shown it.
@@ -137,8 +122,10 @@ answer() {  # title what key...
   wait_window_gone "$box" || fail "the \"$1\" box after $2 stayed open"
 }
 
-# Opens the settings through the lock, which Enter unlocks whatever it holds.
-open_settings() { click_settings "$main"; keys_to "$main" Return; }
+# Keys to the main window; the settings opened through the lock, which Enter
+# unlocks whatever it holds.
+keys() { keys_to "$main" "$@"; }
+open_settings() { click_settings "$main"; keys Return; }
 
 # Waits up to five seconds for the process to end, or the window to go.
 ended() { within 50 gone "$1"; }
@@ -164,23 +151,17 @@ click_repeatedly() { xdotool mousemove --window "$1" "$2" "$3" click --repeat "$
 program_windows() { xdotool search --onlyvisible --pid "$KULBO_PID" 2>/dev/null | sort; }
 window_title() { xdotool getwindowname "$1"; }
 
-# Whether the window's client area is centred on the screen (1024x768).
-window_centred() {
-  local x y
-  read -r x y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
-  [ $(( (x + 220 - 512) ** 2 + (y + 213 - 384) ** 2 )) -lt 900 ]
-}
+# Whether a rectangle (left top width height) is centred on the screen
+# (1024x768) to within that many pixels (30), and the window's client area.
+centred() { (( ($1 + $3 / 2 - 512) ** 2 + ($2 + $4 / 2 - 384) ** 2 < ${5:-30} ** 2 )); }
+window_centred() { centred $(geometry "$1"); }
 
 # Asks the window to close, as its close button does.
 close_window() { wmctrl -i -c "$1"; }
 
 # What only a desktop program has: elsewhere the reason is printed, and
 # the caller skips the rest.
-on_desktop() {
-  [ "$PLATFORM" != web ] && return 0
-  echo "skip: $*"
-  return 1
-}
+on_desktop() { [ "$PLATFORM" != web ] || { echo "skip: $*"; return 1; }; }
 
 # The window's picture at its design size.
 window_png() { timeout 10 import -window "$1" png:-; }
@@ -215,10 +196,9 @@ export_report() {
 # checks that it is refused and ends while the first runs on.
 second_copy_is_refused() {
   ("$@"; exec_kulbo) > "$WORK/second.log" 2>&1 &
-  local second=$!
-  PIDS+=($second)
+  PIDS+=($!)
   answer "运行中断 - Kulbo" "the second copy ($*)" Return
-  ended "$second" || fail "the second copy still runs after its refusal ($*)"
+  ended "${PIDS[-1]}" || fail "the second copy still runs after its refusal ($*)"
   alive "$KULBO_PID" || fail "the first copy ended"
   [ "$(windows_titled Kulbo | wc -l)" -eq 1 ] || fail "the second copy opened a window ($*)"
 }

@@ -1,33 +1,27 @@
 #!/usr/bin/env bash
 # Runs end-to-end scripts one after another against one program, all on one
-# X server with one window manager (the page: in the one browser that ctest
-# started): a desktop's start, and Wine's desktop process, are paid once.
+# X server with one window manager (tests/win32/with-display.sh's), or for
+# the page in one headless Chromium (web/driver.py): a desktop's start, Wine's
+# desktop process and the browser's start are paid once.
 #   run.sh PROGRAM BUILD SCRIPT...
-# (so also for one script by hand: run.sh build/kulbo build tests/e2e/panels.sh;
-# the scripts find the display run.sh starts and start none of their own)
+# (so also for one script by hand: run.sh build/kulbo build tests/e2e/panels.sh)
 # A script that exits 77 is skipped; the run fails when any script failed.
 set -uo pipefail
 program=$1 build=$2
-shift 2
-
-if [ ! -d "$program" ]; then
-  chosen=$(mktemp)
-  # -noreset: by default the server starts over when its last client leaves,
-  # and a client connecting in that moment is turned away. -ardelay: a key
-  # whose release comes late on a busy machine must not repeat.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ardelay 30000 3> "$chosen" > /dev/null 2>&1 &
-  server=$!
-  trap 'kill "${manager:-}" "$server" 2> /dev/null; rm -f "$chosen"' EXIT
-  for _ in $(seq 100); do [ -s "$chosen" ] && break; sleep 0.05; done
-  [ -s "$chosen" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(tr -d '\n' < "$chosen")"
-  openbox --sm-disable > /dev/null 2>&1 &
-  manager=$!
-  for _ in $(seq 150); do wmctrl -m > /dev/null 2>&1 && break; sleep 0.05; done
+here=$(dirname "$0")
+if [ -d "$program" ]; then
+  export KULBO_WEB_BROWSER=$(mktemp -d)   # the driver writes its port there once it listens
+  /usr/bin/python3 "$here/web/driver.py" "$KULBO_WEB_BROWSER" > "$KULBO_WEB_BROWSER/log" 2>&1 < /dev/null &
+  driver=$!
+  trap 'kill "$driver" 2> /dev/null; wait "$driver"; rm -rf "$KULBO_WEB_BROWSER"' EXIT   # the browser goes with the driver
+  for _ in $(seq 300); do [ -f "$KULBO_WEB_BROWSER/port" ] || ! kill -0 "$driver" && break; sleep 0.1; done
+  [ -f "$KULBO_WEB_BROWSER/port" ] || { echo "FAIL: the browser did not start: $(cat "$KULBO_WEB_BROWSER/log")" >&2; exit 1; }
+elif [ -z "${KULBO_E2E_DISPLAY:-}" ]; then   # never the desktop's own display
+  DISPLAY= KULBO_E2E_DISPLAY=1 exec bash "$here/../win32/with-display.sh" bash "$0" "$@"
 fi
 
 failed=()
-for script in "$@"; do
+for script in "${@:3}"; do
   name=$(basename "$(dirname "$script")")/$(basename "$script" .sh)
   start=$EPOCHREALTIME
   bash "$script" "$program" "$build"

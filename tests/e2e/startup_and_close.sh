@@ -12,13 +12,11 @@ second_copy_is_refused true
 pass "window shown at 441x426, centred; a second copy refused"
 on_desktop "closing a tab asks the browser's own question (beforeunload), and a tab cannot be killed alone: tests/e2e/web/page_only.sh" || exit 0
 
-# The system asks the program to end; on Windows $WORK/ended says whether
+# The system asks the program to end; on Windows $WORK/ended stands when
 # the session went on ending.
 system_asks_to_close() {  # the Linux signal
   if [ "$PLATFORM" = linux ]; then kill "-$1" "$KULBO_PID"; return; fi
-  local status=0
-  "${LAUNCH[@]}" wineboot --end-session > /dev/null 2>&1 || status=$?
-  echo "$status" > "$WORK/ended"
+  if "${LAUNCH[@]}" wineboot --end-session > /dev/null 2>&1; then touch "$WORK/ended"; fi
 }
 
 click_start "$main"
@@ -27,7 +25,7 @@ answer Kulbo "the close box" Return              # No is the default
 system_asks_to_close TERM &
 answer Kulbo "the system's request" Return
 wait "$!"
-[ "$PLATFORM" = linux ] || [ "$(cat "$WORK/ended")" != 0 ] || fail "No did not cancel the session's end"
+[ ! -e "$WORK/ended" ] || fail "No did not cancel the session's end"
 # The window is still there with its history: the report holds the pick.
 [ "$(export_report | wc -l)" -eq 1 ] || fail "No to the close box or the system ended the program or lost the pick"
 pass "the close box and the system's request ask, and No keeps the program and its history"
@@ -43,11 +41,9 @@ fi
 system_asks_to_close TERM &
 answer Kulbo "the system's request" shift+Tab space   # move to 是 and press it
 wait "$!"
-[ "$PLATFORM" = linux ] || [ "$(cat "$WORK/ended")" = 0 ] || fail "Yes did not let the session end"
+[ "$PLATFORM" = linux ] || [ -e "$WORK/ended" ] || fail "Yes did not let the session end"
 ended "$KULBO_PID" || fail "Yes did not end the program"
-status=0
-wait "$KULBO_PID" || status=$?
-[ "$PLATFORM" = windows ] || [ "$status" -eq 0 ] || fail "ended with status $status"
+wait "$KULBO_PID" || [ "$PLATFORM" = windows ] || fail "ended with a failing status"
 pass "Yes ends the program"
 
 # A copy that was killed leaves nothing behind that refuses the next one.

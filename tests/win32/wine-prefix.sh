@@ -18,11 +18,10 @@ if [ ! -f "$root/ready" ]; then
   mkdir -p "$root/locale" "$root/home"
   localedef -i zh_CN -f UTF-8 "$root/locale/zh_CN.UTF-8"
   "$run" wineboot --init > /dev/null 2>&1
-  for face in 宋体 新宋体 SimSun NSimSun; do
-    "$run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$song" /f > /dev/null
-  done
-  for face in "MS Shell Dlg" "MS Shell Dlg 2"; do
-    "$run" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v "$face" /d "$song" /f > /dev/null
+  for face in 宋体 新宋体 SimSun NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do   # the boxes' faces are substitutes
+    key='HKCU\Software\Wine\Fonts\Replacements'
+    [[ $face != MS* ]] || key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+    "$run" reg add "$key" /v "$face" /d "$song" /f > /dev/null
   done
   WINEPREFIX=$root/prefix wineserver -w
   touch "$root/ready"

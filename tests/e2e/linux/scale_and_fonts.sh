@@ -14,9 +14,7 @@ cat > "$WORK/latin-only.conf" <<CONF
 <?xml version="1.0"?>
 <fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$WORK/font-cache</cachedir></fontconfig>
 CONF
-export FONTCONFIG_FILE=$WORK/latin-only.conf
-start_kulbo
-unset FONTCONFIG_FILE
+FONTCONFIG_FILE=$WORK/latin-only.conf start_kulbo
 wait_window Kulbo > /dev/null || fail "no window without a Chinese font"
 grep -q "install fonts-arphic-gbsn00lp" "$WORK/kulbo.log" || fail "no word about the missing Chinese font"
 pass "a missing Chinese font is named"

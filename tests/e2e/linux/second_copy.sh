@@ -11,17 +11,15 @@ open_kulbo
 timeout 5 xdotool windowminimize --sync "$main" || fail "the window could not be minimized"
 
 (exec_kulbo) > "$WORK/second.log" 2>&1 &
-second=$!
-PIDS+=($second)
+PIDS+=($!)
 refusal=$(wait_window "运行中断 - Kulbo") || fail "the second copy showed no refusal"
-read -r x y w h < <(xwininfo -id "$refusal" |
-  awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')
-[ $(( (x + w / 2 - 512) ** 2 + (y + h / 2 - 384) ** 2 )) -lt 400 ] || fail "the refusal is not centred: ${w}x$h at $x,$y"
+read -r x y w h < <(geometry "$refusal")
+centred "$x" "$y" "$w" "$h" 20 || fail "the refusal is not centred: ${w}x$h at $x,$y"
 [ "$w" -ge 220 ] || fail "the refusal is $w pixels wide, too narrow for its title"
 pass "the refusal is centred on the screen, $w pixels wide"
 
 keys_to "$refusal" Return
-ended "$second" || fail "the second copy still runs after its refusal"
+ended "${PIDS[-1]}" || fail "the second copy still runs after its refusal"
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]; }
 within 50 active || fail "the running window was not activated"
 hidden "$main" && fail "the running window stayed minimized"

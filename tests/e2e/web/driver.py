@@ -1,26 +1,18 @@
-"""One headless Chromium driven by lib.sh's web road: per connection on
-127.0.0.1 one tab-separated line in (a Browser method and its arguments), one
-line out ("ok" and the answer, or "fail" and why). It serves the site too,
-uncached, so that a page working with the server gone works from its service
-worker. Windows: "TAB" is a tab's page, "TAB/box/N" its N-th box shown,
-"TAB/menu" the browser's context menu had the page let it open.
-usage: driver.py FOLDER   (writes FOLDER/port once it listens)"""
-import functools
-import http.server
-import os
-import signal
-import socketserver
-import sys
-import threading
-import time
+# One headless Chromium driven by lib.sh's web road: per connection on
+# 127.0.0.1 one tab-separated line in (a Browser method and its arguments), one
+# line out ("ok" and the answer, or "fail" and why). It serves the site too,
+# uncached, so that a page working with the server gone works from its service
+# worker. Windows: "TAB" is a tab's page, "TAB/box/N" its N-th box shown,
+# "TAB/menu" the browser's context menu had the page let it open.
+# usage: driver.py FOLDER   (writes FOLDER/port once it listens)
+import functools, http.server, os, signal, socketserver, sys, threading, time
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
+from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
-from selenium.webdriver.common.keys import Keys
 
 KEYS = {"Return": Keys.ENTER, "space": " "}  # the others by their names in Keys: "Page_Up" is PAGE_UP
 MODIFIERS = {"shift": Keys.SHIFT, "ctrl": Keys.CONTROL, "alt": Keys.ALT}
@@ -70,7 +62,7 @@ class Browser:
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.blank = self.current = self.driver.current_window_handle
         self.downloads = self.zone = self.url = ""
-        self.site = None
+        self.site = None  # the HTTP server of the script's site
 
     def tab(self, handle):
         handle = handle.split("/")[0]
@@ -79,20 +71,17 @@ class Browser:
             self.current = handle
 
     def cdp(self, handle, command, **parameters):
-        self.tab(handle)
         return self.driver.execute_cdp_cmd(command, parameters)
 
+    # A JavaScript expression's value.
     def script(self, handle, expression):
-        """A JavaScript expression's value."""
-        self.tab(handle)
         return str(self.driver.execute_script("return " + expression))
 
+    # The site in FOLDER served, and a new tab of it for a script, the
+    # earlier scripts' tabs closed and their site no longer served.
     def open(self, folder, downloads, zone):
-        """The site in FOLDER served, and a new tab of it for a script, the
-        earlier scripts' tabs closed and their site no longer served."""
-        for handle in self.driver.window_handles:
-            if handle != self.blank:
-                self.close_tab(handle)
+        for handle in set(self.driver.window_handles) - {self.blank}:
+            self.close_tab(handle)
         self.unserve()
         self.site = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(NoStore, directory=folder))
         threading.Thread(target=self.site.serve_forever, daemon=True).start()
@@ -112,6 +101,8 @@ class Browser:
         if self.zone:
             self.cdp(handle, "Emulation.setTimezoneOverride", timezoneId=self.zone)
         self.cdp(handle, "Page.addScriptToEvaluateOnNewDocument", source=WATCH)
+        # The clipboard the scenarios paste from; a grant refuses what it leaves out, so the wake lock too.
+        self.cdp(handle, "Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite", "wakeLockScreen"])
         self.driver.get(self.url)
         return handle
 
@@ -120,25 +111,19 @@ class Browser:
         self.driver.close()
         self.tab(self.blank)
 
-    def tabs(self):
-        """The address of every tab."""
-        return " ".join(t["url"] for t in self.driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]
-                        if t["type"] == "page")
-
+    # The windows of one tab, or those with exactly this title.
     def find(self, handle, title=None):
-        """The windows of one tab, or those with exactly this title."""
-        self.tab(handle)
         return self.driver.execute_script(WINDOWS, handle, title)
 
+    # A point of the window, in its design's pixels, on the screen.
     def point(self, handle, x, y):
-        """A point of the window, in its design's pixels, on the screen."""
         left, top, scale = self.script(handle, "(r => [r.left, r.top, r.width / document.getElementById('window')"
                                                ".offsetWidth].join(' '))(document.getElementById('window').getBoundingClientRect())").split()
         return round(float(left) + int(x) * float(scale)), round(float(top) + int(y) * float(scale))
 
+    # Clicks, or a finger's taps, at a point of the window (none given:
+    # where the pointer is), DELAY ms apart; button 2 is the right one.
     def click(self, handle, x, y, count=1, delay=0, kind="mouse", button=0):
-        """Clicks, or a finger's taps, at a point of the window (none given:
-        where the pointer is), DELAY ms apart; button 2 is the right one."""
         actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
         if x:
             actions.pointer_action.move_to_location(*self.point(handle, x, y))
@@ -146,20 +131,18 @@ class Browser:
             actions.pointer_action.pause(int(delay) / 1000 if i else 0).pointer_down(int(button)).pointer_up(int(button))
         actions.perform()
 
+    # A pointer's click on what a CSS selector finds outside the window.
     def click_element(self, handle, selector):
-        """A pointer's click on what a CSS selector finds outside the window."""
-        self.tab(handle)
         self.driver.find_element("css selector", selector).click()
 
+    # The tab's viewport as a screen of this size, a touch screen if asked.
     def viewport(self, handle, width, height, kind):
-        """The tab's viewport as a screen of this size, a touch screen if asked."""
         touch = kind == "touch"
         self.cdp(handle, "Emulation.setDeviceMetricsOverride", width=int(width), height=int(height), deviceScaleFactor=1, mobile=touch)
         self.cdp(handle, "Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5)
         time.sleep(0.2)
 
     def keys(self, handle, *names):
-        self.tab(handle)
         for name in names:
             *held, key = name.split("+")
             if key == "Menu":
@@ -174,55 +157,38 @@ class Browser:
                 chain.key_up(MODIFIERS[modifier.lower()])
             chain.pause(0.04).perform()
 
-    def type(self, handle, text, delay):
-        self.tab(handle)
-        chain = ActionChains(self.driver)
-        for character in text:
-            chain.send_keys(character).pause(int(delay) / 1000)
-        chain.perform()
-
-    def clipboard(self, handle, text):
-        """The browser's clipboard holds the text."""
-        self.cdp(handle, "Browser.grantPermissions", permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
-        self.driver.execute_async_script("navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
-
     def screenshot(self, handle, path, width, height):
-        self.tab(handle)
         self.driver.set_window_size(int(width), int(height))
         time.sleep(0.3)
         self.driver.save_screenshot(path)
         self.driver.set_window_size(1024, 768)
 
 
-COMMANDS = {name for name in vars(Browser) if not name.startswith("_") and name not in ("tab", "point")}
+UNTABBED = {"open", "unserve", "new_tab"}  # the others act in the tab their first argument names
 
 
 class Requests(socketserver.StreamRequestHandler):
     def handle(self):
         command, *args = self.rfile.readline().decode().rstrip("\n").split("\t")
+        browser = self.server.browser
         try:
-            if command not in COMMANDS:
-                raise ValueError(f"no such request: {command}")
-            answer = getattr(self.server.browser, command)(*args)
+            if command not in UNTABBED:
+                browser.tab(args[0])
+            answer = getattr(browser, command)(*args)
             reply = "ok\t" + ("" if answer is None else str(answer))
-        except (WebDriverException, KeyError, ValueError, IndexError, TypeError) as error:
+        except (WebDriverException, AttributeError, KeyError, ValueError, IndexError, TypeError) as error:
             reply = "fail\t" + " ".join(str(error).split())
         self.wfile.write((reply + "\n").encode())
 
 
-def main():
-    folder = sys.argv[1]
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))  # the browser goes with the driver
-    server = socketserver.TCPServer(("127.0.0.1", 0), Requests)
-    server.browser = Browser()
-    try:
-        with open(os.path.join(folder, "port.new"), "w") as port:
-            port.write(f"{server.server_address[1]}\n")
-        os.rename(os.path.join(folder, "port.new"), os.path.join(folder, "port"))
-        server.serve_forever()
-    finally:
-        server.browser.driver.quit()
-
-
-if __name__ == "__main__":
-    main()
+folder = sys.argv[1]
+signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))  # the browser goes with the driver
+server = socketserver.TCPServer(("127.0.0.1", 0), Requests)
+server.browser = Browser()
+try:
+    with open(os.path.join(folder, "port.new"), "w") as port:
+        port.write(f"{server.server_address[1]}\n")
+    os.rename(os.path.join(folder, "port.new"), os.path.join(folder, "port"))
+    server.serve_forever()
+finally:
+    server.browser.driver.quit()

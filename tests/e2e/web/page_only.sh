@@ -91,7 +91,8 @@ pass "the password box shows an asterisk"
 click_settings "$main"
 keys_to "$main" Return
 click_at "$main" 204 396                                  # 进入官网
-within 30 eval "web tabs | tr ' ' '\n' | grep -qx 'https://kulbo.example.org/'" || fail "no new tab with the website: $(web tabs)"
+website() { web cdp "$main" Target.getTargets | grep -qF "'url': 'https://kulbo.example.org/'"; }
+within 30 website || fail "no new tab with the website: $(web cdp "$main" Target.getTargets)"
 [ -z "$(windows_titled "Kulbo - 关于")" ] && alive "$main" || fail "the website changed the page"
 click_at "$main" 380 396                                  # 确定: the settings were still open
 pass "进入官网 opens the website in a new tab"

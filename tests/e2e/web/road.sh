@@ -1,22 +1,16 @@
 # The web road of lib.sh: the page, served and shown in the headless
-# Chromium that driver.py holds. The functions of lib.sh in the page's terms: a window is
-# a tab's page or the box it shows; the reports are the browser's downloads.
-WEB=$(dirname "${BASH_SOURCE[0]}")
-BROWSER=${KULBO_WEB_BROWSER:-}
-if [ -z "$BROWSER" ]; then   # run by hand: a browser of the script's own
-  BROWSER=$WORK/browser
-  bash "$WEB/browser.sh" start "$BROWSER"
-  trap 'bash "$WEB/browser.sh" stop "$BROWSER"; cleanup' EXIT
-fi
+# Chromium that driver.py holds (run.sh starts it). The functions of lib.sh
+# in the page's terms: a window is a tab's page or the box it shows; the
+# reports are the browser's downloads.
 REPORTS=$WORK/downloads
 mkdir -p "$REPORTS"
-TABS=()        # the script's tabs, the first the program's
-FOCUSED=""     # the tab the last input went to
+# The script's tabs, the first the program's, and the tab the last input went to.
+TABS=() FOCUSED=""
 
 # One request to the browser; prints its answer.
 web() {
   local port reply fd
-  port=$(cat "$BROWSER/port") || fail "no browser in $BROWSER"
+  port=$(cat "${KULBO_WEB_BROWSER:?run by run.sh}/port") || fail "no browser in $KULBO_WEB_BROWSER"
   exec {fd}<>"/dev/tcp/127.0.0.1/$port"
   (IFS=$'\t'; printf '%s\n' "$*") >&"$fd"
   IFS= read -r reply <&"$fd" || reply=$'fail\tno answer'
@@ -37,9 +31,7 @@ open_kulbo() {
 
 # A tab whose program ended takes no input.
 ended() { web script "$1" 'document.getElementById("window").inert'; }
-alive() {
-  if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(ended "$1")" = False ]; else kill -0 "$1" 2>/dev/null; fi
-}
+alive() { if [[ " ${TABS[*]} " == *" $1 "* ]]; then [ "$(ended "$1")" = False ]; else kill -0 "$1" 2>/dev/null; fi; }
 
 # The windows of every tab, or those with exactly this title, one a line.
 windows_titled() {
@@ -47,18 +39,14 @@ windows_titled() {
   for tab in "${TABS[@]}"; do web find "$tab" "$@" | tr ' ' '\n'; done | sed '/^$/d'
 }
 program_windows() { windows_titled | sort; }
-first_titled() { windows_titled "$1" | head -1 | grep .; }
-wait_window() { within 100 first_titled "$1"; }
-window_went() { ! program_windows | grep -qxF "$1"; }
-wait_window_gone() { within 50 window_went "$1"; }
+hidden() { ! program_windows | grep -qxF "$1"; }
 window_title() { web script "$1" document.title; }
 
-click_at() { FOCUSED=$1; web click "$1" "$2" "$3"; }
 click_repeatedly() { FOCUSED=$1; web click "$1" "$2" "$3" "$4" "$5"; }
 keys_to() { FOCUSED=${1%%/*}; web keys "$@"; }
 press_keys() { web keys "$FOCUSED" "$@"; }
-type_text() { web type "$FOCUSED" "$1" 60; }
-set_clipboard() { web clipboard "$FOCUSED" "$1"; }
+type_text() { web keys "$FOCUSED" $(LC_ALL=C.UTF-8 grep -o . <<< "$1"); }   # a key a character, none blank
+set_clipboard() { web script "$FOCUSED" "navigator.clipboard.writeText('$1')" > /dev/null; }   # no quote in the text
 right_click() { web click "$FOCUSED" "" "" 1 0 mouse 2; }
 
 window_png() {
@@ -83,12 +71,10 @@ report_files() {
 # A second tab of the same page shows the refusal, then takes no input and
 # says where the program is; the first runs on.
 second_copy_is_refused() {
-  local second refusal
+  local second
   second=$(web new_tab) || fail "no second tab"
   TABS+=("$second")
-  refusal=$(wait_window "运行中断 - Kulbo") || fail "the second tab showed no refusal"
-  keys_to "$refusal" Return
-  wait_window_gone "$refusal" || fail "the refusal stayed open"
+  answer "运行中断 - Kulbo" "the second tab" Return
   [ "$(ended "$second")" = True ] || fail "the second tab still takes input after its refusal"
   [ "$(web script "$second" 'document.getElementById("status").textContent')" = "$(word PageInAnotherTab)" ] ||
     fail "the second tab does not say where the program is"
@@ -97,4 +83,4 @@ second_copy_is_refused() {
 }
 
 # One of the program's words, as the page shows it.
-word() { sed -n "s/.*k$1 = \"\(.*\)\";/\1/p" "$WEB/../../../src/app/messages.h"; }
+word() { sed -n "s/.*k$1 = \"\(.*\)\";/\1/p" "$(dirname "${BASH_SOURCE[0]}")/../../../src/app/messages.h"; }

@@ -44,7 +44,6 @@ trap 'cleanup; forget_install' EXIT
 declare -A entry
 read_entry() {
   entry=()
-  local name type value
   while read -r name type value; do
     [[ $type != REG_* ]] || entry[$name]=$value
   done < <(wine reg query "$key")

@@ -16,9 +16,8 @@ top=Kulbo-$version
 folder=$WORK/$top
 cmp -s "$folder/kulbo.exe" "$1" || fail "the zip holds another kulbo.exe than the build's (scripts/build-windows remakes it)"
 for text in README.txt LICENSE.txt; do
-  [ "$(head -c 3 "$folder/$text" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "$text has no UTF-8 byte-order mark"
-  iconv -f UTF-8 -t UTF-8 "$folder/$text" > /dev/null || fail "$text is not UTF-8"
-  [ "$(grep -c $'\r$' "$folder/$text")" = "$(wc -l < "$folder/$text")" ] || fail "$text has lines without CR LF"
+  [ "$(head -c 3 "$folder/$text" | od -An -tx1 | tr -d ' ')" = efbbbf ] && iconv -f UTF-8 -t UTF-8 "$folder/$text" > /dev/null &&
+    [ "$(grep -c $'\r$' "$folder/$text")" = "$(wc -l < "$folder/$text")" ] || fail "$text is not UTF-8 with a byte-order mark and CR LF"
 done
 pass "the zip holds one folder $top: the program and two texts for Notepad"
 
