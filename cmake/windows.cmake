@@ -87,7 +87,7 @@ function(kulbo_windows_tests)
   target_include_directories(kulbo_front_end_tests PRIVATE src/win32)
   target_link_libraries(kulbo_front_end_tests PRIVATE kulbo_front_end kulbo_test_support GTest::gtest oleacc oleaut32)
   set_target_properties(kulbo_front_end_tests PROPERTIES CROSSCOMPILING_EMULATOR
-    "bash;${CMAKE_SOURCE_DIR}/tests/win32/with-display.sh;${CMAKE_BINARY_DIR}/wine-run")
+    "bash;${CMAKE_SOURCE_DIR}/scripts/with-display;${CMAKE_BINARY_DIR}/wine-run")
   kulbo_warnings(kulbo_front_end_tests)
   # One run for all cases: each display of its own costs Wine a new desktop
   # process, two seconds a case.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs end-to-end scripts one after another against one program, all on one
-# X server with one window manager (tests/win32/with-display.sh's), or for
+# X server with one window manager (scripts/with-display's), or for
 # the page in one headless Chromium (web/driver.py): a desktop's start, Wine's
 # desktop process and the browser's start are paid once.
 #   run.sh PROGRAM BUILD SCRIPT...
@@ -17,7 +17,7 @@ if [ -d "$program" ]; then
   for _ in $(seq 300); do [ -f "$KULBO_WEB_BROWSER/port" ] || ! kill -0 "$driver" && break; sleep 0.1; done
   [ -f "$KULBO_WEB_BROWSER/port" ] || { echo "FAIL: the browser did not start: $(cat "$KULBO_WEB_BROWSER/log")" >&2; exit 1; }
 elif [ -z "${KULBO_E2E_DISPLAY:-}" ]; then   # never the desktop's own display
-  DISPLAY= KULBO_E2E_DISPLAY=1 exec bash "$here/../win32/with-display.sh" bash "$0" "$@"
+  DISPLAY= KULBO_E2E_DISPLAY=1 exec bash "$here/../../scripts/with-display" bash "$0" "$@"
 fi
 
 failed=()
