@@ -136,10 +136,9 @@ TEST_F(Scenario, BoxesCountCharactersAndFilterWhatComesIn) {
 }
 
 TEST_F(Scenario, ReadersHearTheBoxesTheDisplayAndEachPick) {
-    EXPECT_EQ(driver->readerName(form.Text1), "输入最小值");
-    EXPECT_EQ(driver->readerName(form.Text5), "输入班级或公司名");
-    EXPECT_EQ(driver->readerName(form.Picture1), "管理员模式");  // a panel by its heading
-    EXPECT_EQ(driver->readerDescription(form.Text6), "没有记录");
+    EXPECT_EQ(std::tuple(driver->readerName(form.Text1), driver->readerName(form.Text5), driver->readerName(form.Picture1),
+                         driver->readerDescription(form.Text6)),  // a panel by its heading
+              std::tuple("输入最小值", "输入班级或公司名", "管理员模式", "没有记录"));
     form.Label5.Caption = "7";
     driver->click(form.Command1);
     form.click(form.Command1);

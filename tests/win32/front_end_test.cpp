@@ -144,9 +144,7 @@ public:
         return rows;
     }
     std::string readerName(const Control& c) override { return readerText(handle(c), &IAccessible::get_accName); }
-    std::string readerDescription(const Control& c) override {
-        return readerText(handle(c), &IAccessible::get_accDescription);
-    }
+    std::string readerDescription(const Control& c) override { return readerText(handle(c), &IAccessible::get_accDescription); }
     // "Label4.Name", "Text6.Description", ...: what readers were told of
     // since the last call.
     std::vector<std::string> toldReaders() {
@@ -162,9 +160,7 @@ public:
     int historyLine() override {
         return static_cast<int>(SendMessageW(handle(program_.form().Text6), EM_LINEFROMCHAR, -1, 0));
     }
-    int historyLinesInSight() override {
-        return linesInSight(handle(program_.form().Text6));
-    }
+    int historyLinesInSight() override { return linesInSight(handle(program_.form().Text6)); }
 
 private:
     // Down and up, the modifiers held meanwhile; a packet carries its character
@@ -203,7 +199,6 @@ class Win32FrontEnd : public ::testing::Test {
 protected:
     Win32Driver driver;
     Form1& form = driver.program().form();
-    HWND handle(const Control& c) { return driver.handle(c); }
 };
 
 // A change of DPI makes the face anew at the new size, and paints it anew.
@@ -223,16 +218,16 @@ TEST_F(Win32FrontEnd, TheFaceFollowsTheDpi) {
 
 // Each box keeps its own procedure under the hook, and has it alone again.
 TEST_F(Win32FrontEnd, HookedBoxesKeepTheirOwnProcedure) {
-    LONG_PTR own = GetWindowLongPtrW(handle(form.Text5), GWLP_WNDPROC);
+    LONG_PTR own = GetWindowLongPtrW(driver.handle(form.Text5), GWLP_WNDPROC);
     form.unload();
     for (TextBox* box : {&form.Text1, &form.Text2, &form.Text3, &form.Text4, &form.Text6})
-        EXPECT_EQ(GetWindowLongPtrW(handle(*box), GWLP_WNDPROC), own) << box->name;
+        EXPECT_EQ(GetWindowLongPtrW(driver.handle(*box), GWLP_WNDPROC), own) << box->name;
 }
 
 // A quick second click on a button comes as a double click, a click all the
 // same, and readers are told of the pick.
 TEST_F(Win32FrontEnd, ADoubleClickClicksAndReadersHearOfThePick) {
-    HWND start = handle(form.Command1);
+    HWND start = driver.handle(form.Command1);
     driver.toldReaders();
     SendMessageW(GetParent(start), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(start), BN_DOUBLECLICKED), reinterpret_cast<LPARAM>(start));
     EXPECT_EQ(form.Text6.Text.get().find("]\r\n"), form.Text6.Text.get().size() - 3);

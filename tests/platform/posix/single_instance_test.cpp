@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
@@ -57,7 +56,6 @@ TEST_F(SingleInstance, UnusableRuntimeFoldersFallBackAndCopiesStillMeet) {
     fs::create_directory(target);
     fs::permissions(target, fs::perms::owner_all);
     for (int how = 0; how < 5; ++how) {
-        SCOPED_TRACE(how);
         fs::remove_all(runtime);
         if (how == 1) std::ofstream(runtime) << "x";
         if (how == 2) {
@@ -67,8 +65,8 @@ TEST_F(SingleInstance, UnusableRuntimeFoldersFallBackAndCopiesStillMeet) {
         if (how == 3) fs::create_directory_symlink(target, runtime);
         if (how == 4) fs::create_directories(runtime / "kulbo.lock");
         InstanceLock first, second;
-        EXPECT_EQ(acquireAt(first, places(true)), Alone);
-        EXPECT_EQ(acquireAt(second, places(true)), AnotherRunning);
+        EXPECT_EQ(acquireAt(first, places(true)), Alone) << how;
+        EXPECT_EQ(acquireAt(second, places(true)), AnotherRunning) << how;
         EXPECT_FALSE(how == 2 && fs::exists(runtime / "kulbo.lock"));
     }
     EXPECT_FALSE(fs::exists(target / "kulbo.lock"));
@@ -100,10 +98,8 @@ TEST_F(SingleInstance, ALaterCopyAsksTheHolderToShowWithoutWaiting) {
     auto asked = [&] { return std::ranges::count_if(listeners, takeShowRequests) > 0; };  // every listener is read
     EXPECT_EQ((std::vector{asked(), askToShow(places(false)), asked()}), (std::vector{false, true, true}));
 
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 100; ++i) askToShow(places(true));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_FALSE(askToShow(places(true)));  // every queue is full
+    for (int i = 0; i < 100; ++i) askToShow(places(true));  // a full queue refuses at once, never blocks
+    EXPECT_FALSE(askToShow(places(true)));
     asked();
     holder.reset();
     EXPECT_FALSE(askToShow(places(true)));
