@@ -5,7 +5,7 @@
 # worker. Windows: "TAB" is a tab's page, "TAB/box/N" its N-th box shown,
 # "TAB/menu" the browser's context menu had the page let it open.
 # usage: driver.py FOLDER   (writes FOLDER/port once it listens)
-import functools, http.server, os, signal, socketserver, sys, threading, time
+import functools, http.server, os, signal, socketserver, sys, threading
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
@@ -135,12 +135,16 @@ class Browser:
     def click_element(self, handle, selector):
         self.driver.find_element("css selector", selector).click()
 
+    # Waits till the page has laid itself out and painted a frame since.
+    def painted(self):
+        self.driver.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
+
     # The tab's viewport as a screen of this size, a touch screen if asked.
     def viewport(self, handle, width, height, kind):
         touch = kind == "touch"
         self.cdp(handle, "Emulation.setDeviceMetricsOverride", width=int(width), height=int(height), deviceScaleFactor=1, mobile=touch)
         self.cdp(handle, "Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5)
-        time.sleep(0.2)
+        self.painted()
 
     def keys(self, handle, *names):
         for name in names:
@@ -159,7 +163,7 @@ class Browser:
 
     def screenshot(self, handle, path, width, height):
         self.driver.set_window_size(int(width), int(height))
-        time.sleep(0.3)
+        self.painted()
         self.driver.save_screenshot(path)
         self.driver.set_window_size(1024, 768)
 
