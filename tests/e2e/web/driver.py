@@ -161,11 +161,9 @@ class Browser:
                 chain.key_up(MODIFIERS[modifier.lower()])
             chain.pause(0.04).perform()
 
-    def screenshot(self, handle, path, width, height):
-        self.driver.set_window_size(int(width), int(height))
+    def screenshot(self, handle, path):
         self.painted()
         self.driver.save_screenshot(path)
-        self.driver.set_window_size(1024, 768)
 
 
 UNTABBED = {"open", "unserve", "new_tab"}  # the others act in the tab their first argument names

@@ -82,7 +82,7 @@ click_settings "$main"
 type_text 1
 read -r w h x y < <(web script "$main" '(r => [r.width - 8, r.height - 8, r.left + 4, r.top + 4].map(Math.round).join(" "))(document.activeElement.getBoundingClientRect())')
 web script "$main" 'document.activeElement.blur()' > /dev/null
-web screenshot "$main" "$WORK/mask.png" 1024 768
+web screenshot "$main" "$WORK/mask.png"
 mask=$(convert "$WORK/mask.png" -crop "${w}x$h+$x+$y" +repage -colorspace gray -threshold 50% -negate -trim -format '%w %h %[fx:mean]' info:)
 awk '{ exit !($1 > 4 && $3 < 0.7) }' <<< "$mask" || fail "the password box shows no asterisk: ink $mask"
 keys_to "$main" Escape

@@ -52,14 +52,12 @@ right_click() { web click "$FOCUSED" "" "" 1 0 mouse 2; }
 window_png() {
   local w h x y
   read -r w h x y < <(web script "$1" "(r => [r.width, r.height, r.left, r.top].map(Math.round).join(' '))(document.getElementById('window').getBoundingClientRect())")
-  web screenshot "$1" "$WORK/page.png" 1024 768 && convert "$WORK/page.png" -crop "${w}x$h+$x+$y" +repage -resize '441x426!' png:-
+  web screenshot "$1" "$WORK/page.png" && convert "$WORK/page.png" -crop "${w}x$h+$x+$y" +repage -resize '441x426!' png:-
 }
 
 # The window's own size, unscaled, and whether the page centres it.
 client_size() { web script "$1" '(w => `${w.offsetWidth}x${w.offsetHeight}`)(document.getElementById("window"))'; }
-window_centred() {
-  [ "$(web script "$1" '(r => Math.abs(r.left + r.right - innerWidth) <= 2 && Math.abs(r.top + r.bottom - innerHeight) <= 2)(document.getElementById("window").getBoundingClientRect())')" = True ]
-}
+window_centred() { [ "$(web script "$1" '(r => Math.abs(r.left + r.right - innerWidth) <= 2 && Math.abs(r.top + r.bottom - innerHeight) <= 2)(document.getElementById("window").getBoundingClientRect())')" = True ]; }
 
 # The downloads that the browser has finished, one a line.
 report_files() {
