@@ -108,7 +108,7 @@ if not line or line.count('抽到幸运数') != 1 or not line.endswith('\n'):
 
 box = next(n for n in descendants(frame) if n.getRoleName() == 'text' and n.name == HISTORY)
 whole = box.queryText().getText(0, -1)
-inserted = told('object:text-changed:insert', HISTORY)
-if len(whole.splitlines()) != 2 or whole.count('抽到幸运数') != 2 or len(inserted) != 2:
-    fail(f'the history reads {whole!r} after {len(inserted)} insertions told for two picks')
+inserted, caret = told('object:text-changed:insert', HISTORY), box.queryText().caretOffset  # at the second line's start
+if len(whole.splitlines()) != 2 or whole.count('抽到幸运数') != 2 or len(inserted) != 2 or caret != whole.index('\n') + 1:
+    fail(f'the history reads {whole!r}, its caret at {caret}, after {len(inserted)} insertions told for two picks')
 print(f'ok: the tree; two picks told; the focus straight to the history box, whose second line reads {line.rstrip()!r}')
