@@ -14,7 +14,7 @@ if [ -d "$program" ]; then
   /usr/bin/python3 "$here/web/driver.py" "$KULBO_WEB_BROWSER" > "$KULBO_WEB_BROWSER/log" 2>&1 < /dev/null &
   driver=$!
   trap 'kill "$driver" 2> /dev/null; wait "$driver"; rm -rf "$KULBO_WEB_BROWSER"' EXIT   # the browser goes with the driver
-  for _ in $(seq 300); do [ -f "$KULBO_WEB_BROWSER/port" ] || ! kill -0 "$driver" && break; sleep 0.1; done
+  for _ in $(seq 1200); do [ -f "$KULBO_WEB_BROWSER/port" ] || ! kill -0 "$driver" && break; sleep 0.1; done
   [ -f "$KULBO_WEB_BROWSER/port" ] || { echo "FAIL: the browser did not start: $(cat "$KULBO_WEB_BROWSER/log")" >&2; exit 1; }
 elif [ -z "${KULBO_E2E_DISPLAY:-}" ]; then   # never the desktop's own display
   DISPLAY= KULBO_E2E_DISPLAY=1 exec bash "$here/../../scripts/with-display" bash "$0" "$@"
