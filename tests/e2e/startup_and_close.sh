@@ -19,7 +19,7 @@ system_asks_to_close() {  # the Linux signal
   if "${LAUNCH[@]}" wineboot --end-session > /dev/null 2>&1; then touch "$WORK/ended"; fi
 }
 
-click_start "$main"
+keys space                                       # 开始, which has the focus: a key waits for the window to be active
 close_window "$main"
 answer Kulbo "the close box" Return              # No is the default
 system_asks_to_close TERM &
